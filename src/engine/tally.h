@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace coinwell::engine {
+
+// How often each shortage occurred in one run. Bin 0 counts shortages below
+// -114, bins 1 to 118 the single shortages -114 to +3, bin 119 those above 3.
+class Tally {
+public:
+    static constexpr int kBinCount = 120;
+    static constexpr int kLowestSingleShortage = -114;
+    static constexpr int kHighestSingleShortage = 3;
+
+    static constexpr int BinOf(int shortage)
+    {
+        if (shortage < kLowestSingleShortage) {
+            return 0;
+        }
+        if (shortage > kHighestSingleShortage) {
+            return kBinCount - 1;
+        }
+        return shortage - kLowestSingleShortage + 1;
+    }
+
+    void Reset() { Bins.fill(0); }
+    void Count(int shortage) { ++Bins[static_cast<std::size_t>(BinOf(shortage))]; }
+
+    std::array<std::int16_t, kBinCount> Bins{};
+};
+
+}  // namespace coinwell::engine

@@ -1,0 +1,66 @@
+#include "platform/runtime/random_generator.h"
+
+#include <bit>
+
+namespace coinwell::platform {
+namespace {
+
+std::uint64_t SplitMix64(std::uint64_t& x)
+{
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31U);
+}
+
+void SeedState(std::array<std::uint32_t, 4>& state, std::uint64_t mix)
+{
+    for (std::size_t i = 0; i < state.size(); i += 2) {
+        const std::uint64_t word = SplitMix64(mix);
+        state[i] = static_cast<std::uint32_t>(word);
+        state[i + 1] = static_cast<std::uint32_t>(word >> 32U);
+    }
+    if ((state[0] | state[1] | state[2] | state[3]) == 0) {
+        state[0] = 1;  // the all-zero state would only ever yield zeros
+    }
+}
+
+}  // namespace
+
+RandomGenerator::RandomGenerator(std::uint64_t initialSeed)
+{
+    SeedState(state_, initialSeed);
+}
+
+void RandomGenerator::Reseed(float seed)
+{
+    const std::uint64_t running =
+        (static_cast<std::uint64_t>(state_[0]) | (static_cast<std::uint64_t>(state_[1]) << 32U)) ^
+        (static_cast<std::uint64_t>(state_[2]) | (static_cast<std::uint64_t>(state_[3]) << 32U));
+    const std::uint64_t seedBits = std::bit_cast<std::uint32_t>(seed);
+    SeedState(state_, running ^ (seedBits * 0xD1342543DE82EF95ULL));
+}
+
+std::uint32_t RandomGenerator::NextBits()
+{
+    const std::uint32_t result = state_[0] + state_[3];
+    const std::uint32_t t = state_[1] << 9U;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= t;
+    state_[3] = std::rotl(state_[3], 11);
+    return result;
+}
+
+void RandomGenerator::Fill(std::span<float> draws)
+{
+    // The top 24 bits scaled by 2^-24 are exact in a float and never reach 1.
+    constexpr float kScale = 1.0F / 16777216.0F;
+    for (float& draw : draws) {
+        draw = static_cast<float>(NextBits() >> 8U) * kScale;
+    }
+}
+
+}  // namespace coinwell::platform

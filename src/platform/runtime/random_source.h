@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+
+namespace coinwell::platform {
+
+// A source of uniform single-precision draws in [0, 1) that can be re-seeded.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    // Mixes the seed into the source; what follows depends on the seed and on
+    // everything drawn before.
+    virtual void Reseed(float seed) = 0;
+
+    // Writes the next draws.size() values of the sequence, each in [0, 1).
+    virtual void Fill(std::span<float> draws) = 0;
+
+    float Next()
+    {
+        float draw = 0.0F;
+        Fill(std::span<float>(&draw, 1));
+        return draw;
+    }
+};
+
+}  // namespace coinwell::platform

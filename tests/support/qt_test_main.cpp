@@ -1,0 +1,12 @@
+// Runs the GoogleTest cases inside a QApplication, so that widget tests can
+// create windows (offscreen under ctest).
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
