@@ -52,8 +52,8 @@ Form::Form(const WindowSpec& spec)
     setWindowTitle(QString::fromUtf8(spec.caption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (spec.iconResource != nullptr) {
-        setWindowIcon(QIcon(QString::fromUtf8(spec.iconResource)));
+    if (spec.icon != nullptr) {
+        setWindowIcon(spec.icon());
     }
     if (spec.font) {
         setFont(GothicFont(*spec.font));

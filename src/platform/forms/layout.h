@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPalette>
 
 #include <optional>
@@ -44,7 +45,7 @@ struct WindowSpec {
     int width;
     int height;
     std::optional<FontSpec> font;  // none: the platform's user-interface font
-    const char* iconResource;      // nullptr: no icon of its own
+    QIcon (*icon)();               // nullptr: no icon of its own
     std::vector<ControlSpec> controls;
 };
 

@@ -7,7 +7,7 @@ namespace coinwell::platform {
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent)
     : QWidget(parent), from_(from), to_(to)
 {
-    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    setGeometry(QRect(from, QSize(1, 1)).united(QRect(to, QSize(1, 1))));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -60,36 +59,38 @@ QPoint PictureBox::ToPixel(float x, float y) const
             static_cast<int>(std::lround(std::clamp(py, -kFar, kFar)))};
 }
 
-void PictureBox::AllocateImage()
+QImage& PictureBox::Canvas() const
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize area = contentsRect().size();
-    QImage image(area * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(palette().color(QPalette::Window));
-    if (!image_.isNull()) {
-        QPainter painter(&image);
-        painter.drawImage(QPoint(0, 0), image_);
+    const QSize pixels = contentsRect().size() * ratio;
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        QImage image(pixels, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(palette().color(QPalette::Window));
+        if (!image_.isNull()) {
+            QPainter painter(&image);
+            painter.drawImage(QPoint(0, 0), image_);
+        }
+        image_ = image;
     }
-    image_ = image;
+    return image_;
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event)
+const QImage& PictureBox::Image() const
 {
-    QFrame::resizeEvent(event);
-    AllocateImage();
+    return Canvas();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    painter.drawImage(contentsRect().topLeft(), Canvas());
 }
 
 void PictureBox::Cls()
 {
-    image_.fill(palette().color(QPalette::Window));
+    Canvas().fill(palette().color(QPalette::Window));
     currentX_ = 0.0F;
     currentY_ = 0.0F;
     update();
@@ -97,7 +98,7 @@ void PictureBox::Cls()
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour)
 {
-    QPainter painter(&image_);
+    QPainter painter(&Canvas());
     painter.setPen(QPen(ToQColor(colour), 1.0));
     painter.drawLine(ToPixel(x1, y1), ToPixel(x2, y2));
     update();
@@ -115,7 +116,7 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, Rgb colour)
     const int top = std::min(a.y(), b.y());
     const int bottom = std::max(a.y(), b.y());
     if (bottom > top) {
-        QPainter painter(&image_);
+        QPainter painter(&Canvas());
         painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom - 1)), ToQColor(colour));
     }
     update();
@@ -125,7 +126,7 @@ void PictureBox::Print(std::string_view text)
 {
     const QFontMetricsF metrics(font());
     if (!text.empty()) {
-        QPainter painter(&image_);
+        QPainter painter(&Canvas());
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
         const QPoint origin = ToPixel(currentX_, currentY_);

@@ -25,7 +25,7 @@ public:
     QPoint ToPixel(float x, float y) const;
 
     // What has been drawn, at the screen's device-pixel ratio.
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, Rgb colour) override;
@@ -39,12 +39,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void AllocateImage();
+    // The backing image, (re)allocated to the drawing area's current size and
+    // the screen's pixel ratio, keeping what was drawn.
+    QImage& Canvas() const;
 
-    QImage image_;
+    mutable QImage image_;
     float scaleLeft_ = 0.0F;
     float scaleTop_ = 0.0F;
     float scaleWidth_ = 0.0F;   // 0: twips
