@@ -24,6 +24,9 @@ public:
         return shortage - kLowestSingleShortage + 1;
     }
 
+    // The single shortage a bin from 1 to 118 counts.
+    static constexpr int ShortageOfBin(int bin) { return bin + kLowestSingleShortage - 1; }
+
     void Reset() { Bins.fill(0); }
     void Count(int shortage) { ++Bins[static_cast<std::size_t>(BinOf(shortage))]; }
 

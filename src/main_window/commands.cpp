@@ -19,6 +19,7 @@ void Form1::Command3_Click()
     PlayCue(services_.media, "pinpon.wav");
     Command(1)->setEnabled(true);
     Picture1().Cls();
+    Picture1().setAccessibleDescription({});
     Label("Label2")->clear();
     Label("Label3")->clear();
     Label("Label82")->clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/experiment.h"
+#include "engine/experiment_run.h"
 #include "engine/settings.h"
 #include "main_window/form1_services.h"
 #include "platform/forms/form.h"
@@ -55,6 +56,9 @@ private:
     std::optional<std::int16_t> AskSetting(const QString& prompt, const QString& title,
                                            int lowerBound, QString& textField);
     void ShowExitNoticeAndEnd();
+    void NameControlsForScreenReaders();
+    // States the run's result in words for screen readers; nothing visible.
+    void DescribeGraph(const engine::RunResult& result);
 
     QPushButton* Command(int number) const;
     platform::PictureBox& Picture1() const;

@@ -37,6 +37,7 @@ void Form1::Command1_Click()
 
     graph::DrawFrame(Picture1());
     graph::DrawBars(Picture1(), result.Tally);
+    DescribeGraph(result);
 
     Command(1)->setEnabled(false);
     Command(2)->setEnabled(true);
