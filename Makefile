@@ -22,13 +22,15 @@ test: deps
 bench: deps
 	cmake -S . -B build/bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCOINWELL_BENCH=ON -DCOINWELL_TESTS=OFF
 	cmake --build build/bench -j $(JOBS) --target coinwell_bench
-	QT_QPA_PLATFORM=offscreen ./build/bench/bench/coinwell_bench
+	QT_QPA_PLATFORM=offscreen ./build/bench/bin/coinwell_bench
 
 fuzz: deps
-	cmake -S . -B build/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCOINWELL_FUZZ=ON -DCOINWELL_TESTS=OFF
+	cmake -S . -B build/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCOINWELL_FUZZ=ON -DCOINWELL_TESTS=OFF
 	cmake --build build/fuzz -j $(JOBS) --target read_number_fuzz
-	./build/fuzz/fuzz/read_number_fuzz -max_total_time=$(or $(FUZZ_SECONDS),60) -print_final_stats=1
+	mkdir -p build/fuzz/corpus
+	./build/fuzz/bin/read_number_fuzz -max_total_time=$(or $(FUZZ_SECONDS),60) -max_len=4096 \
+	  -dict=fuzz/read_number.dict -print_final_stats=1 build/fuzz/corpus
 
 package: deps
 	cmake -S . -B build/package $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCOINWELL_TESTS=OFF \

@@ -1,6 +1,5 @@
 #include "platform/runtime/clock.h"
 
-#include <chrono>
 #include <ctime>
 
 namespace coinwell::platform {
@@ -9,13 +8,19 @@ float SystemClock::SecondsSinceMidnight()
 {
     using namespace std::chrono;
     const auto now = system_clock::now();
-    const std::time_t wholeSeconds = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&wholeSeconds, &local);
-    const duration<double> subSecond = now - system_clock::from_time_t(wholeSeconds);
-    const double sinceMidnight =
-        local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + subSecond.count();
-    return static_cast<float>(sinceMidnight);
+    const auto wholeSeconds = floor<seconds>(now);
+    // Offsets from UTC change (daylight saving, a new day) only at the turn
+    // of a minute, so the midnight found for this minute holds all through it.
+    if (wholeSeconds < minuteStart_ || wholeSeconds >= minuteEnd_) {
+        const std::time_t time = system_clock::to_time_t(wholeSeconds);
+        std::tm local{};
+        localtime_r(&time, &local);
+        midnight_ = wholeSeconds - seconds(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+        minuteStart_ = wholeSeconds - seconds(local.tm_sec);
+        minuteEnd_ = minuteStart_ + minutes(1);
+    }
+    const duration<double> sinceMidnight = now - midnight_;
+    return static_cast<float>(sinceMidnight.count());
 }
 
 }  // namespace coinwell::platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 namespace coinwell::platform {
 
 // The time of day, as the run-time library gives it to seed the generator.
@@ -13,6 +15,16 @@ public:
 class SystemClock final : public Clock {
 public:
     float SecondsSinceMidnight() override;
+
+private:
+    using Seconds = std::chrono::sys_seconds;
+
+    // Local midnight as a system time, worked out once a minute: a run reads
+    // the clock before every experiment, and converting to local time each
+    // time would cost more than the experiment of a small run.
+    Seconds midnight_{};
+    Seconds minuteStart_{};
+    Seconds minuteEnd_{};
 };
 
 }  // namespace coinwell::platform

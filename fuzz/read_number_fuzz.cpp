@@ -1,0 +1,70 @@
+// Arbitrary UTF-16 text into ReadNumber, and what it reads into AcceptCount.
+#include "main_window/count_rule.h"
+#include "platform/runtime/read_number.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Check(bool holds, const char* what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+bool Same(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+bool IsDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'\uFF10' && c <= u'\uFF19');
+}
+
+int DigitValue(char16_t c)
+{
+    return c <= u'9' ? c - u'0' : c - u'\uFF10';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // Two bytes a code unit, little-endian; an odd last byte is dropped.
+    std::u16string text(size / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+
+    using coinwell::main_window::AcceptCount;
+    using coinwell::platform::ReadNumber;
+
+    const double number = ReadNumber(text);
+    Check(!std::isnan(number), "a text reads as NaN");
+    if (!text.empty() && IsDigit(text[0])) {
+        Check(number >= DigitValue(text[0]), "a number is smaller than its first digit");
+    }
+    // A character that cannot continue a number changes nothing after the
+    // text, and blanks change nothing before it.
+    Check(Same(ReadNumber(text + u"x"), number), "a letter after the text changes the number");
+    Check(Same(ReadNumber(u" \u3000\t" + text), number), "blanks before the text change the number");
+
+    for (int lowerBound : {1, 10}) {
+        const auto count = AcceptCount(number, lowerBound);
+        const bool inRange = number >= lowerBound && number <= 1000;
+        Check(count.has_value() == inRange, "accepted a number outside the bounds, or refused one inside");
+        if (count) {
+            Check(*count >= lowerBound && *count <= 1000, "an accepted count is out of bounds");
+            Check(*count <= number && number < *count + 1, "an accepted count is not rounded down");
+        }
+    }
+    return 0;
+}
