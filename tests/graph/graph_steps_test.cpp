@@ -131,12 +131,12 @@ TEST(HistogramBars, OneLightBlueBoxPerBinInBinOrder)
 TEST(HistogramBars, LabelRowStandsOneLineBelowTheBaseLineEachNumberCentredOnItsTick)
 {
     RecordingSurface surface;
-    surface.SetCurrentX(125);
-    surface.SetCurrentY(280);  // where the last box leaves the position
+    graph::DrawFrame(surface);  // leaves the print position under the last vertical label
     graph::DrawBars(surface, TallyWith({}));
 
     std::vector<Step> prints;
-    std::copy_if(surface.steps.begin(), surface.steps.end(), std::back_inserter(prints),
+    std::copy_if(surface.steps.begin() + static_cast<std::ptrdiff_t>(surface.steps.size() - 13),
+                 surface.steps.end(), std::back_inserter(prints),
                  [](const Step& s) { return s.kind == Kind::Print; });
     ASSERT_EQ(prints.size(), 13U) << "the line end, then twelve numbers";
     EXPECT_EQ(prints[0].text, "");

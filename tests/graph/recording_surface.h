@@ -33,10 +33,14 @@ public:
     void Line(float x1, float y1, float x2, float y2, platform::Rgb colour) override
     {
         steps.push_back({Kind::Line, x1, y1, x2, y2, colour, {}});
+        x_ = x2;
+        y_ = y2;
     }
     void Box(float x1, float y1, float x2, float y2, platform::Rgb colour) override
     {
         steps.push_back({Kind::Box, x1, y1, x2, y2, colour, {}});
+        x_ = x2;
+        y_ = y2;
     }
     void SetCurrentX(float x) override { x_ = x; }
     void SetCurrentY(float y) override { y_ = y; }

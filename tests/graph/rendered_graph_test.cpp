@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace coinwell::testing {
@@ -92,18 +94,29 @@ TEST_F(RenderedGraphTest, BarsStandOnTheAxisUpToTheirCount)
 TEST_F(RenderedGraphTest, EachShortageLabelIsCentredUnderItsTick)
 {
     Draw({});
-    const int top = picture.ToPixel(0, 280).y() + 1;
+    // Between the solid row of 50 and the axis there is nothing but the
+    // dotted rows: the label row stands below the axis.
+    const int dottedRows[] = {picture.ToPixel(0, 240).y(), picture.ToPixel(0, 250).y(),
+                              picture.ToPixel(0, 260).y(), picture.ToPixel(0, 270).y()};
+    for (int y = picture.ToPixel(0, 230).y() + 1; y < picture.ToPixel(0, 278).y(); ++y) {
+        if (std::find(std::begin(dottedRows), std::end(dottedRows), y) != std::end(dottedRows)) {
+            continue;
+        }
+        for (int x = picture.ToPixel(11, 0).x(); x < picture.Image().width(); ++x) {
+            ASSERT_GE(At(x, y).lightness(), 128) << "ink above the axis at " << x << "," << y;
+        }
+    }
     // Columns of the label row that hold ink, grouped into numbers.
     std::vector<std::pair<int, int>> runs;
     for (int x = 0; x < picture.Image().width(); ++x) {
         bool ink = false;
-        for (int y = top + 4; y < picture.Image().height(); ++y) {
+        for (int y = picture.ToPixel(0, 285).y() + 1; y < picture.Image().height(); ++y) {
             ink = ink || At(x, y).lightness() < 128;
         }
         if (!ink) {
             continue;
         }
-        if (!runs.empty() && x - runs.back().second <= 4) {
+        if (!runs.empty() && x - runs.back().second <= 10) {  // a gap within a number
             runs.back().second = x;
         } else {
             runs.emplace_back(x, x);

@@ -101,6 +101,8 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour)
     QPainter painter(&Canvas());
     painter.setPen(QPen(ToQColor(colour), 1.0));
     painter.drawLine(ToPixel(x1, y1), ToPixel(x2, y2));
+    currentX_ = x2;
+    currentY_ = y2;
     update();
 }
 
@@ -119,6 +121,8 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, Rgb colour)
         QPainter painter(&Canvas());
         painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom - 1)), ToQColor(colour));
     }
+    currentX_ = x2;
+    currentY_ = y2;
     update();
 }
 

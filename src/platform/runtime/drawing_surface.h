@@ -35,6 +35,7 @@ public:
     // Erases everything and moves the print position to (0, 0).
     virtual void Cls() = 0;
 
+    // Lines and boxes leave the current position at their second point.
     virtual void Line(float x1, float y1, float x2, float y2, Rgb colour) = 0;
 
     // A rectangle with the two corners given, filled with its colour.

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Drives the real program as a user would, from outside the process, on a
+# virtual X display: both settings, Start, the graph on screen, Help and
+# Close, the settings again, Exit and its notice, and the exit status.
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 100))
+app_pid=""
+xvfb_pid=""
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "e2e: $*" >&2; exit 1; }
+
+# Waits for a window whose title matches the regular expression, prints its id.
+wait_for_window() {
+  local title=$1
+  for _ in $(seq 1 300); do
+    local id
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for '$title'"
+    sleep 0.1
+  done
+  fail "no window titled '$title' within 30 s"
+}
+
+wait_gone() {
+  local id=$1
+  for _ in $(seq 1 300); do
+    xdotool getwindowname "$id" >/dev/null 2>&1 && xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0
+    sleep 0.1
+  done
+  fail "window $id did not close within 30 s"
+}
+
+press_return_in() {
+  local id=$1
+  xdotool windowfocus --sync "$id"
+  xdotool key --clearmodifiers Return
+}
+
+click_in() {
+  local id=$1 x=$2 y=$3
+  xdotool mousemove --window "$id" --sync "$x" "$y"
+  xdotool click 1
+}
+
+answer_settings() {
+  local prefix=$1
+  press_return_in "$(wait_for_window "^${prefix}Setting the number of guests\$")"
+  press_return_in "$(wait_for_window "^${prefix}Setting the number of experiments\$")"
+}
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+unset QT_QPA_PLATFORM
+"$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+answer_settings " "
+main=$(wait_for_window '^Coinwell 3$')
+
+# Start (client 528,448 57x41): the run draws its graph.
+click_in "$main" 560 468
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
+blue=$(convert "$work/graph.png" txt:- | grep -ci '#0000FF' || true)
+black=$(convert "$work/graph.png" txt:- | grep -ci '#000000' || true)
+echo "e2e: graph area holds $blue light-blue and $black black pixels"
+[ "$blue" -gt 200 ] || fail "no bars in the graph area"
+[ "$black" -gt 1000 ] || fail "no frame in the graph area"
+
+# Help (client 488,0 57x25), then Close (client 560,0 49x25).
+click_in "$main" 516 12
+help=$(wait_for_window '^Coinwell 3 _ Help \(Problem and operation\)$')
+click_in "$help" 584 12
+answer_settings " "
+main=$(wait_for_window '^Coinwell 3$')
+
+# Exit (client 0,0 57x25) and its notice.
+click_in "$main" 28 12
+press_return_in "$(wait_for_window '^Coinwell$')"
+
+for _ in $(seq 1 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "the program exited with status $status"; }
+echo "e2e: passed"

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what lands there.
+set -euo pipefail
+
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+missing=0
+for file in \
+  bin/coinwell \
+  share/coinwell/pinpon.wav \
+  share/coinwell/endpinpon.wav \
+  share/applications/org.coinwell.Coinwell.desktop \
+  share/metainfo/org.coinwell.Coinwell.metainfo.xml \
+  share/icons/hicolor/16x16/apps/org.coinwell.Coinwell.png \
+  share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png \
+  share/icons/hicolor/256x256/apps/org.coinwell.Coinwell.png; do
+  [ -f "$prefix/$file" ] || { echo "install: missing $file" >&2; missing=1; }
+done
+[ "$missing" -eq 0 ]
+[ -x "$prefix/bin/coinwell" ]
+
+desktop-file-validate "$prefix/share/applications/org.coinwell.Coinwell.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.coinwell.Coinwell.metainfo.xml"
+file "$prefix/share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png" | grep -q '48 x 48'
+echo "install: passed"
