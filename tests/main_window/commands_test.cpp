@@ -88,12 +88,7 @@ TEST_F(CommandsTest, ExitPlaysItsCueShowsTheNoticeAndEnds)
     form->Command2_Click();
 
     EXPECT_EQ(fakes.media.steps, CueSteps("endpinpon.wav"));
-    ASSERT_EQ(fakes.dialogs.notices.size(), 1U);
-    EXPECT_EQ(fakes.dialogs.notices[0].text, "This software will exit.");
-    EXPECT_EQ(fakes.dialogs.notices[0].style, 0);
-    EXPECT_EQ(fakes.dialogs.notices[0].title, "Coinwell");
-    EXPECT_EQ(form->MsgAnswer(), 1);
-    EXPECT_EQ(fakes.program.ends, 1);
+    ExpectExitNoticeAndEnd(fakes, form->MsgAnswer());
     EXPECT_TRUE(fakes.dialogs.inputs.empty());
 }
 

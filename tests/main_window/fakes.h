@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -120,5 +122,16 @@ struct FakeServices {
         return {dialogs, media, program, windows, random, clock};
     }
 };
+
+// The one notice that comes before the program ends, answered with OK.
+inline void ExpectExitNoticeAndEnd(const FakeServices& fakes, int msgAnswer)
+{
+    ASSERT_EQ(fakes.dialogs.notices.size(), 1U);
+    EXPECT_EQ(fakes.dialogs.notices[0].text, "This software will exit.");
+    EXPECT_EQ(fakes.dialogs.notices[0].style, 0);
+    EXPECT_EQ(fakes.dialogs.notices[0].title, "Coinwell");
+    EXPECT_EQ(msgAnswer, 1);
+    EXPECT_EQ(fakes.program.ends, 1);
+}
 
 }  // namespace coinwell::testing

@@ -96,12 +96,7 @@ TEST_P(EmptyEntryTest, ShowsTheNoticeAndEndsWithoutAnotherDialog)
     form->Form_Activate();
 
     EXPECT_EQ(fakes.dialogs.inputs.size(), c.answers.size());
-    ASSERT_EQ(fakes.dialogs.notices.size(), 1U);
-    EXPECT_EQ(fakes.dialogs.notices[0].text, "This software will exit.");
-    EXPECT_EQ(fakes.dialogs.notices[0].style, 0);
-    EXPECT_EQ(fakes.dialogs.notices[0].title, "Coinwell");
-    EXPECT_EQ(form->MsgAnswer(), 1);
-    EXPECT_EQ(fakes.program.ends, 1);
+    ExpectExitNoticeAndEnd(fakes, form->MsgAnswer());
     EXPECT_EQ(form->Label("Label82")->text(), c.guestsLabel);
     EXPECT_TRUE(form->Label("Label2")->text().isEmpty());
 }

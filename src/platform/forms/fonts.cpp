@@ -25,11 +25,11 @@ QString GothicFamily()
     return family;
 }
 
-QFont GothicFont(const FontSpec& spec)
+QFont GothicFont(const FontSpec& size)
 {
     QFont font(GothicFamily());
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(size.points);
+    font.setWeight(size.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

@@ -11,6 +11,6 @@ namespace coinwell::platform {
 // face installed: IPAPGothic, then any proportional face with Japanese glyphs.
 QString GothicFamily();
 
-QFont GothicFont(const FontSpec& spec);
+QFont GothicFont(const FontSpec& size);
 
 }  // namespace coinwell::platform

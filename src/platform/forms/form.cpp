@@ -25,16 +25,16 @@ QColor Resolve(const ColourSpec& colour, const QPalette& palette)
     return std::get<QColor>(colour);
 }
 
-void ApplyColours(QWidget& widget, const ControlSpec& spec, QPalette::ColorRole backgroundRole,
+void ApplyColours(QWidget& widget, const ControlSpec& layout, QPalette::ColorRole backgroundRole,
                   QPalette::ColorRole foregroundRole)
 {
     QPalette palette = widget.palette();
-    if (spec.background) {
-        palette.setColor(backgroundRole, Resolve(*spec.background, palette));
+    if (layout.background) {
+        palette.setColor(backgroundRole, Resolve(*layout.background, palette));
         widget.setAutoFillBackground(true);
     }
-    if (spec.foreground) {
-        palette.setColor(foregroundRole, Resolve(*spec.foreground, palette));
+    if (layout.foreground) {
+        palette.setColor(foregroundRole, Resolve(*layout.foreground, palette));
     }
     widget.setPalette(palette);
 }
@@ -46,19 +46,19 @@ QRect PixelRect(int left, int top, int width, int height)
 
 }  // namespace
 
-Form::Form(const WindowSpec& spec)
+Form::Form(const WindowSpec& layout)
 {
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setObjectName(QString::fromUtf8(layout.name));
+    setWindowTitle(QString::fromUtf8(layout.caption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (spec.icon != nullptr) {
-        setWindowIcon(spec.icon());
+    if (layout.icon != nullptr) {
+        setWindowIcon(layout.icon());
     }
-    if (spec.font) {
-        setFont(GothicFont(*spec.font));
+    if (layout.font) {
+        setFont(GothicFont(*layout.font));
     }
-    const QRect client = PixelRect(spec.left, spec.top, spec.width, spec.height);
+    const QRect client = PixelRect(layout.left, layout.top, layout.width, layout.height);
     setFixedSize(client.size());
     move(client.topLeft());
     setAutoFillBackground(true);
@@ -67,7 +67,7 @@ Form::Form(const WindowSpec& spec)
     setPalette(palette);
 
     std::map<int, QWidget*> tabOrder;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlSpec& control : layout.controls) {
         QWidget* widget = CreateControl(control);
         if (widget == nullptr) {
             continue;
@@ -89,18 +89,18 @@ Form::Form(const WindowSpec& spec)
     }
 }
 
-QWidget* Form::CreateControl(const ControlSpec& spec)
+QWidget* Form::CreateControl(const ControlSpec& layout)
 {
-    const QString name = QString::fromUtf8(spec.name);
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString name = QString::fromUtf8(layout.name);
+    const QString caption = QString::fromUtf8(layout.caption);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, this);
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
-        ApplyColours(*button, spec, QPalette::Button, QPalette::ButtonText);
+        ApplyColours(*button, layout, QPalette::Button, QPalette::ButtonText);
         widget = button;
         break;
     }
@@ -114,21 +114,21 @@ QWidget* Form::CreateControl(const ControlSpec& spec)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
         label->setPalette(palette);
-        ApplyColours(*label, spec, QPalette::Window, QPalette::WindowText);
+        ApplyColours(*label, layout, QPalette::Window, QPalette::WindowText);
         widget = label;
         break;
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(this);
-        ApplyColours(*picture, spec, QPalette::Window, QPalette::WindowText);
+        ApplyColours(*picture, layout, QPalette::Window, QPalette::WindowText);
         widget = picture;
         break;
     }
     case ControlKind::Line: {
-        auto* line = new LineControl(QPoint(TwipsToPixels(spec.left), TwipsToPixels(spec.top)),
-                                     QPoint(TwipsToPixels(spec.width), TwipsToPixels(spec.height)),
+        auto* line = new LineControl(QPoint(TwipsToPixels(layout.left), TwipsToPixels(layout.top)),
+                                     QPoint(TwipsToPixels(layout.width), TwipsToPixels(layout.height)),
                                      this);
-        ApplyColours(*line, spec, QPalette::Window, QPalette::WindowText);
+        ApplyColours(*line, layout, QPalette::Window, QPalette::WindowText);
         line->lower();
         widget = line;
         break;
@@ -138,11 +138,11 @@ QWidget* Form::CreateControl(const ControlSpec& spec)
         return nullptr;
     }
     widget->setObjectName(name);
-    if (spec.kind != ControlKind::Line) {
-        widget->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
+    if (layout.kind != ControlKind::Line) {
+        widget->setGeometry(PixelRect(layout.left, layout.top, layout.width, layout.height));
     }
-    if (spec.font) {
-        widget->setFont(GothicFont(*spec.font));
+    if (layout.font) {
+        widget->setFont(GothicFont(*layout.font));
     }
     return widget;
 }

@@ -22,7 +22,7 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form(const WindowSpec& spec);
+    explicit Form(const WindowSpec& layout);
 
     QPushButton* Button(const char* name) const;
     QLabel* Label(const char* name) const;
@@ -47,7 +47,7 @@ protected:
 
 private:
     QWidget* Control(const char* name) const;
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlSpec& layout);
 
     QHash<QString, QWidget*> controls_;
     MousePointer pointer_ = MousePointer::Default;
