@@ -1,11 +1,13 @@
-#include "engine/experiment.h"
+#include "engine/experiment_run.h"
 #include "fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace coinwell::engine {
@@ -14,123 +16,102 @@ namespace {
 using testing::FakeClock;
 using testing::ScriptedRandom;
 
-const float kJustBelowHalf = std::nextafter(0.5F, 0.0F);
-const float kJustBelowOne = std::nextafter(1.0F, 0.0F);
-
-// A run of equal tosses: `guests` guests whose draw is `draw`, each changing
-// the coin box by `change`.
-struct Stretch {
-    int guests;
-    float draw;
-    int change;
-};
-
-struct PathCase {
-    std::string name;
-    std::vector<Stretch> stretches;
-    int shortage;
-    int finalBalance;
-};
-
-std::vector<Stretch> Alternate(int guests, Stretch first, Stretch second)
+// One draw per character: '0' and '+' (just below 0.5) pay with a coin, 'h'
+// (exactly 0.5) and '9' (just below 1) take one back.
+std::vector<float> DrawsOf(const std::string& path)
 {
-    std::vector<Stretch> path;
-    for (int guest = 0; guest < guests; ++guest) {
-        path.push_back(guest % 2 == 0 ? first : second);
-        path.back().guests = 1;
-    }
-    return path;
-}
-
-const Stretch kPays{1, 0.25F, +1};     // pays with a coin
-const Stretch kTakes{1, 0.75F, -1};    // pays with four bills, takes a coin back
-
-std::vector<PathCase> PathCases()
-{
-    return {
-        {"AllCoins10", {{10, 0.25F, +1}}, +1, 10},
-        {"AllCoins1000", {{1, 0.0F, +1}, {998, 0.1F, +1}, {1, kJustBelowHalf, +1}}, +1, 1000},
-        {"AllBills10", {{10, 0.75F, -1}}, -10, -10},
-        {"AllBills1000", {{500, 0.5F, -1}, {499, 0.9F, -1}, {1, kJustBelowOne, -1}}, -1000, -1000},
-        {"ExactlyHalfTakesACoin", {{10, 0.5F, -1}}, -10, -10},
-        {"HalfAndJustBelowHalf",
-         Alternate(10, {1, kJustBelowHalf, +1}, {1, 0.5F, -1}), 0, 0},
-        {"CoinThenBills10", Alternate(10, kPays, kTakes), 0, 0},
-        {"CoinThenBills11", Alternate(11, kPays, kTakes), 0, 1},
-        {"BillsThenCoin10", Alternate(10, kTakes, kPays), -1, 0},
-        {"BillsThenCoin1000", Alternate(1000, kTakes, kPays), -1, 0},
-        {"DipThenRecover", {{3, 0.75F, -1}, {7, 0.25F, +1}}, -3, 4},
-        {"LowestAfterLastGuest", {{1, 0.25F, +1}, {9, 0.75F, -1}}, -8, -8},
-        {"BackToZeroAtTheEnd", {{5, 0.25F, +1}, {5, 0.75F, -1}}, 0, 0},
-        {"SingleBillAtTheEnd", {{9, 0.25F, +1}, {1, 0.5F, -1}}, +1, 8},
-    };
-}
-
-class ExperimentPath : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(ExperimentPath, ShortageTablesAndLastValues)
-{
-    const PathCase& path = GetParam();
     std::vector<float> draws;
-    std::vector<int> changes;
-    for (const Stretch& stretch : path.stretches) {
-        draws.insert(draws.end(), static_cast<std::size_t>(stretch.guests), stretch.draw);
-        changes.insert(changes.end(), static_cast<std::size_t>(stretch.guests), stretch.change);
+    for (char toss : path) {
+        draws.push_back(toss == '0'   ? 0.0F
+                        : toss == '+' ? std::nextafter(0.5F, 0.0F)
+                        : toss == 'h' ? 0.5F
+                                      : std::nextafter(1.0F, 0.0F));
     }
-    const auto guests = static_cast<std::int16_t>(draws.size());
-    ScriptedRandom random(draws);
-    FakeClock clock(30000.0F);
-    Experiment experiment;
+    return draws;
+}
 
-    EXPECT_EQ(experiment.Run(guests, random, clock), path.shortage);
+std::string Times(int count, const std::string& unit)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += unit;
+    }
+    return text;
+}
 
-    EXPECT_EQ(random.served, draws.size()) << "one draw per guest";
-    EXPECT_EQ(experiment.Balance, path.finalBalance);
-    EXPECT_EQ(experiment.Draw, draws.back()) << "the last guest's draw is kept";
-    EXPECT_EQ(experiment.CoinChange[0], 0) << "element 0 is never used";
-    EXPECT_EQ(experiment.BalanceAfter[0], 0) << "element 0 is never used";
-    int balance = 0;
-    for (std::size_t guest = 1; guest <= draws.size(); ++guest) {
-        balance += changes[guest - 1];
-        ASSERT_EQ(experiment.CoinChange[guest], changes[guest - 1]) << "guest " << guest;
-        ASSERT_EQ(experiment.BalanceAfter[guest], balance) << "guest " << guest;
+TEST(Experiment, ShortageIsTheLowestBalanceAfterAnyGuest)
+{
+    const struct {
+        const char* name;
+        std::string path;
+        int shortage;
+    } cases[] = {
+        {"all below 0.5", Times(500, "0+"), +1},
+        {"all 0.5 or above", Times(500, "h9"), -1000},
+        {"+1, -1, ...", Times(5, "+h"), 0},
+        {"-1, +1, ...", Times(5, "90"), -1},
+        {"dip, then recover", "hh9+++++++", -3},
+        {"lowest after the last guest", "+hhhhhhhh9", -8},
+    };
+    Experiment experiment;  // one object for all: nothing carries over
+    for (const auto& c : cases) {
+        ScriptedRandom random(DrawsOf(c.path));
+        FakeClock clock(30000.0F);
+        EXPECT_EQ(experiment.Run(static_cast<std::int16_t>(c.path.size()), random, clock), c.shortage) << c.name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, ExperimentPath, ::testing::ValuesIn(PathCases()),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(Experiment, ReseedsOnceWithTheTimeOfDayBeforeDrawing)
+TEST(Tally, EachShortageLandsInItsBin)
 {
-    constexpr std::int16_t kGuests = 10;
-    constexpr int kExperiments = 3;
-    ScriptedRandom random(std::vector<float>(kGuests * kExperiments, 0.25F));
-    FakeClock clock(43210.5F, 0.25F);
-    Experiment experiment;
-
-    for (int run = 0; run < kExperiments; ++run) {
-        experiment.Run(kGuests, random, clock);
+    const std::pair<int, int> cases[] = {{-1000, 0}, {-115, 0}, {-114, 1}, {0, 115},
+                                         {1, 116},   {3, 118},  {4, 119},  {1000, 119}};
+    for (const auto& [shortage, bin] : cases) {
+        Tally tally;
+        tally.Count(shortage);
+        EXPECT_EQ(tally.Bins[static_cast<std::size_t>(bin)], 1) << "shortage " << shortage;
+        EXPECT_EQ(std::accumulate(tally.Bins.begin(), tally.Bins.end(), 0), 1) << "shortage " << shortage;
     }
-
-    EXPECT_EQ(clock.readings, kExperiments);
-    EXPECT_EQ(random.seeds, (std::vector<float>{43210.5F, 43210.75F, 43211.0F}));
-    EXPECT_EQ(random.calls, "RFRFRF") << "re-seeded before the draws of every experiment";
 }
 
-TEST(Experiment, ALongerExperimentAfterAShorterOneRewritesEveryGuest)
+// Every guest of an experiment gets the same draw; the tally lumps shortages
+// below -114 together, the sum keeps them whole.
+TEST(RunExperiments, ReseedsFromTheClockAndTalliesAndSumsEveryShortage)
 {
-    ScriptedRandom random(std::vector<float>(10, 0.75F));
-    std::vector<float> longer(20, 0.25F);
-    ScriptedRandom second(longer);
-    FakeClock clock(1.0F);
-    Experiment experiment;
+    const struct {
+        std::int16_t guests;
+        std::vector<float> experiments;  // the draw of each experiment
+        std::int32_t sum;
+        std::vector<std::pair<int, int>> bins;  // bin, count
+    } cases[] = {
+        {1000, {0.75F, 0.5F, 0.25F}, -1999, {{0, 2}, {116, 1}}},
+        {114, {0.9F, 0.0F}, -113, {{1, 1}, {116, 1}}},
+        {10, std::vector<float>(1000, 0.0F), 1000, {{116, 1000}}},
+    };
+    for (const auto& c : cases) {
+        const auto count = static_cast<std::int16_t>(c.experiments.size());
+        std::vector<float> script;
+        std::string calls;  // re-seeded with the clock's reading before each experiment's draws
+        float seconds = 1000.0F;
+        for (float draw : c.experiments) {
+            calls += "R" + std::to_string(seconds++) + " F ";
+            script.insert(script.end(), static_cast<std::size_t>(c.guests), draw);
+        }
+        ScriptedRandom random(script);
+        FakeClock clock(1000.0F, 1.0F);
+        Experiment experiment;
 
-    experiment.Run(10, random, clock);
-    EXPECT_EQ(experiment.Run(20, second, clock), 1);
-    for (std::size_t guest = 1; guest <= 20; ++guest) {
-        ASSERT_EQ(experiment.BalanceAfter[guest], static_cast<int>(guest)) << "guest " << guest;
+        const RunResult result = RunExperiments(Settings{c.guests, count}, experiment, random, clock);
+
+        SCOPED_TRACE(::testing::Message() << c.guests << " guests, " << count << " experiments");
+        EXPECT_EQ(random.calls, calls);
+        EXPECT_EQ(result.ExperimentCount, count);
+        EXPECT_EQ(std::accumulate(result.Tally.Bins.begin(), result.Tally.Bins.end(), 0), count);
+        for (const auto& [bin, expected] : c.bins) {
+            EXPECT_EQ(result.Tally.Bins[static_cast<std::size_t>(bin)], expected) << "bin " << bin;
+        }
+        EXPECT_EQ(result.ShortageSum, c.sum);
+        EXPECT_FLOAT_EQ(result.AverageShortage(), static_cast<float>(static_cast<double>(c.sum) / count));
     }
-    EXPECT_EQ(experiment.Balance, 20);
 }
 
 }  // namespace

@@ -12,53 +12,44 @@
 
 namespace coinwell::testing {
 
-// Serves a fixed list of draws and writes down every call, in order, so a
-// test can see what was re-seeded with and when the draws were taken.
+// Serves a fixed list of draws and logs each call: "R<seed> " per Reseed,
+// "F " per Fill.
 class ScriptedRandom final : public platform::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> script) : script_(std::move(script)) {}
 
-    void Reseed(float seed) override
-    {
-        seeds.push_back(seed);
-        calls += 'R';
-    }
+    void Reseed(float seed) override { calls += "R" + std::to_string(seed) + " "; }
 
     void Fill(std::span<float> draws) override
     {
-        calls += 'F';
+        calls += "F ";
         for (float& draw : draws) {
-            if (served >= script_.size()) {
-                ADD_FAILURE() << "more draws taken than scripted (" << script_.size() << ")";
-                draw = 0.0F;
-                continue;
+            if (served_ >= script_.size()) {
+                ADD_FAILURE() << "more draws taken than the " << script_.size() << " scripted";
+                return;
             }
-            draw = script_[served++];
+            draw = script_[served_++];
         }
     }
 
-    std::vector<float> seeds;
-    std::string calls;  // 'R' per Reseed, 'F' per Fill
-    std::size_t served = 0;
+    std::string calls;
 
 private:
     std::vector<float> script_;
+    std::size_t served_ = 0;
 };
 
-// A time of day that only moves when the test moves it.
+// A time of day that moves by `step` at each reading.
 class FakeClock final : public platform::Clock {
 public:
     explicit FakeClock(float seconds, float step = 0.0F) : seconds_(seconds), step_(step) {}
 
     float SecondsSinceMidnight() override
     {
-        ++readings;
         const float now = seconds_;
         seconds_ += step_;
         return now;
     }
-
-    int readings = 0;
 
 private:
     float seconds_;
