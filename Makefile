@@ -15,7 +15,7 @@ run: deps
 	./build/release/bin/coinwell
 
 test: deps
-	cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCOINWELL_SANITIZE=ON
+	cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCOINWELL_SANITIZE=ON -DCOINWELL_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -1,6 +1,6 @@
-#include "engine/experiment_run.h"
-#include "platform/runtime/clock.h"
-#include "platform/runtime/random_generator.h"
+#include "engine/clock.h"
+#include "engine/random_generator.h"
+#include "engine/run.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,11 +16,10 @@ void BM_Run(benchmark::State& state)
 {
     const engine::Settings settings{static_cast<std::int16_t>(state.range(0)),
                                     static_cast<std::int16_t>(state.range(1))};
-    platform::RandomGenerator random;
-    platform::SystemClock clock;
-    engine::Experiment experiment;
+    engine::RandomGenerator random;
+    engine::SystemClock clock;
     for (auto _ : state) {
-        engine::RunResult result = engine::RunExperiments(settings, experiment, random, clock);
+        engine::RunResult result = engine::runExperiments(settings, random, clock);
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
@@ -35,19 +34,19 @@ BENCHMARK(BM_Run)
 
 void BM_Clock(benchmark::State& state)
 {
-    platform::SystemClock clock;
+    engine::SystemClock clock;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(clock.SecondsSinceMidnight());
+        benchmark::DoNotOptimize(clock.secondsSinceMidnight());
     }
 }
 BENCHMARK(BM_Clock)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void BM_Fill(benchmark::State& state)
 {
-    platform::RandomGenerator random;
+    engine::RandomGenerator random;
     float draws[1000];
     for (auto _ : state) {
-        random.Fill(draws);
+        random.fill(draws);
         benchmark::DoNotOptimize(draws);
     }
     state.SetItemsProcessed(state.iterations() * 1000);

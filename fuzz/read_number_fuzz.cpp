@@ -1,6 +1,6 @@
-// Arbitrary UTF-16 text into ReadNumber, and what it reads into AcceptCount.
-#include "main_window/count_rule.h"
-#include "platform/runtime/read_number.h"
+// Arbitrary UTF-16 text into readNumber, and what it reads into acceptCount.
+#include "engine/count_rule.h"
+#include "number_text/read_number.h"
 
 #include <cmath>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 namespace {
 
-void Check(bool holds, const char* what)
+void check(bool holds, const char* what)
 {
     if (!holds) {
         std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -19,17 +19,17 @@ void Check(bool holds, const char* what)
     }
 }
 
-bool Same(double a, double b)
+bool same(double a, double b)
 {
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-bool IsDigit(char16_t c)
+bool isDigit(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'\uFF10' && c <= u'\uFF19');
 }
 
-int DigitValue(char16_t c)
+int digitValue(char16_t c)
 {
     return c <= u'9' ? c - u'0' : c - u'\uFF10';
 }
@@ -44,26 +44,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
 
-    using coinwell::main_window::AcceptCount;
-    using coinwell::platform::ReadNumber;
+    using coinwell::engine::acceptCount;
+    using coinwell::number_text::readNumber;
 
-    const double number = ReadNumber(text);
-    Check(!std::isnan(number), "a text reads as NaN");
-    if (!text.empty() && IsDigit(text[0])) {
-        Check(number >= DigitValue(text[0]), "a number is smaller than its first digit");
+    const double number = readNumber(text);
+    check(!std::isnan(number), "a text reads as NaN");
+    if (!text.empty() && isDigit(text[0])) {
+        check(number >= digitValue(text[0]), "a number is smaller than its first digit");
     }
     // A character that cannot continue a number changes nothing after the
     // text, and blanks change nothing before it.
-    Check(Same(ReadNumber(text + u"x"), number), "a letter after the text changes the number");
-    Check(Same(ReadNumber(u" \u3000\t" + text), number), "blanks before the text change the number");
+    check(same(readNumber(text + u"x"), number), "a letter after the text changes the number");
+    check(same(readNumber(u" \u3000\t" + text), number), "blanks before the text change the number");
 
     for (int lowerBound : {1, 10}) {
-        const auto count = AcceptCount(number, lowerBound);
+        const auto count = acceptCount(number, lowerBound);
         const bool inRange = number >= lowerBound && number <= 1000;
-        Check(count.has_value() == inRange, "accepted a number outside the bounds, or refused one inside");
+        check(count.has_value() == inRange, "accepted a number outside the bounds, or refused one inside");
         if (count) {
-            Check(*count >= lowerBound && *count <= 1000, "an accepted count is out of bounds");
-            Check(*count <= number && number < *count + 1, "an accepted count is not rounded down");
+            check(*count >= lowerBound && *count <= 1000, "an accepted count is out of bounds");
+            check(*count <= number && number < *count + 1, "an accepted count is not rounded down");
         }
     }
     return 0;

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         const int size = std::atoi(argv[i]);
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
         if (size <= 0 || !QDir().mkpath(dir) ||
-            !coinwell::main_window::CoinIconImage(size).save(dir + "/" + name + ".png")) {
+            !coinwell::coinIconImage(size).save(dir + "/" + name + ".png")) {
             std::fprintf(stderr, "render_icon: cannot write the %s icon\n", argv[i]);
             return 1;
         }

@@ -1,16 +1,16 @@
 // Coinwell: how many 500-yen coins should the secretary have ready as change?
-#include "help_window/form2.h"
-#include "main_window/form1.h"
-#include "platform/forms/dialogs.h"
-#include "platform/forms/program.h"
-#include "platform/forms/window_registry.h"
-#include "platform/runtime/clock.h"
-#include "platform/runtime/random_generator.h"
-#include "platform/sound/qt_media_control.h"
+#include "app/window_switcher.h"
+#include "desktop/dialogs.h"
+#include "desktop/program_exit.h"
+#include "engine/clock.h"
+#include "engine/random_generator.h"
+#include "sound/qt_cue_player.h"
 
 #include <QApplication>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -18,20 +18,25 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("coinwell"));
-    QApplication::setQuitOnLastWindowClosed(false);  // the window registry decides
+    QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
 
-    platform::QtProgram program;
-    platform::QtDialogs dialogs;
-    platform::QtMediaControl media;
-    platform::SystemClock clock;
-    platform::RandomGenerator random(
+    QtDialogs dialogs;
+    QtProgramExit programExit;
+    engine::SystemClock clock;
+    engine::RandomGenerator random(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    QtCuePlayer cues;
 
-    platform::WindowRegistry windows(program);
-    const main_window::Form1Services services{dialogs, media, program, windows, random, clock};
-    windows.Register("Form1", [&] { return new main_window::Form1(services); });
-    windows.Register("Form2", [&] { return new help_window::Form2(windows); });
-    windows.Show("Form1");
-
-    return QApplication::exec();
+    int status = 0;
+    {
+        WindowSwitcher windows({dialogs, cues, programExit, random, clock});
+        windows.showMainWindow();
+        status = QApplication::exec();
+    }
+    // A sound server that stopped answering must not keep the program alive.
+    if (!cues.shutDown(std::chrono::milliseconds(500))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -5,39 +5,30 @@
 
 namespace coinwell::engine {
 
-std::int16_t Experiment::Run(std::int16_t guestCount, platform::RandomSource& random,
-                             platform::Clock& clock)
+std::int16_t Experiment::run(std::int16_t guestCount, RandomSource& random, Clock& clock)
 {
-    const auto guests = static_cast<std::size_t>(std::clamp<int>(guestCount, 1, kTableSize - 1));
+    const auto guests = static_cast<std::size_t>(std::clamp<int>(guestCount, 1, kMaxGuests));
 
-    random.Reseed(clock.SecondsSinceMidnight());
-    random.Fill(std::span<float>(draws_.data() + 1, guests));
+    random.reseed(clock.secondsSinceMidnight());
+    random.fill(std::span<float>(draws_.data(), guests));
 
     // A draw below 0.5 is a guest paying with a coin (+1); 0.5 or more, one
     // paying with four bills and taking a coin back (-1). The tosses are
     // decided in a pass of their own, which compiles to vector compares: a
     // branch on a fair coin is mispredicted every other guest and costs more
     // than the rest of the experiment.
-    for (std::size_t guest = 1; guest <= guests; ++guest) {
-        CoinChange[guest] = draws_[guest] < 0.5F ? std::int16_t{1} : std::int16_t{-1};
+    for (std::size_t guest = 0; guest < guests; ++guest) {
+        coinChange_[guest] = draws_[guest] < 0.5F ? std::int16_t{1} : std::int16_t{-1};
     }
 
-    int balance = 0;
-    for (std::size_t guest = 1; guest <= guests; ++guest) {
-        balance += CoinChange[guest];
-        BalanceAfter[guest] = static_cast<std::int16_t>(balance);
+    // The opening balance of 0 is not among the balances compared.
+    int balance = coinChange_[0];
+    int lowest = balance;
+    for (std::size_t guest = 1; guest < guests; ++guest) {
+        balance += coinChange_[guest];
+        lowest = std::min(lowest, balance);
     }
-
-    // The shortage is the lowest balance after any guest; the opening
-    // balance of 0 is not among them. A separate pass over the balances
-    // keeps the running sum above free of a second dependency chain.
-    std::int16_t lowest = BalanceAfter[1];
-    for (std::size_t guest = 2; guest <= guests; ++guest) {
-        lowest = std::min(lowest, BalanceAfter[guest]);
-    }
-    Draw = draws_[guests];
-    Balance = static_cast<std::int16_t>(balance);
-    return lowest;
+    return static_cast<std::int16_t>(lowest);
 }
 
 }  // namespace coinwell::engine

@@ -4,14 +4,15 @@
 
 namespace coinwell::engine {
 
-// The two accepted settings of the main window; a run reads them only.
+// The two settings of a run. Both are accepted counts whenever a run reads
+// them; a run never changes them.
 struct Settings {
     static constexpr std::int16_t kMaxCount = 1000;
     static constexpr std::int16_t kMinGuestCount = 10;
     static constexpr std::int16_t kMinExperimentCount = 1;
 
-    std::int16_t GuestCount = 0;
-    std::int16_t ExperimentCount = 0;
+    std::int16_t guestCount = 0;
+    std::int16_t experimentCount = 0;
 };
 
 }  // namespace coinwell::engine

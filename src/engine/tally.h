@@ -7,13 +7,12 @@ namespace coinwell::engine {
 
 // How often each shortage occurred in one run. Bin 0 counts shortages below
 // -114, bins 1 to 118 the single shortages -114 to +3, bin 119 those above 3.
-class Tally {
-public:
+struct Tally {
     static constexpr int kBinCount = 120;
     static constexpr int kLowestSingleShortage = -114;
     static constexpr int kHighestSingleShortage = 3;
 
-    static constexpr int BinOf(int shortage)
+    static constexpr int binOf(int shortage)
     {
         if (shortage < kLowestSingleShortage) {
             return 0;
@@ -25,12 +24,11 @@ public:
     }
 
     // The single shortage a bin from 1 to 118 counts.
-    static constexpr int ShortageOfBin(int bin) { return bin + kLowestSingleShortage - 1; }
+    static constexpr int shortageOfBin(int bin) { return bin + kLowestSingleShortage - 1; }
 
-    void Reset() { Bins.fill(0); }
-    void Count(int shortage) { ++Bins[static_cast<std::size_t>(BinOf(shortage))]; }
+    void count(int shortage) { ++bins[static_cast<std::size_t>(binOf(shortage))]; }
 
-    std::array<std::int16_t, kBinCount> Bins{};
+    std::array<std::int16_t, kBinCount> bins{};
 };
 
 }  // namespace coinwell::engine

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "platform/runtime/drawing_surface.h"
-
 #include <array>
 #include <string_view>
 
-namespace coinwell::help_window {
+namespace coinwell {
 
 // The help window's text, one entry a printed line, in UTF-8. Indentation is
 // made of ideographic spaces (U+3000): one before a section heading, five
 // before the first line of a paragraph and four before the lines that carry
 // it on. Lines are broken where they were broken when the text was written,
 // and the text is kept word for word, slips and trailing blanks included.
-inline constexpr std::array<std::string_view, 32> kHelpText{
+inline constexpr std::array<std::string_view, 32> kHelpLines{
     "　【Problem】",
     "　　　　　Do you ever serve as secretary of a class meeting ?",
     "　　　　　Think about it as if you were the secretary.",
@@ -47,8 +45,4 @@ inline constexpr std::array<std::string_view, 32> kHelpText{
     "　　　　restarted from the beginning.",
 };
 
-// Clears the surface, leaves its first line empty and prints the help text
-// below it, a line at a time.
-void PrintHelpText(platform::DrawingSurface& surface);
-
-}  // namespace coinwell::help_window
+}  // namespace coinwell

@@ -1,12 +1,12 @@
 #include "main_window/coin_icon.h"
 
-#include "platform/forms/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QPainter>
 
-namespace coinwell::main_window {
+namespace coinwell {
 
-QImage CoinIconImage(int size)
+QImage coinIconImage(int size)
 {
     QImage image(size, size, QImage::Format_RGB888);
     image.fill(QColor(0, 0, 255));
@@ -19,7 +19,7 @@ QImage CoinIconImage(int size)
     painter.setBrush(QColor(255, 215, 0));
     painter.drawEllipse(coin.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2));
 
-    QFont font(platform::GothicFamily());
+    QFont font(gothicFamily());
     font.setBold(true);
     font.setPixelSize(std::max(6, static_cast<int>(size * 0.36)));
     font.setStretch(QFont::SemiCondensed);
@@ -29,9 +29,9 @@ QImage CoinIconImage(int size)
     return image;
 }
 
-QIcon CoinIcon()
+QIcon coinIcon()
 {
-    return QIcon(QPixmap::fromImage(CoinIconImage(32)));
+    return QIcon(QPixmap::fromImage(coinIconImage(32)));
 }
 
-}  // namespace coinwell::main_window
+}  // namespace coinwell

@@ -1,6 +1,6 @@
-#include "engine/experiment_run.h"
+#include "engine/run.h"
 #include "fakes.h"
-#include "platform/runtime/random_generator.h"
+#include "engine/random_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <iostream>
 #include <numeric>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace {
 
 // The probability that a fair coin-toss walk from 0 stays at or above
 // `floor` after each of n guests.
-double StaysAtOrAbove(int n, int floor)
+double staysAtOrAbove(int n, int floor)
 {
     std::vector<double> p(static_cast<std::size_t>(2 * n + 3), 0.0);  // balance b at b + n + 1
     p[static_cast<std::size_t>(n + 1)] = 1.0;
@@ -37,7 +36,7 @@ double StaysAtOrAbove(int n, int floor)
 
 // Upper 0.1 % point of chi-square with df degrees of freedom (Wilson-Hilferty,
 // within 1 % from 10 degrees of freedom up).
-double ChiSquareCritical001(int df)
+double chiSquareCritical001(int df)
 {
     constexpr double kZ = 3.090232306167813;  // upper 0.1 % point of N(0, 1)
     const double a = 2.0 / (9.0 * df);
@@ -51,11 +50,10 @@ TEST(ShortageDistribution, RunWithFrozenClockFollowsTheFairWalk)
 {
     constexpr int kGuests = 100;
     constexpr int kExperiments = 1000;
-    platform::RandomGenerator random(0xC0FFEE'2024ULL);
+    RandomGenerator random(0xC0FFEE'2024ULL);
     testing::FakeClock frozen(36000.0F);
-    Experiment experiment;
 
-    const RunResult result = RunExperiments(Settings{kGuests, kExperiments}, experiment, random, frozen);
+    const RunResult result = runExperiments(Settings{kGuests, kExperiments}, random, frozen);
 
     // Neighbouring shortages -100..+1 are merged, from the lowest up, until
     // each group expects at least 5 experiments.
@@ -69,9 +67,9 @@ TEST(ShortageDistribution, RunWithFrozenClockFollowsTheFairWalk)
         if (groups.back().expected >= 5.0) {
             groups.emplace_back();
         }
-        const int count = result.Tally.Bins[static_cast<std::size_t>(Tally::BinOf(shortage))];
+        const int count = result.tally.bins[static_cast<std::size_t>(Tally::binOf(shortage))];
         groups.back().expected +=
-            kExperiments * (StaysAtOrAbove(kGuests, shortage) - StaysAtOrAbove(kGuests, shortage + 1));
+            kExperiments * (staysAtOrAbove(kGuests, shortage) - staysAtOrAbove(kGuests, shortage + 1));
         groups.back().observed += count;
         observed += count;
     }
@@ -83,28 +81,13 @@ TEST(ShortageDistribution, RunWithFrozenClockFollowsTheFairWalk)
         chiSquare += std::pow(group.observed - group.expected, 2) / group.expected;
     }
     const int df = static_cast<int>(groups.size()) - 1;
-    const double critical = ChiSquareCritical001(df);
+    const double critical = chiSquareCritical001(df);
     RecordProperty("chi_square", std::to_string(chiSquare));
     RecordProperty("degrees_of_freedom", df);
     std::cout << "[ stats    ] chi-square " << chiSquare << " with " << df
               << " degrees of freedom (0.1 % critical value " << critical << ")\n";
     ASSERT_GE(df, 10);
     EXPECT_LT(chiSquare, critical);
-}
-
-TEST(ShortageDistribution, FrozenClockStillGivesFreshTossesEveryExperiment)
-{
-    constexpr std::int16_t kGuests = 100;
-    platform::RandomGenerator random;
-    testing::FakeClock frozen(36000.0F);
-    Experiment experiment;
-
-    std::set<std::vector<std::int16_t>> seen;
-    for (int run = 0; run < 1000; ++run) {
-        experiment.Run(kGuests, random, frozen);
-        const auto first = experiment.CoinChange.begin() + 1;
-        EXPECT_TRUE(seen.emplace(first, first + kGuests).second) << "experiment " << run << " repeats one";
-    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-#include "engine/experiment_run.h"
+#include "engine/experiment.h"
+#include "engine/run.h"
 #include "fakes.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ using testing::ScriptedRandom;
 
 // One draw per character: '0' and '+' (just below 0.5) pay with a coin, 'h'
 // (exactly 0.5) and '9' (just below 1) take one back.
-std::vector<float> DrawsOf(const std::string& path)
+std::vector<float> drawsOf(const std::string& path)
 {
     std::vector<float> draws;
     for (char toss : path) {
@@ -30,7 +31,7 @@ std::vector<float> DrawsOf(const std::string& path)
     return draws;
 }
 
-std::string Times(int count, const std::string& unit)
+std::string times(int count, const std::string& unit)
 {
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -46,18 +47,18 @@ TEST(Experiment, ShortageIsTheLowestBalanceAfterAnyGuest)
         std::string path;
         int shortage;
     } cases[] = {
-        {"all below 0.5", Times(500, "0+"), +1},
-        {"all 0.5 or above", Times(500, "h9"), -1000},
-        {"+1, -1, ...", Times(5, "+h"), 0},
-        {"-1, +1, ...", Times(5, "90"), -1},
+        {"all below 0.5", times(500, "0+"), +1},
+        {"all 0.5 or above", times(500, "h9"), -1000},
+        {"+1, -1, ...", times(5, "+h"), 0},
+        {"-1, +1, ...", times(5, "90"), -1},
         {"dip, then recover", "hh9+++++++", -3},
         {"lowest after the last guest", "+hhhhhhhh9", -8},
     };
     Experiment experiment;  // one object for all: nothing carries over
     for (const auto& c : cases) {
-        ScriptedRandom random(DrawsOf(c.path));
+        ScriptedRandom random(drawsOf(c.path));
         FakeClock clock(30000.0F);
-        EXPECT_EQ(experiment.Run(static_cast<std::int16_t>(c.path.size()), random, clock), c.shortage) << c.name;
+        EXPECT_EQ(experiment.run(static_cast<std::int16_t>(c.path.size()), random, clock), c.shortage) << c.name;
     }
 }
 
@@ -67,15 +68,15 @@ TEST(Tally, EachShortageLandsInItsBin)
                                          {1, 116},   {3, 118},  {4, 119},  {1000, 119}};
     for (const auto& [shortage, bin] : cases) {
         Tally tally;
-        tally.Count(shortage);
-        EXPECT_EQ(tally.Bins[static_cast<std::size_t>(bin)], 1) << "shortage " << shortage;
-        EXPECT_EQ(std::accumulate(tally.Bins.begin(), tally.Bins.end(), 0), 1) << "shortage " << shortage;
+        tally.count(shortage);
+        EXPECT_EQ(tally.bins[static_cast<std::size_t>(bin)], 1) << "shortage " << shortage;
+        EXPECT_EQ(std::accumulate(tally.bins.begin(), tally.bins.end(), 0), 1) << "shortage " << shortage;
     }
 }
 
 // Every guest of an experiment gets the same draw; the tally lumps shortages
 // below -114 together, the sum keeps them whole.
-TEST(RunExperiments, ReseedsFromTheClockAndTalliesAndSumsEveryShortage)
+TEST(Run, ReseedsFromTheClockAndTalliesAndSumsEveryShortage)
 {
     const struct {
         std::int16_t guests;
@@ -93,24 +94,23 @@ TEST(RunExperiments, ReseedsFromTheClockAndTalliesAndSumsEveryShortage)
         std::string calls;  // re-seeded with the clock's reading before each experiment's draws
         float seconds = 1000.0F;
         for (float draw : c.experiments) {
-            calls += "R" + std::to_string(seconds++) + " F ";
+            calls.append("R").append(std::to_string(seconds++)).append(" F ");
             script.insert(script.end(), static_cast<std::size_t>(c.guests), draw);
         }
         ScriptedRandom random(script);
         FakeClock clock(1000.0F, 1.0F);
-        Experiment experiment;
 
-        const RunResult result = RunExperiments(Settings{c.guests, count}, experiment, random, clock);
+        const RunResult result = runExperiments(Settings{c.guests, count}, random, clock);
 
         SCOPED_TRACE(::testing::Message() << c.guests << " guests, " << count << " experiments");
         EXPECT_EQ(random.calls, calls);
-        EXPECT_EQ(result.ExperimentCount, count);
-        EXPECT_EQ(std::accumulate(result.Tally.Bins.begin(), result.Tally.Bins.end(), 0), count);
+        EXPECT_EQ(result.settings.experimentCount, count);
+        EXPECT_EQ(std::accumulate(result.tally.bins.begin(), result.tally.bins.end(), 0), count);
         for (const auto& [bin, expected] : c.bins) {
-            EXPECT_EQ(result.Tally.Bins[static_cast<std::size_t>(bin)], expected) << "bin " << bin;
+            EXPECT_EQ(result.tally.bins[static_cast<std::size_t>(bin)], expected) << "bin " << bin;
         }
-        EXPECT_EQ(result.ShortageSum, c.sum);
-        EXPECT_FLOAT_EQ(result.AverageShortage(), static_cast<float>(static_cast<double>(c.sum) / count));
+        EXPECT_EQ(result.shortageSum, c.sum);
+        EXPECT_FLOAT_EQ(result.averageShortage(), static_cast<float>(static_cast<double>(c.sum) / count));
     }
 }
 

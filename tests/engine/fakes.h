@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/runtime/clock.h"
-#include "platform/runtime/random_source.h"
+#include "engine/clock.h"
+#include "engine/random_source.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,20 @@
 
 namespace coinwell::testing {
 
-// Serves a fixed list of draws and logs each call: "R<seed> " per Reseed,
-// "F " per Fill.
-class ScriptedRandom final : public platform::RandomSource {
+// Serves a fixed list of draws and logs each call: "R<seed> " per reseed,
+// "F " per fill.
+class ScriptedRandom final : public engine::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> script) : script_(std::move(script)) {}
 
-    void Reseed(float seed) override { calls += "R" + std::to_string(seed) + " "; }
+    void reseed(float seed) override
+    {
+        calls += 'R';
+        calls += std::to_string(seed);
+        calls += ' ';
+    }
 
-    void Fill(std::span<float> draws) override
+    void fill(std::span<float> draws) override
     {
         calls += "F ";
         for (float& draw : draws) {
@@ -40,11 +45,11 @@ private:
 };
 
 // A time of day that moves by `step` at each reading.
-class FakeClock final : public platform::Clock {
+class FakeClock final : public engine::Clock {
 public:
     explicit FakeClock(float seconds, float step = 0.0F) : seconds_(seconds), step_(step) {}
 
-    float SecondsSinceMidnight() override
+    float secondsSinceMidnight() override
     {
         const float now = seconds_;
         seconds_ += step_;

@@ -1,10 +1,9 @@
-// The graph as the picture box renders it, offscreen at 96 dpi.
-#include "graph/graph_frame.h"
-#include "graph/histogram_bars.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/picture_box.h"
+// The graph as painted into an image the size of the graph area at 96 dpi.
+#include "desktop/fonts.h"
+#include "graph/graph_painter.h"
+#include "graph/graph_view.h"
 
-#include <QFontMetrics>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -12,106 +11,103 @@
 #include <iterator>
 #include <vector>
 
-namespace coinwell::testing {
+namespace coinwell::graph {
 namespace {
 
 const QColor kBlack(0, 0, 0);
 const QColor kBlue(0, 0, 255);
+const QColor kBackground(240, 240, 240);
+const QSize kArea(533, 381);
 
-class RenderedGraphTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        picture.setGeometry(0, 0, 537, 385);
-        picture.SetScale(0, 0, 130, 300);
-        picture.setFont(platform::GothicFont({9.0, false}));
-        ASSERT_EQ(picture.Image().size(), QSize(533, 381));
-    }
-
-    QColor At(int x, int y) const { return picture.Image().pixelColor(x, y); }
-
-    void Draw(std::initializer_list<std::pair<int, int>> binCounts)
-    {
-        engine::Tally tally;
-        tally.Reset();
-        for (const auto& [bin, count] : binCounts) {
-            tally.Bins[static_cast<std::size_t>(bin)] = static_cast<std::int16_t>(count);
-        }
-        graph::DrawFrame(picture);
-        graph::DrawBars(picture, tally);
-    }
-
-    platform::PictureBox picture;
-};
-
-TEST_F(RenderedGraphTest, FrameLandsOnItsPixelRowsAndColumns)
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts)
 {
-    Draw({});
+    engine::Tally tally;
+    for (const auto& [bin, count] : binCounts) {
+        tally.bins[static_cast<std::size_t>(bin)] = static_cast<std::int16_t>(count);
+    }
+    QImage image(kArea, QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    painter.setFont(gothicFont(9.0));
+    paintGraph(painter, QRectF(QPointF(0, 0), kArea), tally, Qt::black);
+    return image;
+}
+
+// The pixel row or column a logical coordinate falls on.
+int row(qreal y)
+{
+    return static_cast<int>(y * kArea.height() / kLogicalHeight);
+}
+int column(qreal x)
+{
+    return static_cast<int>(x * kArea.width() / kLogicalWidth);
+}
+
+// A one-pixel line through a logical point lies on the pixel the point
+// falls in or, on a pixel boundary, the one before it.
+bool blackAt(const QImage& image, QPointF logical)
+{
+    const int x = column(logical.x());
+    const int y = row(logical.y());
+    for (const QPoint pixel : {QPoint(x, y), QPoint(x - 1, y), QPoint(x, y - 1), QPoint(x - 1, y - 1)}) {
+        if (image.pixelColor(pixel) == kBlack) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(RenderedGraph, FrameLinesRunWhereTheyAreDesigned)
+{
+    const QImage image = paint({});
     const struct {
         const char* what;
-        QPoint pixel;
+        QPointF logical;
         bool black;
     } cases[] = {
-        {"horizontal axis", {200, 356}, true},
-        {"axis left end", {12, 356}, true},
-        {"left of the lowest tick", {6, 356}, false},
-        {"tick of -110 below the axis", {41, 361}, true},
-        {"tick of 0 above the axis", {492, 353}, true},
-        {"vertical axis", {12, 100}, true},
-        {"vertical tick", {8, 305}, true},
-        {"solid row of 50", {300, 292}, true},
-        {"solid row of 250", {300, 38}, true},
-        {"a dash of the dotted row of 10", {47, 343}, true},
-        {"a gap of the dotted row of 10", {51, 343}, false},
-        {"between grid rows", {300, 300}, false},
+        {"horizontal axis", {50, 280}, true},
+        {"axis left end", {3.5, 280}, true},
+        {"left of the lowest tick", {1, 280}, false},
+        {"tick of -110 below the axis", {10, 284}, true},
+        {"tick of 0 above the axis", {120, 278.5}, true},
+        {"vertical axis", {3, 100}, true},
+        {"vertical axis top", {3, 11}, true},
+        {"above the vertical axis", {3, 7}, false},
+        {"vertical tick", {2.5, 240}, true},
+        {"solid row of 50", {73, 230}, true},
+        {"solid row of 250", {73, 30}, true},
+        {"a dash of the dotted row of 10", {11.5, 270}, true},
+        {"a gap of the dotted row of 10", {12.6, 270}, false},
+        {"between grid rows", {73, 235}, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(At(c.pixel.x(), c.pixel.y()) == kBlack, c.black) << c.what;
+        EXPECT_EQ(blackAt(image, c.logical), c.black) << c.what;
     }
 }
 
-TEST_F(RenderedGraphTest, BarsStandOnTheAxisUpToTheirCount)
+TEST(RenderedGraph, BarsStandOnTheAxisUpToTheirCount)
 {
-    Draw({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
-    const int bar60 = picture.ToPixel(65.5F, 0).x();
-    EXPECT_EQ(At(bar60, 292), kBlue) << "the top of a count of 50 meets the solid row of 50";
-    EXPECT_NE(At(bar60, 291), kBlue);
-    EXPECT_EQ(At(bar60, 355), kBlue);
-    EXPECT_EQ(At(bar60, 356), kBlack) << "the axis stays visible under a bar";
-
-    const int bar61 = picture.ToPixel(66.5F, 0).x();
-    EXPECT_EQ(At(bar61, 356), kBlack) << "a count of 0 lies flat on the base line";
-    EXPECT_NE(At(bar61, 355), kBlue);
-
-    const int bar63 = picture.ToPixel(68.5F, 0).x();
-    EXPECT_EQ(At(bar63, 355), kBlue) << "one experiment is one unit high";
-    EXPECT_NE(At(bar63, 353), kBlue);
-
-    const int bar64 = picture.ToPixel(69.5F, 0).x();
-    EXPECT_EQ(At(bar64, 0), kBlue) << "a count above 280 is clipped at the top edge";
+    const QImage image = paint({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
+    const auto at = [&](int bin, qreal y) { return image.pixelColor(column(5.5 + bin), row(y)); };
+    EXPECT_EQ(at(60, 230), kBlue) << "the top of a count of 50 covers the solid row of 50";
+    EXPECT_EQ(at(60, 229), kBackground);
+    EXPECT_EQ(at(60, 279.5), kBlue);
+    EXPECT_EQ(at(60, 280), kBlack) << "the axis stays visible under a bar";
+    EXPECT_EQ(at(61, 279), kBackground) << "a count of 0 has no bar";
+    EXPECT_EQ(at(63, 279), kBlue) << "one experiment is one unit high";
+    EXPECT_EQ(at(63, 277.5), kBackground);
+    EXPECT_EQ(image.pixelColor(column(69.5), 0), kBlue) << "a count above 280 is clipped at the top edge";
 }
 
-TEST_F(RenderedGraphTest, EachShortageLabelIsCentredUnderItsTick)
+TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
 {
-    Draw({});
-    // Between the solid row of 50 and the axis there is nothing but the
-    // dotted rows: the label row stands below the axis.
-    const int dottedRows[] = {picture.ToPixel(0, 240).y(), picture.ToPixel(0, 250).y(),
-                              picture.ToPixel(0, 260).y(), picture.ToPixel(0, 270).y()};
-    for (int y = picture.ToPixel(0, 230).y() + 1; y < picture.ToPixel(0, 278).y(); ++y) {
-        if (std::find(std::begin(dottedRows), std::end(dottedRows), y) != std::end(dottedRows)) {
-            continue;
-        }
-        for (int x = picture.ToPixel(11, 0).x(); x < picture.Image().width(); ++x) {
-            ASSERT_GE(At(x, y).lightness(), 128) << "ink above the axis at " << x << "," << y;
-        }
-    }
+    const QImage image = paint({});
     // Columns of the label row that hold ink, grouped into numbers.
     std::vector<std::pair<int, int>> runs;
-    for (int x = 0; x < picture.Image().width(); ++x) {
+    for (int x = 0; x < image.width(); ++x) {
         bool ink = false;
-        for (int y = picture.ToPixel(0, 285).y() + 1; y < picture.Image().height(); ++y) {
-            ink = ink || At(x, y).lightness() < 128;
+        for (int y = row(285) + 1; y < image.height(); ++y) {
+            ink = ink || image.pixelColor(x, y).lightness() < 128;
         }
         if (!ink) {
             continue;
@@ -123,28 +119,36 @@ TEST_F(RenderedGraphTest, EachShortageLabelIsCentredUnderItsTick)
         }
     }
     ASSERT_EQ(runs.size(), 12U);
-    const double unit = 533.0 / 130.0;
+    const double unit = kArea.width() / kLogicalWidth;
     for (std::size_t n = 0; n < runs.size(); ++n) {
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
-        const double tick = (10.0 + 10.0 * static_cast<double>(n)) * unit;
-        EXPECT_NEAR(centre, tick, unit) << "label " << n;
+        EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
     }
 }
 
-TEST_F(RenderedGraphTest, DrawingSurvivesARepaintAndClearingEmptiesIt)
+// What the view shows before a run, after one and after clear().
+TEST(GraphView, PaintsTheLastResultAndNothingOnceCleared)
 {
-    Draw({{100, 30}});
-    const QImage drawn = picture.Image().copy();
-    picture.repaint();
-    EXPECT_EQ(picture.Image(), drawn);
-
-    picture.Cls();
-    QImage blank(drawn.size(), drawn.format());
-    blank.fill(picture.palette().color(QPalette::Window));
-    EXPECT_EQ(picture.Image(), blank);
-    EXPECT_EQ(picture.CurrentX(), 0.0F);
-    EXPECT_EQ(picture.CurrentY(), 0.0F);
+    GraphView view;
+    view.setGeometry(0, 0, kArea.width() + 4, kArea.height() + 4);
+    const auto inkOf = [&view] {
+        const QImage image = view.grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                ink += image.pixelColor(x, y) == kBlack || image.pixelColor(x, y) == kBlue;
+            }
+        }
+        return ink;
+    };
+    const int empty = inkOf();
+    engine::RunResult result;
+    result.tally.bins[100] = 30;
+    view.showResult(result);
+    EXPECT_GT(inkOf(), empty + 1000);
+    view.clear();
+    EXPECT_EQ(inkOf(), empty);
 }
 
 }  // namespace
-}  // namespace coinwell::testing
+}  // namespace coinwell::graph

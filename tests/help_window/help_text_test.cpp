@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
-#include <vector>
 
-namespace coinwell::help_window {
+namespace coinwell {
 namespace {
 
 constexpr std::string_view kIdeographicSpace = "\u3000";
@@ -20,8 +18,8 @@ const std::set<int> kTrailingBlank{4, 7, 11, 15, 16, 19, 21, 26, 28, 31};
 
 TEST(HelpText, IndentationAndTrailingBlanksFollowTheLineKind)
 {
-    for (int number = 1; number <= static_cast<int>(kHelpText.size()); ++number) {
-        std::string_view line = kHelpText[static_cast<std::size_t>(number - 1)];
+    for (int number = 1; number <= static_cast<int>(kHelpLines.size()); ++number) {
+        std::string_view line = kHelpLines[static_cast<std::size_t>(number - 1)];
         int indent = 0;
         for (; line.starts_with(kIdeographicSpace); ++indent) {
             line.remove_prefix(kIdeographicSpace.size());
@@ -34,33 +32,5 @@ TEST(HelpText, IndentationAndTrailingBlanksFollowTheLineKind)
     }
 }
 
-// Records the clearing and the printing done on it, in order.
-class RecordingSurface final : public platform::DrawingSurface {
-public:
-    void Cls() override { calls.emplace_back("Cls"); }
-    void Line(float, float, float, float, platform::Rgb) override { calls.emplace_back("Line"); }
-    void Box(float, float, float, float, platform::Rgb) override { calls.emplace_back("Box"); }
-    void SetCurrentX(float) override { calls.emplace_back("SetCurrentX"); }
-    void SetCurrentY(float) override { calls.emplace_back("SetCurrentY"); }
-    float CurrentX() const override { return 0.0F; }
-    float CurrentY() const override { return 0.0F; }
-    void Print(std::string_view text) override { calls.push_back("Print:" + std::string(text)); }
-    float TextWidth(std::string_view) const override { return 0.0F; }
-
-    std::vector<std::string> calls;
-};
-
-TEST(HelpText, PrintsAfterClearingAndOneEmptyLine)
-{
-    RecordingSurface surface;
-    PrintHelpText(surface);
-
-    std::vector<std::string> expected{"Cls", "Print:"};
-    for (const std::string_view line : kHelpText) {
-        expected.push_back("Print:" + std::string(line));
-    }
-    EXPECT_EQ(surface.calls, expected);
-}
-
 }  // namespace
-}  // namespace coinwell::help_window
+}  // namespace coinwell

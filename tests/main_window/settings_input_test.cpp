@@ -1,16 +1,14 @@
-#include "fakes.h"
-#include "main_window/form1.h"
-
-#include <QLabel>
-
-#include <gtest/gtest.h>
+#include "window_fixture.h"
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 
 namespace coinwell::testing {
 namespace {
+
+const char* const kGuestsTitle = " Setting the number of guests";
+const char* const kGuestsPrompt = "Please enter an integer between 10 and 1000 ...";
+const char* const kExperimentsPrompt = "Please enter an integer between 1 and 1000 ...";
 
 struct EntryCase {
     const char* what;
@@ -20,45 +18,43 @@ struct EntryCase {
     int experiments;
 };
 
-class SettingsInputTest : public ::testing::TestWithParam<EntryCase> {};
+class EntryTest : public MainWindowTest, public ::testing::WithParamInterface<EntryCase> {};
 
-TEST_P(SettingsInputTest, AcceptsOnlyCountsInRangeAndAsksAgainWithTheDefault)
+TEST_P(EntryTest, AcceptsOnlyCountsInRangeAndAsksAgainFromTheDefault)
 {
     const EntryCase& c = GetParam();
-    FakeServices fakes;
-    for (const QString& entry : c.guestEntries) fakes.dialogs.answers.push_back(entry);
-    for (const QString& entry : c.experimentEntries) fakes.dialogs.answers.push_back(entry);
-    auto form = std::make_unique<main_window::Form1>(fakes.Services());
+    fakes.dialogs.answers.insert(fakes.dialogs.answers.end(), c.guestEntries.begin(), c.guestEntries.end());
+    fakes.dialogs.answers.insert(fakes.dialogs.answers.end(), c.experimentEntries.begin(), c.experimentEntries.end());
+    window = std::make_unique<MainWindow>(fakes.services());
+    window->show();
+    QCoreApplication::processEvents();
 
-    form->Form_Activate();
-
-    EXPECT_EQ(form->CurrentSettings().GuestCount, c.guests);
-    EXPECT_EQ(form->CurrentSettings().ExperimentCount, c.experiments);
-    EXPECT_EQ(form->Label("Label82")->text(), QString::number(c.guests));
-    EXPECT_EQ(form->Label("Label2")->text(), QString::number(c.experiments));
-    ASSERT_EQ(fakes.dialogs.inputs.size(), c.guestEntries.size() + c.experimentEntries.size());
-    for (std::size_t i = 0; i < fakes.dialogs.inputs.size(); ++i) {
+    EXPECT_EQ(text("guestCountValue"), QString::number(c.guests));
+    EXPECT_EQ(text("experimentCountValue"), QString::number(c.experiments));
+    ASSERT_EQ(fakes.dialogs.questions.size(), c.guestEntries.size() + c.experimentEntries.size());
+    for (std::size_t i = 0; i < fakes.dialogs.questions.size(); ++i) {
         const bool guests = i < c.guestEntries.size();
-        EXPECT_EQ(fakes.dialogs.inputs[i].defaultText, "100") << "dialog " << i;
-        EXPECT_EQ(fakes.dialogs.inputs[i].title,
-                  guests ? " Setting the number of guests" : " Setting the number of experiments");
-        EXPECT_EQ(fakes.dialogs.inputs[i].prompt,
-                  guests ? "Please enter an integer between 10 and 1000 ..."
-                         : "Please enter an integer between 1 and 1000 ...");
+        const Question& question = fakes.dialogs.questions[i];
+        EXPECT_EQ(question.defaultText, "100") << "question " << i;
+        EXPECT_EQ(question.title, guests ? kGuestsTitle : " Setting the number of experiments");
+        EXPECT_EQ(question.prompt, guests ? kGuestsPrompt : kExperimentsPrompt);
     }
-    EXPECT_EQ(form->GuestText(), c.guestEntries.back());
-    EXPECT_EQ(form->ExperimentText(), c.experimentEntries.back());
     EXPECT_TRUE(fakes.dialogs.notices.empty());
-    EXPECT_EQ(fakes.program.ends, 0);
+    EXPECT_EQ(fakes.programExit.quits, 0);
+
+    // A run reads the settings and leaves them as they were.
+    fakes.clock.onRead = [&] { EXPECT_EQ(text("guestCountValue"), QString::number(c.guests)); };
+    window->startRun();
+    EXPECT_EQ(fakes.clock.reads, c.experiments);
 }
 
 const QString kHundredThousandNines(100000, QChar(u'9'));
 
 INSTANTIATE_TEST_SUITE_P(
-    Entries, SettingsInputTest,
+    Entries, EntryTest,
     ::testing::Values(
         EntryCase{"defaults", {"100"}, {"100"}, 100, 100},
-        EntryCase{"bounds", {"10"}, {"1"}, 10, 1},
+        EntryCase{"lower bounds", {"10"}, {"1"}, 10, 1},
         EntryCase{"upper bounds", {"1000"}, {"1000"}, 1000, 1000},
         EntryCase{"just outside", {"9", "1001", "12"}, {"0", "1001", "3"}, 12, 3},
         EntryCase{"fraction dropped", {"10.9"}, {"999.99"}, 10, 999},
@@ -72,76 +68,50 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"pasted text", {kHundredThousandNines, "12" + QString(99998, QChar(u'x'))}, {"\x01\x7f" "5", "8"}, 12, 8}),
     [](const ::testing::TestParamInfo<EntryCase>& info) {
         std::string name = info.param.what;
-        for (char& ch : name) {
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        }
+        std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
         return name;
     });
 
 struct EmptyEntryCase {
-    const char* what;
     std::vector<QString> answers;
-    QString guestsLabel;
+    const char* guestsShown;
 };
 
-class EmptyEntryTest : public ::testing::TestWithParam<EmptyEntryCase> {};
+class EmptyEntryTest : public MainWindowTest, public ::testing::WithParamInterface<EmptyEntryCase> {};
 
-TEST_P(EmptyEntryTest, ShowsTheNoticeAndEndsWithoutAnotherDialog)
+TEST_P(EmptyEntryTest, GivesTheNoticeAndEndsWithNoFurtherQuestion)
 {
-    const EmptyEntryCase& c = GetParam();
-    FakeServices fakes;
-    for (const QString& answer : c.answers) fakes.dialogs.answers.push_back(answer);
-    auto form = std::make_unique<main_window::Form1>(fakes.Services());
+    fakes.dialogs.answers.assign(GetParam().answers.begin(), GetParam().answers.end());
+    window = std::make_unique<MainWindow>(fakes.services());
+    window->show();
+    QCoreApplication::processEvents();
 
-    form->Form_Activate();
-
-    EXPECT_EQ(fakes.dialogs.inputs.size(), c.answers.size());
-    ExpectExitNoticeAndEnd(fakes, form->MsgAnswer());
-    EXPECT_EQ(form->Label("Label82")->text(), c.guestsLabel);
-    EXPECT_TRUE(form->Label("Label2")->text().isEmpty());
+    EXPECT_EQ(fakes.dialogs.questions.size(), GetParam().answers.size());
+    EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{"Coinwell: This software will exit."});
+    EXPECT_EQ(fakes.programExit.quits, 1);
+    EXPECT_EQ(text("guestCountValue"), GetParam().guestsShown);
+    EXPECT_EQ(text("experimentCountValue"), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Exits, EmptyEntryTest,
-                         ::testing::Values(EmptyEntryCase{"guests", {""}, ""},
-                                           EmptyEntryCase{"guests after a rejection", {"5", ""}, ""},
-                                           EmptyEntryCase{"experiments", {"250", ""}, "250"}),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
-                             std::replace(name.begin(), name.end(), ' ', '_');
-                             return name;
-                         });
+                         ::testing::Values(EmptyEntryCase{{""}, ""}, EmptyEntryCase{{"5", ""}, ""},
+                                           EmptyEntryCase{{"250", ""}, "250"}));
 
-TEST(SettingsInput, GuestsLabelIsSetWhileTheExperimentsDialogIsOpen)
+TEST_F(MainWindowTest, GuestsAreShownWhileTheExperimentsAreAskedAndOnlyOnFirstShowing)
 {
-    FakeServices fakes;
-    fakes.dialogs.answers = {"321", "10"};
-    auto form = std::make_unique<main_window::Form1>(fakes.Services());
-    QString guestsShownDuringSecondDialog;
-    fakes.dialogs.onInput = [&](const InputCall& call) {
-        if (call.title.contains("experiments")) {
-            guestsShownDuringSecondDialog = form->Label("Label82")->text();
+    QString guestsShownMeanwhile;
+    fakes.dialogs.onQuestion = [&](const Question& question) {
+        if (question.title.contains("experiments")) {
+            guestsShownMeanwhile = text("guestCountValue");
         }
     };
-
-    form->Form_Activate();
-
-    EXPECT_EQ(guestsShownDuringSecondDialog, "321");
-}
-
-TEST(SettingsInput, ActivationRunsOnceAfterTheWindowIsFirstShown)
-{
-    FakeServices fakes;
-    fakes.dialogs.answers = {"100", "100"};
-    auto form = std::make_unique<main_window::Form1>(fakes.Services());
-
-    form->show();
-    QCoreApplication::processEvents();
-    form->hide();
-    form->show();
+    open({"321", "10"});
+    window->hide();
+    window->show();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(fakes.dialogs.inputs.size(), 2U);
-    EXPECT_EQ(form->CurrentSettings().GuestCount, 100);
+    EXPECT_EQ(guestsShownMeanwhile, "321");
+    EXPECT_EQ(fakes.dialogs.questions.size(), 2U);
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#include "graph/graph_painter.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QString>
+
+#include <vector>
+
+namespace coinwell::graph {
+namespace {
+
+const QColor kFrameColour(0, 0, 0);
+const QColor kBarColour(0, 0, 255);
+
+const QLineF kHorizontalAxis(3, kBaseLineY, 127, kBaseLineY);
+
+// The ticks of both axes, the vertical axis, the dotted grid every 10
+// experiments and the solid grid every 50, in the order they are drawn.
+const std::vector<QLineF>& frameLines()
+{
+    static const std::vector<QLineF> lines = [] {
+        std::vector<QLineF> frame;
+        for (int x = 10; x <= 120; x += 10) {
+            frame.emplace_back(x, 278, x, 285);
+        }
+        frame.emplace_back(3, kBaseLineY, 3, 10);
+        for (int y = 280; y >= 20; y -= 10) {
+            frame.emplace_back(2, y, 4, y);
+        }
+        for (int y = 270; y >= 30; y -= 10) {
+            for (int x = 11; x <= 127; x += 2) {
+                frame.emplace_back(x, y, x + 1, y);
+            }
+        }
+        for (int y = 230; y >= 30; y -= 50) {
+            frame.emplace_back(11, y, 127, y);
+        }
+        return frame;
+    }();
+    return lines;
+}
+
+struct Caption {
+    QPointF topLeft;  // logical
+    const char* text;
+};
+
+constexpr Caption kCaptions[] = {
+    {{5, 7}, "（Vertical axis : Number of experiments）"},
+    {{93, 7}, "（Horizontal axis : Shortage）"},
+    // Labels of the vertical axis, 3 units above the solid row each names.
+    {{5, 27}, "250"},
+    {{5, 77}, "200"},
+    {{5, 127}, "150"},
+    {{5, 177}, "100"},
+    {{5, 227}, "50"},
+};
+
+// The shortages under the ticks of the horizontal axis, from x = 10 to 120.
+constexpr int kFirstLabelledShortage = -110;
+constexpr int kLabelStep = 10;
+
+}  // namespace
+
+void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour)
+{
+    const QTransform toArea = QTransform::fromTranslate(area.left(), area.top())
+                                  .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toArea, true);
+    painter.setPen(QPen(kFrameColour, 0));
+    const std::vector<QLineF>& frame = frameLines();
+    painter.drawLines(frame.data(), static_cast<int>(frame.size()));
+    // Bars cover the grid and the ticks where they reach them, but the axis
+    // they stand on stays visible under them.
+    for (int bin = 0; bin < engine::Tally::kBinCount; ++bin) {
+        const int count = tally.bins[static_cast<std::size_t>(bin)];
+        painter.fillRect(QRectF(5 + bin, kBaseLineY - count, 1, count), kBarColour);
+    }
+    painter.drawLine(kHorizontalAxis);
+    painter.restore();
+
+    // Texts are set at the painter's own scale: only their places follow the
+    // logical space, which is stretched unevenly.
+    const QFontMetricsF metrics(painter.font());
+    painter.setPen(textColour);
+    const auto drawText = [&](QPointF topLeft, const QString& text) {
+        painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+    };
+    for (const Caption& caption : kCaptions) {
+        drawText(toArea.map(caption.topLeft), QString::fromUtf8(caption.text));
+    }
+    // The label row stands one text line below the base line, each number
+    // centred under its own tick.
+    const qreal rowTop = toArea.map(QPointF(0, kBaseLineY)).y() + metrics.height();
+    for (int tick = 0; tick < 12; ++tick) {
+        const QString number = QString::number(kFirstLabelledShortage + tick * kLabelStep);
+        const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
+        drawText(QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), number);
+    }
+    painter.restore();
+}
+
+}  // namespace coinwell::graph

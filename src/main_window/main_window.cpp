@@ -1,0 +1,290 @@
+#include "main_window/main_window.h"
+
+#include "desktop/fonts.h"
+#include "desktop/wait_cursor.h"
+#include "engine/count_rule.h"
+#include "engine/run.h"
+#include "graph/graph_view.h"
+#include "main_window/coin_icon.h"
+#include "number_text/one_decimal.h"
+#include "number_text/read_number.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <string_view>
+
+namespace coinwell {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kLightCyan(128, 255, 255);
+constexpr qreal kWindowPoints = 11.25;
+constexpr qreal kValuePoints = 14.25;
+constexpr qreal kCaptionPoints = 9.0;
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A bordered label with its text centred on white, as every label of the
+// window is but the title.
+QLabel* newLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    setColour(label, QPalette::Window, kWhite);
+    setColour(label, QPalette::WindowText, label->palette().color(QPalette::ButtonText));
+    return label;
+}
+
+QFrame* newRule(QWidget* parent)
+{
+    auto* rule = new QFrame(parent);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    rule->setLineWidth(1);
+    return rule;
+}
+
+}  // namespace
+
+struct MainWindow::SettingTitles {
+    QString guests;
+    QString experiments;
+};
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      services_(services),
+      helpButton_(new QPushButton(tr("Help"), this)),
+      graphView_(new graph::GraphView(this)),
+      initButton_(new QPushButton(tr("Init"), this)),
+      exitButton_(new QPushButton(tr("Exit"), this)),
+      startButton_(new QPushButton(tr("Start"), this)),
+      titleLabel_(newLabel(tr("Coinwell (Part 3)"), this)),
+      guestCountCaption_(newLabel(tr("Number of guests"), this)),
+      guestCountValue_(newLabel({}, this)),
+      topRule_(newRule(this)),
+      averageCaption_(newLabel(tr("Average number of shortage"), this)),
+      averageValue_(newLabel({}, this)),
+      experimentCountValue_(newLabel({}, this)),
+      experimentCountCaption_(newLabel(tr("Number of experiments"), this))
+{
+    setWindowTitle(tr("Coinwell 3"));
+    setWindowIcon(coinIcon());
+    setFont(gothicFont(kWindowPoints));
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, palette().color(QPalette::Button));
+    // The client area at its designed place on the screen.
+    setGeometry(232, 99, 603, 512);
+    setFixedSize(size());
+
+    struct Placement {
+        QWidget* control;
+        const char* name;
+        QRect geometry;  // device-independent pixels in the client area
+        qreal points;
+        bool bold;
+    };
+    const Placement placements[] = {
+        // control                name                      left  top  width height  points          bold
+        {helpButton_,             "helpButton",             {488,   0,  57,  25},    kWindowPoints,  false},
+        {graphView_,              "graphView",              { 32,  40, 537, 385},    kCaptionPoints, false},
+        {initButton_,             "initButton",             {552,   0,  57,  25},    kWindowPoints,  false},
+        {exitButton_,             "exitButton",             {  0,   0,  57,  25},    kWindowPoints,  false},
+        {startButton_,            "startButton",            {528, 448,  65,  41},    12.0,           true},
+        {titleLabel_,             "titleLabel",             { 88,   0, 369,  25},    kValuePoints,   true},
+        {guestCountCaption_,      "guestCountCaption",      {  8, 440, 153,  25},    kCaptionPoints, true},
+        {guestCountValue_,        "guestCountValue",        {160, 440,  73,  25},    kValuePoints,   false},
+        {topRule_,                "topRule",                {  0,  24, 601,   1},    kWindowPoints,  false},
+        {averageCaption_,         "averageCaption",         {240, 456, 209,  25},    9.75,           true},
+        {averageValue_,           "averageValue",           {448, 456,  73,  25},    kValuePoints,   false},
+        {experimentCountValue_,   "experimentCountValue",   {160, 472,  73,  25},    kValuePoints,   false},
+        {experimentCountCaption_, "experimentCountCaption", {  8, 472, 153,  25},    kCaptionPoints, true},
+    };
+    for (const Placement& placement : placements) {
+        placement.control->setObjectName(QLatin1String(placement.name));
+        placement.control->setGeometry(placement.geometry);
+        placement.control->setFont(gothicFont(placement.points, placement.bold));
+    }
+    // The rule sets off the top row and lies beneath the buttons it meets.
+    topRule_->lower();
+
+    setColour(titleLabel_, QPalette::Window, kLightCyan);
+    setColour(titleLabel_, QPalette::WindowText, palette().color(QPalette::WindowText));
+    setColour(graphView_, QPalette::Window, palette().color(QPalette::Button));
+    setColour(graphView_, QPalette::WindowText, palette().color(QPalette::ButtonText));
+
+    setTabOrder(startButton_, exitButton_);
+    setTabOrder(exitButton_, initButton_);
+    setTabOrder(initButton_, graphView_);
+    setTabOrder(graphView_, helpButton_);
+    startButton_->setFocus();
+    nameForScreenReaders();
+
+    connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
+    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(initButton_, &QPushButton::clicked, this, &MainWindow::reinitialise);
+    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::showHelp);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (activated_) {
+        return;
+    }
+    activated_ = true;
+    // Asked once the window is on screen, so the dialogs open over it.
+    QTimer::singleShot(0, this, [this] {
+        askSettings({tr(" Setting the number of guests"), tr(" Setting the number of experiments")});
+    });
+}
+
+void MainWindow::startRun()
+{
+    // A second click on Start that waits in the queue must not start a run
+    // inside this one's pass over the waiting messages.
+    if (running_) {
+        return;
+    }
+    running_ = true;
+    startButton_->setEnabled(false);
+
+    // Clicks made before this one are handled first. A Help or an Exit among
+    // them takes the window away, and there is no run then.
+    const QPointer<MainWindow> self(this);
+    QCoreApplication::processEvents();
+    if (self.isNull() || leaving_) {
+        return;
+    }
+
+    {
+        const WaitCursor hourglass;
+        exitButton_->setEnabled(false);
+        initButton_->setEnabled(false);
+
+        const engine::RunResult result = engine::runExperiments(settings_, services_.random, services_.clock);
+        averageValue_->setText(QString::fromStdString(number_text::formatOneDecimal(result.averageShortage())));
+        graphView_->showResult(result);
+        describeGraph(result);
+
+        startButton_->setEnabled(false);
+        exitButton_->setEnabled(true);
+        initButton_->setEnabled(true);
+    }
+    running_ = false;
+}
+
+void MainWindow::reinitialise()
+{
+    services_.cues.play(Cue::Rising);
+    startButton_->setEnabled(true);
+    graphView_->clear();
+    graphView_->setAccessibleDescription({});
+    experimentCountValue_->clear();
+    averageValue_->clear();
+    guestCountValue_->clear();
+    askSettings({tr("Setting the number of guests"), tr("Setting the number of experiments")});
+}
+
+void MainWindow::showHelp()
+{
+    services_.cues.play(Cue::Rising);
+    leaving_ = true;
+    close();
+    emit helpRequested();
+}
+
+void MainWindow::exitProgram()
+{
+    services_.cues.play(Cue::Falling);
+    endProgram();
+}
+
+void MainWindow::endProgram()
+{
+    leaving_ = true;
+    services_.dialogs.showNotice(tr("This software will exit."), tr("Coinwell"));
+    services_.programExit.quit();
+}
+
+// The guests label shows its count while the experiments dialog is open.
+void MainWindow::askSettings(const SettingTitles& titles)
+{
+    const auto guests = askCount(tr("Please enter an integer between 10 and 1000 ..."), titles.guests,
+                                 engine::Settings::kMinGuestCount);
+    if (!guests) {
+        return;
+    }
+    settings_.guestCount = *guests;
+    guestCountValue_->setText(QString::number(*guests));
+
+    const auto experiments = askCount(tr("Please enter an integer between 1 and 1000 ..."), titles.experiments,
+                                      engine::Settings::kMinExperimentCount);
+    if (!experiments) {
+        return;
+    }
+    settings_.experimentCount = *experiments;
+    experimentCountValue_->setText(QString::number(*experiments));
+}
+
+// Asks until the entry is an accepted count, each time from the default
+// again. An empty entry (or Cancel) ends the program instead.
+std::optional<std::int16_t> MainWindow::askCount(const QString& prompt, const QString& title, int lowerBound)
+{
+    for (;;) {
+        const QString entry = services_.dialogs.askText(prompt, title, QStringLiteral("100"));
+        if (entry.isEmpty()) {
+            endProgram();
+            return std::nullopt;
+        }
+        const double number = number_text::readNumber(
+            std::u16string_view(reinterpret_cast<const char16_t*>(entry.utf16()), static_cast<std::size_t>(entry.size())));
+        if (const auto count = engine::acceptCount(number, lowerBound)) {
+            return count;
+        }
+    }
+}
+
+void MainWindow::nameForScreenReaders()
+{
+    for (QPushButton* button : {startButton_, exitButton_, initButton_, helpButton_}) {
+        button->setAccessibleName(button->text());
+    }
+    for (QLabel* caption : {titleLabel_, guestCountCaption_, experimentCountCaption_, averageCaption_}) {
+        caption->setAccessibleName(caption->text());
+    }
+    guestCountValue_->setAccessibleName(guestCountCaption_->text());
+    experimentCountValue_->setAccessibleName(experimentCountCaption_->text());
+    averageValue_->setAccessibleName(averageCaption_->text());
+    graphView_->setAccessibleName(tr("Frequency-distribution graph"));
+}
+
+// States the run's result in words for screen readers; nothing visible.
+void MainWindow::describeGraph(const engine::RunResult& result)
+{
+    const auto& bins = result.tally.bins;
+    const auto mostFrequent = std::max_element(bins.begin(), bins.end());
+    const int bin = static_cast<int>(mostFrequent - bins.begin());
+    const QString shortage = bin == 0 ? tr("below %1").arg(engine::Tally::kLowestSingleShortage)
+                                      : QString::number(engine::Tally::shortageOfBin(bin));
+    graphView_->setAccessibleDescription(
+        tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments.")
+            .arg(result.settings.experimentCount)
+            .arg(averageValue_->text(), shortage)
+            .arg(*mostFrequent));
+}
+
+}  // namespace coinwell

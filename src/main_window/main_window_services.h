@@ -1,0 +1,21 @@
+#pragma once
+
+#include "desktop/dialogs.h"
+#include "desktop/program_exit.h"
+#include "engine/clock.h"
+#include "engine/random_source.h"
+#include "sound/cue_player.h"
+
+namespace coinwell {
+
+// What the main window reaches outside itself. They outlive every main
+// window, so a cue goes on sounding after the window that started it is gone.
+struct MainWindowServices {
+    Dialogs& dialogs;
+    CuePlayer& cues;
+    ProgramExit& programExit;
+    engine::RandomSource& random;
+    engine::Clock& clock;
+};
+
+}  // namespace coinwell

@@ -1,0 +1,43 @@
+#include "number_text/read_number.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace coinwell::number_text {
+namespace {
+
+TEST(ReadNumber, ReadsTheNumberTheTextBeginsWith)
+{
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* what;
+        std::u16string text;
+        double number;
+    } cases[] = {
+        {"decimal", u"10.9", 10.9},
+        {"number then words", u"25 people", 25},
+        {"a comma ends the number", u"1,000", 1},
+        {"no exponents", u"1e3", 1},
+        {"leading point", u"-.5", -0.5},
+        {"words", u"abc", 0},
+        {"empty", u"", 0},
+        {"leading blanks, tab and line breaks", u" \t\r\n42", 42},
+        {"blank after the sign", u"- 5", 0},
+        {"two signs", u"+-5", 0},
+        {"ideographic blank, full-width digits", u"\u3000１０", 10},
+        {"full-width minus and point", u"－１０．５", -10.5},
+        {"typographic minus", u"\u22123", -3},
+        {"a hundred thousand digits", std::u16string(100'000, u'9'), kInfinity},
+        {"negative, too large", u"-" + std::u16string(400, u'8') + u".5", -kInfinity},
+        {"many leading zeros", std::u16string(5000, u'0') + u"12", 12},
+        {"too small for a double", u"0." + std::u16string(400, u'0') + u"1", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readNumber(c.text), c.number) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace coinwell::number_text
