@@ -6,7 +6,7 @@
 #include "graph/graph_painter.h"
 #include "main_window/main_window.h"
 #include "number_text/one_decimal.h"
-#include "support/main_window_fakes.h"
+#include "support/window_fakes.h"
 
 #include <QCoreApplication>
 #include <QImage>

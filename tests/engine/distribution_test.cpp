@@ -1,5 +1,5 @@
 #include "engine/run.h"
-#include "fakes.h"
+#include "support/engine_fakes.h"
 #include "engine/random_generator.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(ShortageDistribution, RunWithFrozenClockFollowsTheFairWalk)
     constexpr int kGuests = 100;
     constexpr int kExperiments = 1000;
     RandomGenerator random(0xC0FFEE'2024ULL);
-    testing::FakeClock frozen(36000.0F);
+    testing::FakeClock frozen;
 
     const RunResult result = runExperiments(Settings{kGuests, kExperiments}, random, frozen);
 

@@ -1,7 +1,6 @@
 // The graph as painted into an image the size of the graph area at 96 dpi.
 #include "desktop/fonts.h"
 #include "graph/graph_painter.h"
-#include "graph/graph_view.h"
 
 #include <QPainter>
 
@@ -124,30 +123,6 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
         EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
     }
-}
-
-// What the view shows before a run, after one and after clear().
-TEST(GraphView, PaintsTheLastResultAndNothingOnceCleared)
-{
-    GraphView view;
-    view.setGeometry(0, 0, kArea.width() + 4, kArea.height() + 4);
-    const auto inkOf = [&view] {
-        const QImage image = view.grab().toImage();
-        int ink = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                ink += image.pixelColor(x, y) == kBlack || image.pixelColor(x, y) == kBlue;
-            }
-        }
-        return ink;
-    };
-    const int empty = inkOf();
-    engine::RunResult result;
-    result.tally.bins[100] = 30;
-    view.showResult(result);
-    EXPECT_GT(inkOf(), empty + 1000);
-    view.clear();
-    EXPECT_EQ(inkOf(), empty);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/main_window_fakes.h"
+#include "support/window_fakes.h"
 #include "main_window/main_window.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ namespace coinwell::testing {
 // A main window on fake services, with its settings answered.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void open(std::initializer_list<QString> answers = {"100", "100"})
+    void open(const std::vector<QString>& answers = {"100", "100"})
     {
         fakes.dialogs.answers.assign(answers.begin(), answers.end());
         window = std::make_unique<MainWindow>(fakes.services());

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,21 +18,13 @@ class ScriptedRandom final : public engine::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> script) : script_(std::move(script)) {}
 
-    void reseed(float seed) override
-    {
-        calls += 'R';
-        calls += std::to_string(seed);
-        calls += ' ';
-    }
+    void reseed(float seed) override { calls.append("R").append(std::to_string(seed)).append(" "); }
 
     void fill(std::span<float> draws) override
     {
         calls += "F ";
         for (float& draw : draws) {
-            if (served_ >= script_.size()) {
-                ADD_FAILURE() << "more draws taken than the " << script_.size() << " scripted";
-                return;
-            }
+            ASSERT_LT(served_, script_.size()) << "more draws taken than scripted";
             draw = script_[served_++];
         }
     }
@@ -44,17 +36,25 @@ private:
     std::size_t served_ = 0;
 };
 
-// A time of day that moves by `step` at each reading.
+// A time of day that moves by `step` at each reading; onRead runs on every
+// reading, which a run makes once per experiment.
 class FakeClock final : public engine::Clock {
 public:
-    explicit FakeClock(float seconds, float step = 0.0F) : seconds_(seconds), step_(step) {}
+    explicit FakeClock(float seconds = 45296.25F, float step = 0.0F) : seconds_(seconds), step_(step) {}
 
     float secondsSinceMidnight() override
     {
+        ++reads;
+        if (onRead) {
+            onRead();
+        }
         const float now = seconds_;
         seconds_ += step_;
         return now;
     }
+
+    int reads = 0;
+    std::function<void()> onRead;
 
 private:
     float seconds_;

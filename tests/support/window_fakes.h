@@ -3,6 +3,7 @@
 // Stand-ins for what the main window reaches outside itself.
 
 #include "engine/random_generator.h"
+#include "support/engine_fakes.h"
 #include "main_window/main_window_services.h"
 
 #include <QString>
@@ -57,29 +58,12 @@ public:
     void quit() override { ++quits; }
 };
 
-// A clock frozen at one value; onRead runs on every reading, which a run
-// makes once per experiment.
-class FrozenClock final : public engine::Clock {
-public:
-    int reads = 0;
-    std::function<void()> onRead;
-
-    float secondsSinceMidnight() override
-    {
-        ++reads;
-        if (onRead) {
-            onRead();
-        }
-        return 45296.25F;
-    }
-};
-
 struct FakeServices {
     ScriptedDialogs dialogs;
     RecordingCues cues;
     CountingExit programExit;
     engine::RandomGenerator random{12345};
-    FrozenClock clock;
+    FakeClock clock;
 
     MainWindowServices services() { return {dialogs, cues, programExit, random, clock}; }
 };
