@@ -1,7 +1,7 @@
 // Writes the two chimes the main window plays as 16-bit PCM mono wave files:
 //
-//   make_chime rising  <out.wav>   the "pin-pon" for a finished command
-//   make_chime falling <out.wav>   the longer chime at the end of a run
+//   make_chime rising  <out.wav>   pinpon.wav, played by Init and Help
+//   make_chime falling <out.wav>   endpinpon.wav, the longer chime played by Exit
 //
 // Each chime is two struck notes: a sine with a little second harmonic, a
 // short soft attack and an exponential decay; the second note starts while

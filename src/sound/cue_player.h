@@ -2,12 +2,14 @@
 
 namespace coinwell {
 
-// The two chimes: Rising (pinpon.wav) for Init and Help, Falling
-// (endpinpon.wav) for Exit.
-enum class Cue { Rising, Falling };
+// The two chimes the windows play.
+enum class Cue {
+    Rising,   // pinpon.wav: Init and Help
+    Falling,  // endpinpon.wav: Exit
+};
 
-// Plays a cue from its start, cutting off whatever still sounds. Callers read
-// nothing back: a cue that cannot be played is simply not heard.
+// Plays one cue at a time: each play stops whatever cue still sounds and
+// starts the new one from its beginning. Callers read nothing back.
 class CuePlayer {
 public:
     virtual ~CuePlayer() = default;
