@@ -33,14 +33,8 @@ QImage paint(std::initializer_list<std::pair<int, int>> binCounts)
 }
 
 // The pixel row or column a logical coordinate falls on.
-int row(qreal y)
-{
-    return static_cast<int>(y * kArea.height() / kLogicalHeight);
-}
-int column(qreal x)
-{
-    return static_cast<int>(x * kArea.width() / kLogicalWidth);
-}
+int row(qreal y) { return static_cast<int>(y * kArea.height() / kLogicalHeight); }
+int column(qreal x) { return static_cast<int>(x * kArea.width() / kLogicalWidth); }
 
 // A one-pixel line through a logical point lies on the pixel the point
 // falls in or, on a pixel boundary, the one before it.
@@ -65,15 +59,12 @@ TEST(RenderedGraph, FrameLinesRunWhereTheyAreDesigned)
         bool black;
     } cases[] = {
         {"horizontal axis", {50, 280}, true},
-        {"axis left end", {3.5, 280}, true},
         {"left of the lowest tick", {1, 280}, false},
         {"tick of -110 below the axis", {10, 284}, true},
         {"tick of 0 above the axis", {120, 278.5}, true},
-        {"vertical axis", {3, 100}, true},
         {"vertical axis top", {3, 11}, true},
         {"above the vertical axis", {3, 7}, false},
         {"vertical tick", {2.5, 240}, true},
-        {"solid row of 50", {73, 230}, true},
         {"solid row of 250", {73, 30}, true},
         {"a dash of the dotted row of 10", {11.5, 270}, true},
         {"a gap of the dotted row of 10", {12.6, 270}, false},

@@ -33,7 +33,7 @@ TEST_F(HelpWindowTest, OpensWithItsClientAreaAtTheDesignedPlaceAndTheFocusOnClos
 // section stands on the second.
 TEST_F(HelpWindowTest, TextStartsOnTheSecondLineAtTheLeftEdge)
 {
-    const HelpTextView* area = window.findChild<HelpTextView*>();
+    HelpTextView* area = window.findChild<HelpTextView*>();
     ASSERT_NE(area, nullptr);
     const QImage image = area->grab().toImage();
     const QFontMetrics metrics(area->font());

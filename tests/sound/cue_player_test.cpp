@@ -12,19 +12,7 @@
 
 #include <chrono>
 #include <optional>
-#include <ostream>
-#include <string>
-#include <utility>
 #include <vector>
-
-namespace coinwell {
-
-void PrintTo(const QtCuePlayer::CueState& s, std::ostream* out)
-{
-    *out << (s.ready ? "ready" : "not ready") << (s.playing ? " playing" : "");
-}
-
-}  // namespace coinwell
 
 namespace {
 
@@ -71,11 +59,6 @@ struct PlayCase {
     std::vector<Cue> plays;
     QtCuePlayer::State expected;  // by Cue: Rising, Falling
 };
-
-void PrintTo(const PlayCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
 
 class CuePlayerTest : public ::testing::TestWithParam<PlayCase> {};
 
