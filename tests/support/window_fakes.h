@@ -3,43 +3,33 @@
 // Stand-ins for what the main window reaches outside itself.
 
 #include "engine/random_generator.h"
-#include "support/engine_fakes.h"
 #include "main_window/main_window_services.h"
-
-#include <QString>
+#include "support/engine_fakes.h"
 
 #include <deque>
-#include <functional>
-#include <vector>
 
 namespace coinwell::testing {
 
-struct Question {
-    QString prompt;
-    QString title;
-    QString defaultText;
-};
-
-// Answers the settings questions from a script; an exhausted script answers
-// "" as Cancel does. onQuestion runs while a dialog is "open".
+// Answers the settings questions from a script, and records each as
+// "title|prompt|default"; an exhausted script answers "" as Cancel does.
+// onQuestion runs while a dialog is "open".
 class ScriptedDialogs final : public Dialogs {
 public:
     std::deque<QString> answers;
-    std::vector<Question> questions;
+    std::vector<QString> questions;
     std::vector<QString> notices;  // "title: text"
-    std::function<void(const Question&)> onQuestion;
+    std::function<void()> onQuestion;
 
     QString askText(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        questions.push_back({prompt, title, defaultText});
+        questions.push_back(title + "|" + prompt + "|" + defaultText);
         if (onQuestion) {
-            onQuestion(questions.back());
+            onQuestion();
         }
-        if (answers.empty()) {
-            return {};
+        QString answer = answers.empty() ? QString() : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        QString answer = answers.front();
-        answers.pop_front();
         return answer;
     }
 
