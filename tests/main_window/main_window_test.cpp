@@ -81,9 +81,8 @@ TEST_P(EntryTest, AcceptsOnlyCountsInRangeAndAsksAgainFromTheDefault)
 INSTANTIATE_TEST_SUITE_P(
     Entries, EntryTest,
     ::testing::Values(
-        EntryCase{"defaults", {"100"}, {"100"}, 100, 100},
-        EntryCase{"lowerBounds", {"10"}, {"1"}, 10, 1},
-        EntryCase{"upperBounds", {"1000"}, {"1000"}, 1000, 1000},
+        EntryCase{"bounds", {"10"}, {"1000"}, 10, 1000},
+        EntryCase{"otherBounds", {"1000"}, {"1"}, 1000, 1},
         EntryCase{"justOutside", {"9", "1001", "12"}, {"0", "-1", "3"}, 12, 3},
         EntryCase{"fractionDropped", {"10.9"}, {"999.99"}, 10, 999},
         EntryCase{"boundsBeforeRounding", {"9.99", "1000.4", "11"}, {"0.5", "2"}, 11, 2},
@@ -93,42 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"pastedText", {QString(100000, u'9'), "12" + QString(99998, u'x')}, {"\x01\x7f" "5", "8"}, 12, 8}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(MainWindowTest, AnEmptyEntryGivesTheNoticeAndEndsWithNoFurtherQuestion)
-{
-    for (const auto& [answers, guestsShown] : {std::pair<std::vector<QString>, QString>{{""}, ""},
-                                               {{"5", ""}, ""},
-                                               {{"250", ""}, "250"}}) {
-        fakes = FakeServices();
-        open(answers);
-        EXPECT_EQ(fakes.dialogs.questions.size(), answers.size());
-        EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{kExitNotice});
-        EXPECT_EQ(fakes.programExit.quits, 1);
-        EXPECT_EQ(text("guestCountValue"), guestsShown);
-        EXPECT_EQ(text("experimentCountValue"), "");
-    }
-}
-
-TEST_F(MainWindowTest, OpensWithItsClientAreaAtTheDesignedPlaceAndTabGoesStartExitInitGraphHelp)
-{
-    open();
-    EXPECT_EQ(window->windowTitle(), "Coinwell 3");
-    EXPECT_EQ(window->geometry(), QRect(232, 99, 603, 512));
-    QApplication::setActiveWindow(window.get());
-    QCoreApplication::processEvents();
-    QWidget* control = window->focusWidget();
-    for (const char* name : {"startButton", "exitButton", "initButton", "graphView", "helpButton", "startButton"}) {
-        EXPECT_EQ(control->objectName(), name);
-        do {
-            control = control->nextInFocusChain();
-        } while (control->focusPolicy() == Qt::NoFocus);
-    }
-}
-
 // Rendered with two text colours that can be told apart: the title in the
 // window-text colour on light cyan, a value in the button-text colour on
 // white, and the rule under the top row in the window-text colour beneath
 // the buttons it runs through.
-TEST_F(MainWindowTest, LabelsAndTheRuleTakeTheirDesignedColours)
+TEST_F(MainWindowTest, OpensAtItsDesignedPlaceInItsDesignedColours)
 {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
@@ -136,6 +104,7 @@ TEST_F(MainWindowTest, LabelsAndTheRuleTakeTheirDesignedColours)
     palette.setColor(QPalette::ButtonText, QColor(0, 0, 200));
     QApplication::setPalette(palette);
     open({"1000", "1000"});
+    EXPECT_EQ(window->geometry(), QRect(232, 99, 603, 512)) << "the client area, not the frame";
     const QImage image = window->grab().toImage();
     QApplication::setPalette(saved);
     const auto colours = [&](QRect area) {
@@ -206,9 +175,12 @@ TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBl
     EXPECT_EQ(seen, (std::vector<QString>{"11|||", "11|20||"}));
     EXPECT_EQ(text("experimentCountValue"), "30");
 
-    fakes.dialogs.answers = {""};
+    fakes.dialogs.answers = {"250", ""};  // an empty entry ends the program at once
     window->reinitialise();
-    EXPECT_EQ(fakes.programExit.quits, 1) << "an Init ended from its dialog";
+    EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{kExitNotice});
+    EXPECT_EQ(fakes.programExit.quits, 1);
+    EXPECT_EQ(fakes.dialogs.questions.size(), 4U);
+    EXPECT_EQ(text("guestCountValue") + "|" + text("experimentCountValue"), "250|");
 }
 
 TEST_F(MainWindowTest, ExitAndHelpChimeAndTakeTheWindowAway)

@@ -17,17 +17,13 @@ TEST(readNumber, ReadsTheNumberTheTextBeginsWith)
         std::u16string text;
         double number;
     } cases[] = {
-        {"decimal", u"10.9", 10.9},
-        {"number then words", u"25 people", 25},
         {"a comma ends the number", u"1,000", 1},
         {"no exponents", u"1e3", 1},
         {"leading point", u"-.5", -0.5},
         {"words", u"abc", 0},
-        {"empty", u"", 0},
         {"leading blanks, tab and line breaks", u" \t\r\n42", 42},
         {"blank after the sign", u"- 5", 0},
         {"two signs", u"+-5", 0},
-        {"ideographic blank, full-width digits", u"\u3000１０", 10},
         {"full-width minus and point", u"－１０．５", -10.5},
         {"typographic minus", u"\u22123", -3},
         {"a hundred thousand digits", std::u16string(100'000, u'9'), kInfinity},

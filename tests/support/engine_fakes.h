@@ -14,9 +14,8 @@ namespace coinwell::testing {
 
 // Serves a fixed list of draws and logs each call: "R<seed> " per reseed,
 // "F " per fill.
-class ScriptedRandom final : public engine::RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> script) : script_(std::move(script)) {}
+struct ScriptedRandom final : engine::RandomSource {
+    explicit ScriptedRandom(std::vector<float> draws) : script(std::move(draws)) {}
 
     void reseed(float seed) override { calls.append("R").append(std::to_string(seed)).append(" "); }
 
@@ -24,23 +23,20 @@ public:
     {
         calls += "F ";
         for (float& draw : draws) {
-            ASSERT_LT(served_, script_.size()) << "more draws taken than scripted";
-            draw = script_[served_++];
+            ASSERT_LT(served, script.size()) << "more draws taken than scripted";
+            draw = script[served++];
         }
     }
 
+    std::vector<float> script;
+    std::size_t served = 0;
     std::string calls;
-
-private:
-    std::vector<float> script_;
-    std::size_t served_ = 0;
 };
 
 // A time of day that moves by `step` at each reading; onRead runs on every
 // reading, which a run makes once per experiment.
-class FakeClock final : public engine::Clock {
-public:
-    explicit FakeClock(float seconds = 45296.25F, float step = 0.0F) : seconds_(seconds), step_(step) {}
+struct FakeClock final : engine::Clock {
+    explicit FakeClock(float start = 45296.25F, float perReading = 0.0F) : seconds(start), step(perReading) {}
 
     float secondsSinceMidnight() override
     {
@@ -48,17 +44,14 @@ public:
         if (onRead) {
             onRead();
         }
-        const float now = seconds_;
-        seconds_ += step_;
-        return now;
+        seconds += step;
+        return seconds - step;
     }
 
+    float seconds;
+    float step;
     int reads = 0;
     std::function<void()> onRead;
-
-private:
-    float seconds_;
-    float step_;
 };
 
 }  // namespace coinwell::testing
