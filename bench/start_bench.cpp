@@ -58,7 +58,7 @@ BENCHMARK(BM_PaintGraphOnly)->Unit(benchmark::kMillisecond)->Repetitions(10)->Re
 // the whole window painted, which is more than a click repaints.
 void BM_StartClickOnTheWindow(benchmark::State& state)
 {
-    testing::FakeServices fakes;
+    coinwell::testing::FakeServices fakes;
     engine::RandomGenerator random(7);
     engine::SystemClock clock;
     fakes.dialogs.answers = {"1000", "1000"};

@@ -21,14 +21,19 @@ std::int16_t Experiment::run(std::int16_t guestCount, RandomSource& random, Cloc
         coinChange_[guest] = draws_[guest] < 0.5F ? std::int16_t{1} : std::int16_t{-1};
     }
 
-    // The opening balance of 0 is not among the balances compared.
-    int balance = coinChange_[0];
-    int lowest = balance;
-    for (std::size_t guest = 1; guest < guests; ++guest) {
-        balance += coinChange_[guest];
-        lowest = std::min(lowest, balance);
+    std::int16_t balance = 0;
+    for (std::size_t guest = 0; guest < guests; ++guest) {
+        balance = static_cast<std::int16_t>(balance + coinChange_[guest]);
+        balanceAfter_[guest] = balance;
     }
-    return static_cast<std::int16_t>(lowest);
+
+    // The opening balance of 0 is not among the balances compared. A pass of
+    // its own keeps the running sum above free of a second dependency chain.
+    std::int16_t lowest = balanceAfter_[0];
+    for (std::size_t guest = 1; guest < guests; ++guest) {
+        lowest = std::min(lowest, balanceAfter_[guest]);
+    }
+    return lowest;
 }
 
 }  // namespace coinwell::engine

@@ -22,6 +22,7 @@ public:
 private:
     std::array<float, kMaxGuests> draws_{};
     std::array<std::int16_t, kMaxGuests> coinChange_{};
+    std::array<std::int16_t, kMaxGuests> balanceAfter_{};
 };
 
 }  // namespace coinwell::engine
