@@ -9,7 +9,7 @@
 namespace coinwell::number_text {
 namespace {
 
-TEST(readNumber, ReadsTheNumberTheTextBeginsWith)
+TEST(ReadNumber, ReadsTheNumberTheTextBeginsWith)
 {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const struct {
@@ -36,7 +36,7 @@ TEST(readNumber, ReadsTheNumberTheTextBeginsWith)
     }
 }
 
-TEST(formatOneDecimal, WritesThePattern)
+TEST(FormatOneDecimal, WritesThePattern)
 {
     const struct {
         double value;
