@@ -20,7 +20,7 @@ QImage paint(std::initializer_list<std::pair<int, int>> binCounts)
 {
     engine::Tally tally;
     for (const auto& [bin, count] : binCounts) {
-        tally.bins[static_cast<std::size_t>(bin)] = static_cast<std::int16_t>(count);
+        tally.bins[static_cast<std::size_t>(bin)] = count;
     }
     QImage image(kArea, QImage::Format_RGB32);
     image.fill(kBackground);
