@@ -75,8 +75,14 @@ void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tal
     const QFontMetricsF metrics(painter.font());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // The line starts where the law expects a hundredth of an experiment:
+    // further left it would only cover the axis.
+    int lineStart = overlay.firstBin;
+    while (lineStart < overlay.lastBin && overlay.expectedCounts[static_cast<std::size_t>(lineStart)] < 0.01) {
+        ++lineStart;
+    }
     QPolygonF line;
-    for (int bin = overlay.firstBin; bin <= overlay.lastBin; ++bin) {
+    for (int bin = lineStart; bin <= overlay.lastBin; ++bin) {
         line << toArea.map(QPointF(5.5 + bin, kBaseLineY - overlay.expectedCounts[static_cast<std::size_t>(bin)]));
     }
     painter.setPen(QPen(kExactColour, std::max(1.5, metrics.height() / 8), Qt::SolidLine, Qt::RoundCap,
