@@ -45,6 +45,7 @@ int openWindow(int argc, char** argv, std::optional<std::uint64_t> seed)
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("coinwell"));  // settings in ~/.config/coinwell/
     QCoreApplication::setApplicationName(QStringLiteral("coinwell"));
     QCoreApplication::setApplicationVersion(QStringLiteral(COINWELL_VERSION));
 

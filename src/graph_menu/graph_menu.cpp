@@ -81,6 +81,7 @@ QAction* GraphMenu::addItem(const QString& text, const char* name, const QKeySeq
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
     view_.addAction(action);
     return action;
 }
