@@ -4,6 +4,7 @@
 #include "support/window_fakes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,21 @@ TEST_F(GraphMenuTest, ItemsNeedingAResultWaitForARunAndGoAtInit)
     fakes.dialogs.savePaths.emplace_back(folder.filePath("x.csv"), 0);
     item("saveResultsCsvAction")->trigger();
     EXPECT_EQ(fakes.dialogs.savePaths.size(), 1U) << "a disabled item asks nothing";
+}
+
+// Shift+F10 as the window system delivers it, with the graph focused. (The
+// Menu key becomes a context-menu event only on a real window system.)
+TEST_F(GraphMenuTest, ShiftF10OpensTheMenu)
+{
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    graph()->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().size(), 6);
+    menu->close();
 }
 
 // The key T toggles the overlay in the window; the next start of the
