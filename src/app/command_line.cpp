@@ -50,7 +50,7 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
                               engine::Settings::kMinGuestCount,
                               engine::Settings::kMaxCount};
     const NumberOption experiments{
-        {{"e", "experiments"}, tr("Runs without a window, E experiments (1 to 10000000)."), "E"},
+        {{"e", "experiments"}, tr("Runs without a window, with E experiments (1 to 10000000)."), "E"},
         engine::Settings::kMinExperimentCount,
         engine::Settings::kMaxBatchExperimentCount};
     const NumberOption seed{{{"s", "seed"},
