@@ -13,14 +13,18 @@ namespace coinwell::engine {
 ShortageLaw::ShortageLaw(int guests) : guests_(std::max(guests, 1))
 {
     const auto size = static_cast<std::size_t>(guests_);
-    std::vector<double> ahead(size, 0.0);  // P(lowest still to come = -d) at d
-    std::vector<double> next(size, 0.0);
+    // One slot more than a walk can reach, always 0, so every slot can read
+    // the one above it.
+    std::vector<double> ahead(size + 1, 0.0);  // P(lowest still to come = -d) at d
+    std::vector<double> next(size + 1, 0.0);
     ahead[0] = 1.0;
     for (std::size_t following = 1; following < size; ++following) {
-        std::fill(next.begin(), next.end(), 0.0);
-        for (std::size_t d = 0; d < following; ++d) {
-            next[d == 0 ? 0 : d - 1] += ahead[d] / 2.0;  // a coin paid: one up
-            next[d + 1] += ahead[d] / 2.0;                  // a coin taken: one down
+        // A coin paid moves d down by one (but not below 0), a coin taken
+        // moves it up by one. Each slot gathers from its neighbours, which
+        // keeps the loop free of a chain through memory.
+        next[0] = (ahead[0] + ahead[1]) / 2.0;
+        for (std::size_t d = 1; d <= following; ++d) {
+            next[d] = (ahead[d - 1] + ahead[d + 1]) / 2.0;
         }
         ahead.swap(next);
     }
