@@ -34,7 +34,8 @@ int runBatch(const CommandLine& command, std::FILE* out, std::FILE* err)
     if (!command.csvPath.isEmpty() && !csvToOut) {
         csvFile.emplace(command.csvPath);
         if (!csvFile->open()) {
-            print(err, errorLine("--csv %1 cannot be written: %2", command.csvPath, csvFile->error()));
+            print(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--csv %1 cannot be written: %2"),
+                                 command.csvPath, csvFile->error()));
             return 2;
         }
     }
@@ -50,7 +51,8 @@ int runBatch(const CommandLine& command, std::FILE* out, std::FILE* err)
     }
     print(out, text);
     if (csvFile && !csvFile->commit(report::resultTable(record))) {
-        print(err, errorLine("the CSV file %1 could not be written: %2", command.csvPath, csvFile->error()));
+        print(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "the CSV file %1 could not be written: %2"),
+                             command.csvPath, csvFile->error()));
         return 1;
     }
     return 0;

@@ -8,7 +8,10 @@
 namespace coinwell {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("coinwell::CommandLine", text); }
+// Gives the texts of this file their context for translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(coinwell::CommandLine)
+};
 
 // An option that takes a whole number, with the range it allows.
 struct NumberOption {
@@ -18,7 +21,7 @@ struct NumberOption {
 
     QString allowed() const
     {
-        return tr("--%1 takes a whole number from %2 to %3").arg(option.names().last()).arg(lowest).arg(highest);
+        return Text::tr("--%1 takes a whole number from %2 to %3").arg(option.names().last()).arg(lowest).arg(highest);
     }
 
     // The value, or an error line.
@@ -28,7 +31,7 @@ struct NumberOption {
         bool ok = false;
         const qulonglong number = text.toULongLong(&ok, 10);
         if (!ok || number < lowest || number > highest || text.trimmed().startsWith(u'+')) {
-            return tr("%1, not '%2'").arg(allowed(), text);
+            return Text::tr("%1, not '%2'").arg(allowed(), text);
         }
         return std::uint64_t{number};
     }
@@ -40,27 +43,27 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
+        Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
            "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
            "Without --guests and --experiments it opens its window. With them it runs without any display, "
            "prints a report and exits."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const NumberOption guests{{{"g", "guests"}, tr("Runs without a window, with G guests (10 to 1000)."), "G"},
+    const NumberOption guests{{{"g", "guests"}, Text::tr("Runs without a window, with G guests (10 to 1000)."), "G"},
                               engine::Settings::kMinGuestCount,
                               engine::Settings::kMaxCount};
     const NumberOption experiments{
-        {{"e", "experiments"}, tr("Runs without a window, with E experiments (1 to 10000000)."), "E"},
+        {{"e", "experiments"}, Text::tr("Runs without a window, with E experiments (1 to 10000000)."), "E"},
         engine::Settings::kMinExperimentCount,
         engine::Settings::kMaxBatchExperimentCount};
     const NumberOption seed{{{"s", "seed"},
-                             tr("Makes every run follow from the seed N (0 to 18446744073709551615) instead of "
+                             Text::tr("Makes every run follow from the seed N (0 to 18446744073709551615) instead of "
                                 "the time of day: the same seed, settings and clicks give the same graph."),
                              "N"},
                             0,
                             std::numeric_limits<std::uint64_t>::max()};
     const QCommandLineOption csv(
-        "csv", tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
+        "csv", Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
                   "standard output (the report then goes to standard error)."),
         "FILE");
     for (const NumberOption* option : {&guests, &experiments, &seed}) {
@@ -68,23 +71,23 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
     }
     parser.addOption(csv);
 
-    const QString optionList = tr("the options are --guests, --experiments, --seed, --csv, --help and --version");
+    const QString optionList = Text::tr("the options are --guests, --experiments, --seed, --csv, --help and --version");
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
-            return tr("unknown option '%1%2': %3").arg(name.size() == 1 ? "-" : "--", name, optionList);
+            return Text::tr("unknown option '%1%2': %3").arg(name.size() == 1 ? "-" : "--", name, optionList);
         }
         // The only other failure: an option that takes a value came last.
         const QString last = arguments.last();
         for (const NumberOption* option : {&guests, &experiments, &seed}) {
             if (option->option.names().contains(QString(last).remove(0, last.startsWith("--") ? 2 : 1))) {
-                return tr("%1 is missing its value: %2").arg(last, option->allowed());
+                return Text::tr("%1 is missing its value: %2").arg(last, option->allowed());
             }
         }
-        return tr("--csv is missing its value: a file name, or - for standard output");
+        return Text::tr("--csv is missing its value: a file name, or - for standard output");
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return tr("unexpected argument '%1': %2").arg(parser.positionalArguments().first(), optionList);
+        return Text::tr("unexpected argument '%1': %2").arg(parser.positionalArguments().first(), optionList);
     }
 
     CommandLine command;
@@ -121,12 +124,13 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
     }
     for (const NumberOption* needed : {&guests, &experiments}) {
         if (!parser.isSet(needed->option)) {
-            return tr("a run without a window needs --%1: %2").arg(needed->option.names().last(), needed->allowed());
+            return Text::tr("a run without a window needs --%1: %2")
+                .arg(needed->option.names().last(), needed->allowed());
         }
     }
     command.csvPath = parser.value(csv);
     if (parser.isSet(csv) && command.csvPath.isEmpty()) {
-        return tr("--csv takes a file name, or - for standard output, not an empty name");
+        return Text::tr("--csv takes a file name, or - for standard output, not an empty name");
     }
     command.action = CommandLine::Action::RunBatch;
     command.settings.guestCount = static_cast<std::int16_t>(numbers[0]);

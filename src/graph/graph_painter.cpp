@@ -107,7 +107,8 @@ void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tal
     const qreal left = std::clamp(tip.x() - width / 2, plotLeft, std::max(plotLeft, plotRight - width));
     const QTransform toLogical = toArea.inverted();
     const int firstBin = std::max(0, static_cast<int>(toLogical.map(QPointF(left, 0)).x()) - 6);
-    const int lastBin = std::min(engine::Tally::kBinCount - 1, static_cast<int>(toLogical.map(QPointF(left + width, 0)).x()) - 5);
+    const int lastBin = std::min(engine::Tally::kBinCount - 1,
+                                 static_cast<int>(toLogical.map(QPointF(left + width, 0)).x()) - 5);
     double highest = 0.0;
     for (int bin = firstBin; bin <= lastBin; ++bin) {
         highest = std::max({highest, static_cast<double>(tally.bins[static_cast<std::size_t>(bin)]),

@@ -13,7 +13,10 @@
 namespace coinwell::report {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("coinwell::report", text); }
+// Gives the texts of this file their context for translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(coinwell::report)
+};
 
 // Numbers in reports and tables are written the same in every language, so
 // the same seed gives the same bytes and scripts can read them.
@@ -30,11 +33,10 @@ QByteArray resultTable(const RunRecord& record)
     // Column names stay the same in every language: formulas and scripts
     // refer to them.
     QByteArray table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed\n";
-    const QByteArray settings = QStringList{QString::number(result.settings.guestCount),
-                                            QString::number(result.settings.experimentCount),
-                                            fixed(result.meanShortage(), 6), fixed(record.law.mean(), 6), seedText(record)}
-                                    .join(u',')
-                                    .toUtf8();
+    const QStringList settingCells{QString::number(result.settings.guestCount),
+                                   QString::number(result.settings.experimentCount), fixed(result.meanShortage(), 6),
+                                   fixed(record.law.mean(), 6), seedText(record)};
+    const QByteArray settings = settingCells.join(u',').toUtf8();
     const int lowest = result.counts.lowestCounted();
     for (int shortage = lowest; shortage <= engine::ShortageCounts::kHighestShortage; ++shortage) {
         const double p = shortage == lowest ? record.law.atOrBelow(shortage) : record.law.probability(shortage);
@@ -49,14 +51,16 @@ QString textReport(const RunRecord& record)
     const engine::RunResult& result = record.result;
     const engine::ChiSquareTest test = engine::chiSquareTest(result.counts, record.law);
     QString report;
-    report += tr("Coinwell: %1 guests x %2 experiments").arg(result.settings.guestCount).arg(result.settings.experimentCount);
+    report += Text::tr("Coinwell: %1 guests x %2 experiments")
+                  .arg(result.settings.guestCount)
+                  .arg(result.settings.experimentCount);
     if (record.seed) {
-        report += tr(", seed %1").arg(seedText(record));
+        report += Text::tr(", seed %1").arg(seedText(record));
     }
     report += u'\n';
-    report += tr("Average shortage: %1").arg(fixed(result.meanShortage(), 3)) + u'\n';
-    report += tr("Exact mean:       %1").arg(fixed(record.law.mean(), 3)) + u'\n';
-    report += tr("Chi-square against the exact law: %1 with %2 degrees of freedom, p-value %3")
+    report += Text::tr("Average shortage: %1").arg(fixed(result.meanShortage(), 3)) + u'\n';
+    report += Text::tr("Exact mean:       %1").arg(fixed(record.law.mean(), 3)) + u'\n';
+    report += Text::tr("Chi-square against the exact law: %1 with %2 degrees of freedom, p-value %3")
                   .arg(fixed(test.statistic, 2))
                   .arg(test.degreesOfFreedom)
                   .arg(fixed(test.pValue, 4)) +
@@ -81,7 +85,8 @@ QString textReport(const RunRecord& record)
     }
     const double largest = result.counts.at(*std::max_element(
         shown.begin(), shown.end(), [&](int a, int b) { return result.counts.at(a) < result.counts.at(b); }));
-    report += u'\n' + tr("The %1 most frequent shortages (shortage, experiments, share):").arg(shown.size()) + u'\n';
+    report += u'\n' + Text::tr("The %1 most frequent shortages (shortage, experiments, share):").arg(shown.size());
+    report += u'\n';
     for (const int shortage : shown) {
         const std::int32_t count = result.counts.at(shortage);
         const double share = 100.0 * count / result.settings.experimentCount;
@@ -97,13 +102,13 @@ QString textReport(const RunRecord& record)
 QString captionLine(const RunRecord& record, const QDateTime& printedAt)
 {
     const engine::RunResult& result = record.result;
-    QString line = tr("%1 guests, %2 experiments, average shortage %3, exact mean %4")
+    QString line = Text::tr("%1 guests, %2 experiments, average shortage %3, exact mean %4")
                        .arg(result.settings.guestCount)
                        .arg(result.settings.experimentCount)
                        .arg(QString::fromStdString(number_text::formatOneDecimal(result.averageShortage())),
                             fixed(record.law.mean(), 2));
     if (record.seed) {
-        line += tr(", seed %1").arg(seedText(record));
+        line += Text::tr(", seed %1").arg(seedText(record));
     }
     return line + QStringLiteral(", ") + QLocale().toString(printedAt, QLocale::ShortFormat);
 }
