@@ -1,6 +1,7 @@
 #include "engine/clock.h"
 #include "engine/random_generator.h"
 #include "engine/run.h"
+#include "engine/shortage_law.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,5 +53,37 @@ void BM_Fill(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_Fill)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// A seeded run without a window, as `coinwell --guests 100 --experiments
+// 1000000 --seed 1` makes it: no clock read, every shortage counted.
+void BM_BatchRun(benchmark::State& state)
+{
+    const engine::Settings settings{static_cast<std::int16_t>(state.range(0)),
+                                    static_cast<std::int32_t>(state.range(1))};
+    for (auto _ : state) {
+        engine::RandomGenerator random(1);
+        engine::FixedClock clock;
+        engine::RunResult result = engine::runExperiments(settings, random, clock);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_BatchRun)
+    ->ArgNames({"guests", "experiments"})
+    ->Args({100, 1'000'000})
+    ->Args({1000, 1'000'000})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// The exact law, which every run's report and overlay need.
+void BM_ExactLaw(benchmark::State& state)
+{
+    for (auto _ : state) {
+        engine::ShortageLaw law(static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(law);
+    }
+}
+BENCHMARK(BM_ExactLaw)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,11 +1,12 @@
-// The Start command at 1000 guests x 1000 experiments: the run, the average
-// and the graph painted at the graph area's size, and the same through a
-// real main window with everything it repaints.
+// The Start command at 1000 guests x 1000 experiments: the run, its exact
+// law, the average and the graph painted at the graph area's size, and the
+// same through a real main window with everything it repaints.
 #include "desktop/fonts.h"
 #include "engine/run.h"
 #include "graph/graph_painter.h"
 #include "main_window/main_window.h"
 #include "number_text/one_decimal.h"
+#include "report/run_record.h"
 #include "support/window_fakes.h"
 
 #include <QCoreApplication>
@@ -37,9 +38,9 @@ void BM_StartCommand(benchmark::State& state)
 {
     QImage image(533, 381, QImage::Format_RGB32);
     for (auto _ : state) {
-        const engine::RunResult result = run1000x1000();
-        benchmark::DoNotOptimize(number_text::formatOneDecimal(result.averageShortage()));
-        paintIntoGraphArea(image, result.tally);
+        const report::RunRecord record = report::recordRun(run1000x1000(), std::nullopt);
+        benchmark::DoNotOptimize(number_text::formatOneDecimal(record.result.averageShortage()));
+        paintIntoGraphArea(image, record.result.tally);
     }
 }
 BENCHMARK(BM_StartCommand)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -11,6 +11,14 @@ public:
     virtual float secondsSinceMidnight() = 0;
 };
 
+// A time of day that never moves, for runs that must follow from the
+// generator's seed alone: the generator folds each re-seed into its running
+// state, so equal seeds still give fresh draws.
+class FixedClock final : public Clock {
+public:
+    float secondsSinceMidnight() override { return 0.0F; }
+};
+
 // Local time of day from the system clock.
 class SystemClock final : public Clock {
 public:

@@ -3,6 +3,7 @@
 #include "engine/clock.h"
 #include "engine/random_source.h"
 #include "engine/settings.h"
+#include "engine/shortage_counts.h"
 #include "engine/tally.h"
 
 #include <cstdint>
@@ -12,16 +13,16 @@ namespace coinwell::engine {
 // What one run of experiments yields.
 struct RunResult {
     Settings settings;
-    Tally tally;
-    std::int32_t shortageSum = 0;
+    ShortageCounts counts;
+    Tally tally;  // the counts in the graph's bins
+    std::int64_t shortageSum = 0;
 
     // The mean shortage, divided in double precision, kept in single.
-    float averageShortage() const
+    float averageShortage() const { return static_cast<float>(meanShortage()); }
+
+    double meanShortage() const
     {
-        if (settings.experimentCount <= 0) {
-            return 0.0F;
-        }
-        return static_cast<float>(static_cast<double>(shortageSum) / settings.experimentCount);
+        return settings.experimentCount > 0 ? static_cast<double>(shortageSum) / settings.experimentCount : 0.0;
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/shortage_counts.h"
+
 #include <array>
 #include <cstdint>
 
@@ -26,9 +28,16 @@ struct Tally {
     // The single shortage a bin from 1 to 118 counts.
     static constexpr int shortageOfBin(int bin) { return bin + kLowestSingleShortage - 1; }
 
-    void count(int shortage) { ++bins[static_cast<std::size_t>(binOf(shortage))]; }
+    static Tally of(const ShortageCounts& counts)
+    {
+        Tally tally;
+        for (int shortage = counts.lowest(); shortage <= ShortageCounts::kHighestShortage; ++shortage) {
+            tally.bins[static_cast<std::size_t>(binOf(shortage))] += counts.at(shortage);
+        }
+        return tally;
+    }
 
-    std::array<std::int16_t, kBinCount> bins{};
+    std::array<std::int32_t, kBinCount> bins{};
 };
 
 }  // namespace coinwell::engine

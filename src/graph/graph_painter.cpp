@@ -1,9 +1,13 @@
 #include "graph/graph_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -61,9 +65,83 @@ constexpr Caption kCaptions[] = {
 constexpr int kFirstLabelledShortage = -110;
 constexpr int kLabelStep = 10;
 
+// The shortage s stands under the middle of its bar, at x = 120.5 + s.
+constexpr qreal kShortageZeroX = 120.5;
+constexpr qreal kCaptionTop = 7.0;
+
+void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tally& tally,
+                  const ExactOverlay& overlay)
+{
+    const QFontMetricsF metrics(painter.font());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // The line starts where the law expects a hundredth of an experiment:
+    // further left it would only cover the axis.
+    int lineStart = overlay.firstBin;
+    while (lineStart < overlay.lastBin && overlay.expectedCounts[static_cast<std::size_t>(lineStart)] < 0.01) {
+        ++lineStart;
+    }
+    QPolygonF line;
+    for (int bin = lineStart; bin <= overlay.lastBin; ++bin) {
+        line << toArea.map(QPointF(5.5 + bin, kBaseLineY - overlay.expectedCounts[static_cast<std::size_t>(bin)]));
+    }
+    painter.setPen(QPen(kExactColour, std::max(1.5, metrics.height() / 8), Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.drawPolyline(line);
+
+    // The mark hangs under the axis, its tip on the mean.
+    const QPointF tip = toArea.map(QPointF(kShortageZeroX + overlay.mean, kBaseLineY));
+    const qreal half = metrics.height() / 3;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kExactColour);
+    painter.drawPolygon(QPolygonF{tip, tip + QPointF(-half, 2 * half), tip + QPointF(half, 2 * half)});
+
+    // The value goes just above whatever is drawn under it, bars or line;
+    // where that leaves no room below the captions, between the axis and
+    // the shortage labels beside the mark.
+    const QString text = QCoreApplication::translate("coinwell::graph", "exact mean %1")
+                             .arg(QString::number(overlay.mean, 'f', 2));
+    const qreal width = metrics.horizontalAdvance(text);
+    const qreal plotLeft = toArea.map(QPointF(5, 0)).x();
+    const qreal plotRight = toArea.map(QPointF(125, 0)).x();
+    const qreal left = std::clamp(tip.x() - width / 2, plotLeft, std::max(plotLeft, plotRight - width));
+    const QTransform toLogical = toArea.inverted();
+    const int firstBin = std::max(0, static_cast<int>(toLogical.map(QPointF(left, 0)).x()) - 6);
+    const int lastBin = std::min(engine::Tally::kBinCount - 1,
+                                 static_cast<int>(toLogical.map(QPointF(left + width, 0)).x()) - 5);
+    double highest = 0.0;
+    for (int bin = firstBin; bin <= lastBin; ++bin) {
+        highest = std::max({highest, static_cast<double>(tally.bins[static_cast<std::size_t>(bin)]),
+                            overlay.expectedCounts[static_cast<std::size_t>(bin)]});
+    }
+    const qreal gap = metrics.height() / 4;
+    const qreal top = toArea.map(QPointF(0, kBaseLineY - highest)).y() - gap - metrics.height();
+    QPointF topLeft(left, top);
+    if (top < toArea.map(QPointF(0, kCaptionTop)).y() + metrics.height()) {
+        topLeft = QPointF(std::min(tip.x() + half + gap, plotRight - width), tip.y());
+    }
+    painter.setPen(kExactColour);
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+    painter.restore();
+}
+
 }  // namespace
 
-void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour)
+ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
+{
+    ExactOverlay overlay;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
+            experiments * law.probability(shortage);
+    }
+    overlay.firstBin = engine::Tally::binOf(law.lowest());
+    overlay.lastBin = engine::Tally::binOf(1);
+    overlay.mean = law.mean();
+    return overlay;
+}
+
+void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
+                const ExactOverlay* overlay)
 {
     const QTransform toArea = QTransform::fromTranslate(area.left(), area.top())
                                   .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
@@ -103,7 +181,21 @@ void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tall
         const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
         drawText(QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), number);
     }
+    if (overlay != nullptr) {
+        paintOverlay(painter, toArea, tally, *overlay);
+    }
     painter.restore();
+}
+
+void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
+                 const QColor& textColour)
+{
+    if (!withExactLaw) {
+        paintGraph(painter, area, record.result.tally, textColour);
+        return;
+    }
+    const ExactOverlay overlay = exactOverlay(record.law, record.result.settings.experimentCount);
+    paintGraph(painter, area, record.result.tally, textColour, &overlay);
 }
 
 }  // namespace coinwell::graph

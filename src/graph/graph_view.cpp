@@ -14,27 +14,35 @@ GraphView::GraphView(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void GraphView::showResult(const engine::RunResult& result)
+void GraphView::showRecord(const report::RunRecord& record)
 {
-    tally_ = result.tally;
+    record_ = record;
     update();
+    emit recordChanged();
 }
 
 void GraphView::clear()
 {
-    tally_.reset();
+    record_.reset();
+    update();
+    emit recordChanged();
+}
+
+void GraphView::setExactLawShown(bool shown)
+{
+    exactLawShown_ = shown;
     update();
 }
 
 void GraphView::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (!tally_) {
+    if (!record_) {
         return;
     }
     QPainter painter(this);
     painter.setFont(font());
-    paintGraph(painter, contentsRect(), *tally_, palette().color(QPalette::WindowText));
+    paintRecord(painter, contentsRect(), *record_, exactLawShown_, palette().color(QPalette::WindowText));
 }
 
 }  // namespace coinwell::graph

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/run.h"
+#include "report/run_record.h"
 
 #include <QFrame>
 
@@ -8,22 +8,32 @@
 
 namespace coinwell::graph {
 
-// The graph area: a sunken frame that paints the graph of the last run's
-// tally, or nothing before the first run and after clear().
+// The graph area: a sunken frame that paints the graph of the last run, with
+// the exact law over it when asked, or nothing before the first run and
+// after clear().
 class GraphView final : public QFrame {
     Q_OBJECT
 
 public:
     explicit GraphView(QWidget* parent = nullptr);
 
-    void showResult(const engine::RunResult& result);
+    void showRecord(const report::RunRecord& record);
     void clear();
+    const std::optional<report::RunRecord>& record() const { return record_; }
+
+    void setExactLawShown(bool shown);
+    bool exactLawShown() const { return exactLawShown_; }
+
+signals:
+    // The graph got a result or lost it.
+    void recordChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::optional<engine::Tally> tally_;
+    std::optional<report::RunRecord> record_;
+    bool exactLawShown_ = false;
 };
 
 }  // namespace coinwell::graph

@@ -5,6 +5,8 @@
 #include "engine/count_rule.h"
 #include "engine/run.h"
 #include "graph/graph_view.h"
+#include "graph_menu/graph_menu.h"
+#include "report/run_record.h"
 #include "main_window/coin_icon.h"
 #include "number_text/one_decimal.h"
 #include "number_text/read_number.h"
@@ -132,6 +134,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setTabOrder(graphView_, helpButton_);
     startButton_->setFocus();
     nameForScreenReaders();
+    new graph::GraphMenu(*graphView_, services_.dialogs);
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
@@ -175,10 +178,12 @@ void MainWindow::startRun()
         exitButton_->setEnabled(false);
         initButton_->setEnabled(false);
 
-        const engine::RunResult result = engine::runExperiments(settings_, services_.random, services_.clock);
-        averageValue_->setText(QString::fromStdString(number_text::formatOneDecimal(result.averageShortage())));
-        graphView_->showResult(result);
-        describeGraph(result);
+        const report::RunRecord record = report::recordRun(
+            engine::runExperiments(settings_, services_.random, services_.clock), services_.seed);
+        averageValue_->setText(
+            QString::fromStdString(number_text::formatOneDecimal(record.result.averageShortage())));
+        graphView_->showRecord(record);
+        describeGraph(record);
 
         startButton_->setEnabled(false);
         exitButton_->setEnabled(true);
@@ -273,18 +278,20 @@ void MainWindow::nameForScreenReaders()
 }
 
 // States the run's result in words for screen readers; nothing visible.
-void MainWindow::describeGraph(const engine::RunResult& result)
+void MainWindow::describeGraph(const report::RunRecord& record)
 {
-    const auto& bins = result.tally.bins;
+    const auto& bins = record.result.tally.bins;
     const auto mostFrequent = std::max_element(bins.begin(), bins.end());
     const int bin = static_cast<int>(mostFrequent - bins.begin());
     const QString shortage = bin == 0 ? tr("below %1").arg(engine::Tally::kLowestSingleShortage)
                                       : QString::number(engine::Tally::shortageOfBin(bin));
     graphView_->setAccessibleDescription(
-        tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments.")
-            .arg(result.settings.experimentCount)
+        tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. "
+           "Exact mean %5.")
+            .arg(record.result.settings.experimentCount)
             .arg(averageValue_->text(), shortage)
-            .arg(*mostFrequent));
+            .arg(*mostFrequent)
+            .arg(QString::number(record.law.mean(), 'f', 2)));
 }
 
 }  // namespace coinwell

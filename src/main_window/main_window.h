@@ -14,8 +14,8 @@ class QPushButton;
 
 namespace coinwell {
 
-namespace engine {
-struct RunResult;
+namespace report {
+struct RunRecord;
 }
 namespace graph {
 class GraphView;
@@ -53,7 +53,7 @@ private:
     std::optional<std::int16_t> askCount(const QString& prompt, const QString& title, int lowerBound);
     void endProgram();
     void nameForScreenReaders();
-    void describeGraph(const engine::RunResult& result);
+    void describeGraph(const report::RunRecord& record);
 
     MainWindowServices services_;
     engine::Settings settings_;

@@ -6,6 +6,9 @@
 #include "engine/random_source.h"
 #include "sound/cue_player.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace coinwell {
 
 // What the main window reaches outside itself. They outlive every main
@@ -16,6 +19,8 @@ struct MainWindowServices {
     ProgramExit& programExit;
     engine::RandomSource& random;
     engine::Clock& clock;
+    // The seed the program was started with, recorded with every result.
+    std::optional<std::uint64_t> seed = {};
 };
 
 }  // namespace coinwell

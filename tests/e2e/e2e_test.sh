@@ -69,6 +69,7 @@ export DISPLAY=$display
 for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 unset QT_QPA_PLATFORM
+export XDG_CONFIG_HOME=$work/config  # the program's settings stay in here
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 
@@ -85,6 +86,21 @@ black=$(convert "$work/graph.png" txt:- | grep -ci '#000000' || true)
 echo "e2e: graph area holds $blue light-blue and $black black pixels"
 [ "$blue" -gt 200 ] || fail "no bars in the graph area"
 [ "$black" -gt 1000 ] || fail "no frame in the graph area"
+
+# The key T lays the exact law over the bars in orange, and takes it off.
+orange_pixels() {
+  import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
+  convert "$work/graph.png" txt:- | grep -ci '#E65A00' || true
+}
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers t
+sleep 0.5
+orange=$(orange_pixels)
+echo "e2e: with the exact law the graph area holds $orange orange pixels"
+[ "$orange" -gt 50 ] || fail "no exact law over the bars"
+xdotool key --clearmodifiers t
+sleep 0.5
+[ "$(orange_pixels)" -eq 0 ] || fail "the exact law stayed"
 
 # Help (client 488,0 57x25), then Close (client 560,0 49x25).
 click_in "$main" 516 12

@@ -1,84 +1,129 @@
-#include "engine/run.h"
-#include "support/engine_fakes.h"
+#include "engine/goodness_of_fit.h"
 #include "engine/random_generator.h"
+#include "engine/run.h"
+#include "engine/shortage_law.h"
+#include "support/engine_fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
 #include <iostream>
-#include <numeric>
-#include <string>
-#include <vector>
+#include <map>
 
 namespace coinwell::engine {
 namespace {
 
-// The probability that a fair coin-toss walk from 0 stays at or above
-// `floor` after each of n guests.
-double staysAtOrAbove(int n, int floor)
+// Every one of the 2^n toss sequences, each equally likely.
+TEST(ShortageLaw, MatchesEveryTossSequenceUpToSixteenGuests)
 {
-    std::vector<double> p(static_cast<std::size_t>(2 * n + 3), 0.0);  // balance b at b + n + 1
-    p[static_cast<std::size_t>(n + 1)] = 1.0;
-    for (int guest = 1; guest <= n; ++guest) {
-        std::vector<double> next(p.size(), 0.0);
-        for (std::size_t i = 1; i + 1 < p.size(); ++i) {
-            for (std::size_t after : {i - 1, i + 1}) {
-                if (static_cast<int>(after) - n - 1 >= floor) {
-                    next[after] += p[i] / 2.0;
-                }
+    for (int guests = 1; guests <= 16; ++guests) {
+        std::map<int, int> sequences;  // shortage -> how many sequences
+        for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
+            int balance = 0;
+            int lowest = guests;
+            for (int guest = 0; guest < guests; ++guest) {
+                balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
+                lowest = std::min(lowest, balance);
             }
+            ++sequences[lowest];
         }
-        p.swap(next);
+        const ShortageLaw law(guests);
+        const double all = std::ldexp(1.0, guests);
+        double mean = 0.0;
+        for (int shortage = -guests - 1; shortage <= 2; ++shortage) {
+            const double p = sequences.contains(shortage) ? sequences[shortage] / all : 0.0;
+            EXPECT_NEAR(law.probability(shortage), p, 1e-15) << guests << " guests, shortage " << shortage;
+            mean += shortage * p;
+        }
+        EXPECT_NEAR(law.mean(), mean, 1e-13) << guests << " guests";
     }
-    return std::accumulate(p.begin(), p.end(), 0.0);
 }
 
-// Upper 0.1 % point of chi-square with df degrees of freedom (Wilson-Hilferty,
-// within 1 % from 10 degrees of freedom up).
-double chiSquareCritical001(int df)
+// By reflection, a walk of n steps from 0 goes to -a or below (a >= 1) with
+// probability P(S_n <= -a) + P(S_n < -a).
+TEST(ShortageLaw, TailsAtAThousandGuestsFollowTheReflectionPrinciple)
 {
-    constexpr double kZ = 3.090232306167813;  // upper 0.1 % point of N(0, 1)
-    const double a = 2.0 / (9.0 * df);
-    return df * std::pow(1.0 - a + kZ * std::sqrt(a), 3);
+    constexpr int kGuests = 1000;
+    const ShortageLaw law(kGuests);
+    // P(S_n = 2k - n) for k coins paid, from log-binomials.
+    const auto endsAt = [](int end) {
+        if ((end + kGuests) % 2 != 0 || std::abs(end) > kGuests) {
+            return 0.0;
+        }
+        const int paid = (end + kGuests) / 2;
+        return std::exp(std::lgamma(kGuests + 1.0) - std::lgamma(paid + 1.0) - std::lgamma(kGuests - paid + 1.0) -
+                        kGuests * std::log(2.0));
+    };
+    const auto endsAtOrBelow = [&](int end) {
+        double p = 0.0;
+        for (int s = -kGuests; s <= end; ++s) {
+            p += endsAt(s);
+        }
+        return p;
+    };
+    for (int a : {1, 2, 10, 31, 60, 100, 150, 200}) {
+        const double reflected = endsAtOrBelow(-a) + endsAtOrBelow(-a - 1);
+        EXPECT_NEAR(law.atOrBelow(-a) / reflected, 1.0, 1e-9) << "shortage -" << a;
+    }
+    // Never below 0 means the first guest pays and the other 999 never go
+    // below that, which is as likely as 1000 steps ending at 0.
+    EXPECT_NEAR(law.probability(1) / (endsAt(0) / 2.0), 1.0, 1e-9);
+    EXPECT_NEAR(law.atOrBelow(1), 1.0, 1e-12);
+}
+
+TEST(ChiSquare, UpperTailMatchesPublishedQuantiles)
+{
+    const struct {
+        int df;
+        double statistic;
+        double pValue;
+    } cases[] = {
+        {1, 3.841458820694124, 0.05},   {1, 0.01579077409343122, 0.9}, {2, 10.0, 0.006737946999085467},
+        {10, 18.307038053275146, 0.05}, {10, 4.865182052, 0.9},        {100, 124.34211340400407, 0.05},
+        {10, 0.0, 1.0},
+    };
+    for (const auto& c : cases) {
+        const double p = upperGammaQ(c.df / 2.0, c.statistic / 2.0);
+        EXPECT_NEAR(p / c.pValue, 1.0, 1e-8) << c.df << " df, " << c.statistic;
+    }
+}
+
+// At 10 guests every probability is a multiple of 2^-10, so 1024 x k
+// experiments can match the law exactly.
+TEST(ChiSquare, PoolsRareShortagesAndScoresTheDistanceFromTheLaw)
+{
+    const ShortageLaw law(10);
+    ShortageCounts exact(10);
+    ShortageCounts allAtOne(10);
+    for (int shortage = -10; shortage <= 1; ++shortage) {
+        for (int i = 0; i < std::lround(law.probability(shortage) * 1024 * 2); ++i) {
+            exact.count(shortage);
+            allAtOne.count(1);
+        }
+    }
+    const ChiSquareTest same = chiSquareTest(exact, law);
+    EXPECT_EQ(same.statistic, 0.0);
+    EXPECT_EQ(same.pValue, 1.0);
+    // Of 2048 experiments, shortages -10 and -9 expect 2 each and are pooled
+    // with -8, which leaves 10 groups.
+    EXPECT_EQ(same.degreesOfFreedom, 9);
+    EXPECT_LT(chiSquareTest(allAtOne, law).pValue, 1e-100);
 }
 
 // With the clock frozen every experiment is re-seeded with the same value;
-// the shortages must still follow the exact distribution of a fair walk's
-// lowest balance.
-TEST(ShortageDistribution, RunWithFrozenClockFollowsTheFairWalk)
+// the shortages must still follow the exact law.
+TEST(ShortageDistribution, RunWithFrozenClockFollowsTheExactLaw)
 {
-    constexpr int kGuests = 100;
-    constexpr int kExperiments = 1000;
     RandomGenerator random(0xC0FFEE'2024ULL);
-    testing::FakeClock frozen;
+    FixedClock frozen;
+    const RunResult result = runExperiments(Settings{100, 1000}, random, frozen);
 
-    const RunResult result = runExperiments(Settings{kGuests, kExperiments}, random, frozen);
-
-    // Neighbouring shortages -100..+1 are merged, from the lowest up, until
-    // each group expects at least 5 experiments.
-    std::vector<std::pair<double, int>> groups(1);  // expected, observed
-    int observed = 0;
-    for (int shortage = -kGuests; shortage <= 1; ++shortage) {
-        if (groups.back().first >= 5.0) {
-            groups.emplace_back();
-        }
-        const int count = result.tally.bins[static_cast<std::size_t>(Tally::binOf(shortage))];
-        groups.back().first += kExperiments * (staysAtOrAbove(kGuests, shortage) - staysAtOrAbove(kGuests, shortage + 1));
-        groups.back().second += count;
-        observed += count;
-    }
-    ASSERT_EQ(observed, kExperiments) << "a shortage outside -100..+1";
-    ASSERT_GE(groups.back().first, 5.0);
-
-    double chiSquare = 0.0;
-    for (const auto& [expected, count] : groups) {
-        chiSquare += std::pow(count - expected, 2) / expected;
-    }
-    const int df = static_cast<int>(groups.size()) - 1;
-    std::cout << "[ stats    ] chi-square " << chiSquare << " with " << df << " degrees of freedom\n";
-    ASSERT_GE(df, 10);
-    EXPECT_LT(chiSquare, chiSquareCritical001(df));
+    const ChiSquareTest test = chiSquareTest(result.counts, ShortageLaw(100));
+    std::cout << "[ stats    ] chi-square " << test.statistic << " with " << test.degreesOfFreedom
+              << " degrees of freedom, p = " << test.pValue << "\n";
+    ASSERT_EQ(result.counts.total(), 1000) << "a shortage outside -100..+1";
+    ASSERT_GE(test.degreesOfFreedom, 10);
+    EXPECT_GT(test.pValue, 0.001);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(Experiment, ShortageIsTheLowestBalanceAfterAnyGuest)
 }
 
 // Every guest of an experiment gets the same draw here; the tally lumps
-// shortages below -114 together, the sum keeps them whole.
+// shortages below -114 together, the counts and the sum keep them whole.
 TEST(Run, ReseedsFromTheClockBeforeEachExperimentAndTalliesAndSumsEveryShortage)
 {
     const struct {
@@ -62,13 +62,14 @@ TEST(Run, ReseedsFromTheClockBeforeEachExperimentAndTalliesAndSumsEveryShortage)
         std::vector<float> experiments;  // the draw of each experiment
         std::int32_t sum;
         std::vector<std::pair<int, int>> bins;  // bin, count
+        int lowest;  // counted as often as the first bin lists
     } cases[] = {
-        {1000, {0.75F, 0.5F, 0.25F}, -1999, {{0, 2}, {116, 1}}},
-        {114, {0.9F, 0.0F}, -113, {{1, 1}, {116, 1}}},
-        {10, std::vector<float>(1000, 0.0F), 1000, {{116, 1000}}},
+        {1000, {0.75F, 0.5F, 0.25F}, -1999, {{0, 2}, {116, 1}}, -1000},
+        {114, {0.9F, 0.0F}, -113, {{1, 1}, {116, 1}}, -114},
+        {10, std::vector<float>(1000, 0.0F), 1000, {{116, 1000}}, 1},
     };
     for (const auto& c : cases) {
-        const auto count = static_cast<std::int16_t>(c.experiments.size());
+        const auto count = static_cast<std::int32_t>(c.experiments.size());
         std::vector<float> script;
         std::string calls;
         float seconds = 1000.0F;
@@ -88,6 +89,9 @@ TEST(Run, ReseedsFromTheClockBeforeEachExperimentAndTalliesAndSumsEveryShortage)
             EXPECT_EQ(result.tally.bins[static_cast<std::size_t>(bin)], expected) << "bin " << bin;
         }
         EXPECT_EQ(result.shortageSum, c.sum);
+        EXPECT_EQ(result.counts.lowestCounted(), c.lowest);
+        EXPECT_EQ(result.counts.at(c.lowest), c.bins.front().second);
+        EXPECT_EQ(result.counts.total(), count);
         EXPECT_FLOAT_EQ(result.averageShortage(), static_cast<float>(static_cast<double>(c.sum) / count));
     }
 }

@@ -16,17 +16,17 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-QImage paint(std::initializer_list<std::pair<int, int>> binCounts)
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOverlay* overlay = nullptr)
 {
     engine::Tally tally;
     for (const auto& [bin, count] : binCounts) {
-        tally.bins[static_cast<std::size_t>(bin)] = static_cast<std::int16_t>(count);
+        tally.bins[static_cast<std::size_t>(bin)] = count;
     }
     QImage image(kArea, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
     painter.setFont(gothicFont(9.0));
-    paintGraph(painter, QRectF(QPointF(0, 0), kArea), tally, Qt::black);
+    paintGraph(painter, QRectF(QPointF(0, 0), kArea), tally, Qt::black, overlay);
     return image;
 }
 
@@ -107,6 +107,48 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
     for (std::size_t n = 0; n < runs.size(); ++n) {
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
         EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
+    }
+}
+
+// The line passes through the expected counts; the mean's value lands above
+// the bars under it or, where they reach the top, below the axis, and in
+// neither case on a bar.
+TEST(RenderedGraph, TheExactLawIsDrawnOverTheBarsAndItsMeanBesideThem)
+{
+    const auto orange = [](QColor colour) { return colour.red() > 150 && colour.blue() < 100; };
+    const struct {
+        const char* what;
+        int barHeight;
+        bool labelAbove;
+    } cases[] = {{"low bars", 100, true}, {"bars to the top", 400, false}};
+    for (const auto& c : cases) {
+        ExactOverlay overlay;
+        overlay.firstBin = 40;
+        overlay.lastBin = 80;
+        overlay.expectedCounts[60] = 150;
+        overlay.mean = -40;
+        const std::initializer_list<std::pair<int, int>> bars{{70, c.barHeight}, {75, c.barHeight}, {80, c.barHeight}};
+        const QImage plain = paint(bars);
+        const QImage image = paint(bars, &overlay);
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(orange(image.pixelColor(column(65.5), row(130)))) << "the line at its peak";
+        EXPECT_FALSE(orange(image.pixelColor(column(65.5), row(100))));
+        EXPECT_TRUE(orange(image.pixelColor(column(80.5), row(283)))) << "the mark under the axis at -40";
+
+        int labelAbove = 0;
+        int labelBelow = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = column(68); x < image.width(); ++x) {  // right of where the line rises
+                if (plain.pixelColor(x, y) == kBlue && y < row(279)) {
+                    EXPECT_EQ(image.pixelColor(x, y), kBlue) << "covered at " << x << "," << y;
+                }
+                if (x > column(86) && orange(image.pixelColor(x, y))) {
+                    (y < row(280) ? labelAbove : labelBelow) += 1;
+                }
+            }
+        }
+        EXPECT_GT(c.labelAbove ? labelAbove : labelBelow, 20);
+        EXPECT_EQ(c.labelAbove ? labelBelow : labelAbove, 0);
     }
 }
 

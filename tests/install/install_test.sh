@@ -17,7 +17,8 @@ for file in \
   share/metainfo/org.coinwell.Coinwell.metainfo.xml \
   share/icons/hicolor/16x16/apps/org.coinwell.Coinwell.png \
   share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png \
-  share/icons/hicolor/256x256/apps/org.coinwell.Coinwell.png; do
+  share/icons/hicolor/256x256/apps/org.coinwell.Coinwell.png \
+  share/man/man1/coinwell.1.gz; do
   [ -f "$prefix/$file" ] || { echo "install: missing $file" >&2; missing=1; }
 done
 [ "$missing" -eq 0 ]
@@ -26,4 +27,11 @@ done
 desktop-file-validate "$prefix/share/applications/org.coinwell.Coinwell.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.coinwell.Coinwell.metainfo.xml"
 file "$prefix/share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png" | grep -q '48 x 48'
+
+# The manual page formats without warnings and tells of every option.
+manual=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/coinwell.1.gz" 2>"$prefix/man.log")
+[ ! -s "$prefix/man.log" ] || { cat "$prefix/man.log" >&2; exit 1; }
+for option in --guests --experiments --seed --csv --help --version EXAMPLES; do
+  grep -q -- "$option" <<<"$manual" || { echo "install: the manual page lacks $option" >&2; exit 1; }
+done
 echo "install: passed"

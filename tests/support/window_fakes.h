@@ -6,6 +6,8 @@
 #include "main_window/main_window_services.h"
 #include "support/engine_fakes.h"
 
+#include <QPrinter>
+
 #include <deque>
 
 namespace coinwell::testing {
@@ -34,6 +36,45 @@ public:
     }
 
     void showNotice(const QString& text, const QString& title) override { notices.push_back(title + ": " + text); }
+
+    // Saving and printing: each file dialog takes the next path (with the
+    // filter index to report), each size question the next width; a PDF
+    // printer prints to pdfPath.
+    std::deque<std::pair<QString, int>> savePaths;
+    std::deque<int> widths;
+    std::vector<QString> errors;  // "title: text"
+    QString pdfPath;
+
+    void showError(const QString& text, const QString& title) override { errors.push_back(title + ": " + text); }
+
+    QString askSaveFileName(const QString&, const QString&, const QStringList&, int& chosenFilter) override
+    {
+        if (savePaths.empty()) {
+            return {};
+        }
+        const auto [path, filter] = savePaths.front();
+        savePaths.pop_front();
+        chosenFilter = filter;
+        return path;
+    }
+
+    std::optional<int> askInteger(const QString&, const QString&, int, int, int) override
+    {
+        if (widths.empty()) {
+            return std::nullopt;
+        }
+        const int width = widths.front();
+        widths.pop_front();
+        return width;
+    }
+
+    void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString&) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        paintPages(printer);
+    }
 };
 
 class RecordingCues final : public CuePlayer {

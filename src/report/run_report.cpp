@@ -1,0 +1,116 @@
+#include "report/run_report.h"
+
+#include "engine/goodness_of_fit.h"
+#include "number_text/one_decimal.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace coinwell::report {
+namespace {
+
+// Gives the texts of this file their context for translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(coinwell::report)
+};
+
+// Numbers in reports and tables are written the same in every language, so
+// the same seed gives the same bytes and scripts can read them.
+QString fixed(double value, int decimals) { return QString::number(value, 'f', decimals); }
+
+QString seedText(const RunRecord& record) { return record.seed ? QString::number(*record.seed) : QString(); }
+
+}  // namespace
+
+QByteArray resultTable(const RunRecord& record)
+{
+    const engine::RunResult& result = record.result;
+    const double experiments = result.settings.experimentCount;
+    // Column names stay the same in every language: formulas and scripts
+    // refer to them.
+    QByteArray table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed\n";
+    const QStringList settingCells{QString::number(result.settings.guestCount),
+                                   QString::number(result.settings.experimentCount), fixed(result.meanShortage(), 6),
+                                   fixed(record.law.mean(), 6), seedText(record)};
+    const QByteArray settings = settingCells.join(u',').toUtf8();
+    const int lowest = result.counts.lowestCounted();
+    for (int shortage = lowest; shortage <= engine::ShortageCounts::kHighestShortage; ++shortage) {
+        const double p = shortage == lowest ? record.law.atOrBelow(shortage) : record.law.probability(shortage);
+        table += QString::number(shortage).toUtf8() + ',' + QByteArray::number(result.counts.at(shortage)) + ',' +
+                 fixed(experiments * p, 4).toUtf8() + ',' + settings + '\n';
+    }
+    return table;
+}
+
+QString textReport(const RunRecord& record)
+{
+    const engine::RunResult& result = record.result;
+    const engine::ChiSquareTest test = engine::chiSquareTest(result.counts, record.law);
+    QString report;
+    report += Text::tr("Coinwell: %1 guests x %2 experiments")
+                  .arg(result.settings.guestCount)
+                  .arg(result.settings.experimentCount);
+    if (record.seed) {
+        report += Text::tr(", seed %1").arg(seedText(record));
+    }
+    report += u'\n';
+    report += Text::tr("Average shortage: %1").arg(fixed(result.meanShortage(), 3)) + u'\n';
+    report += Text::tr("Exact mean:       %1").arg(fixed(record.law.mean(), 3)) + u'\n';
+    report += Text::tr("Chi-square against the exact law: %1 with %2 degrees of freedom, p-value %3")
+                  .arg(fixed(test.statistic, 2))
+                  .arg(test.degreesOfFreedom)
+                  .arg(fixed(test.pValue, 4)) +
+              u'\n';
+
+    // The most frequent shortages, the higher first among equals, shown
+    // from the lowest up as on the graph.
+    constexpr std::size_t kShown = 20;
+    constexpr int kBarWidth = 50;
+    std::vector<int> shown;
+    for (int shortage = engine::ShortageCounts::kHighestShortage; shortage >= result.counts.lowest(); --shortage) {
+        if (result.counts.at(shortage) > 0) {
+            shown.push_back(shortage);
+        }
+    }
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](int a, int b) { return result.counts.at(a) > result.counts.at(b); });
+    shown.resize(std::min(shown.size(), kShown));
+    std::sort(shown.begin(), shown.end());
+    if (shown.empty()) {
+        return report;
+    }
+    const double largest = result.counts.at(*std::max_element(
+        shown.begin(), shown.end(), [&](int a, int b) { return result.counts.at(a) < result.counts.at(b); }));
+    report += u'\n' + Text::tr("The %1 most frequent shortages (shortage, experiments, share):").arg(shown.size());
+    report += u'\n';
+    for (const int shortage : shown) {
+        const std::int32_t count = result.counts.at(shortage);
+        const double share = 100.0 * count / result.settings.experimentCount;
+        report += QStringLiteral("%1 %2 %3% %4\n")
+                      .arg(shortage, 5)
+                      .arg(count, 9)
+                      .arg(fixed(share, 2), 6)
+                      .arg(QString(static_cast<qsizetype>(std::lround(kBarWidth * count / largest)), u'#'));
+    }
+    return report;
+}
+
+QString captionLine(const RunRecord& record, const QDateTime& printedAt)
+{
+    const engine::RunResult& result = record.result;
+    QString line = Text::tr("%1 guests, %2 experiments, average shortage %3, exact mean %4")
+                       .arg(result.settings.guestCount)
+                       .arg(result.settings.experimentCount)
+                       .arg(QString::fromStdString(number_text::formatOneDecimal(result.averageShortage())),
+                            fixed(record.law.mean(), 2));
+    if (record.seed) {
+        line += Text::tr(", seed %1").arg(seedText(record));
+    }
+    return line + QStringLiteral(", ") + QLocale().toString(printedAt, QLocale::ShortFormat);
+}
+
+}  // namespace coinwell::report

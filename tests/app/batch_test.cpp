@@ -1,0 +1,146 @@
+// The real program run without any display, from outside, as a script or a
+// teacher at a terminal would run it.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome runProgram(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(display);
+    }
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(COINWELL_PROGRAM), arguments);
+    if (!program.waitForFinished(600'000)) {  // a hang guard only
+        program.kill();
+        program.waitForFinished();
+    }
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
+            program.readAllStandardError()};
+}
+
+TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
+{
+    const QTemporaryDir folder;
+    const QString aFile = folder.filePath("a.txt");
+    QFile(aFile).open(QIODevice::WriteOnly);
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* out;  // a pattern, or empty for no output
+        const char* err;  // likewise
+    } cases[] = {
+        {{"--guests", "10", "--experiments", "1", "--seed", "0"}, 0, "^Coinwell: 10 guests x 1 experiments, seed 0\n", ""},
+        {{"-g", "1000", "-e", "3"}, 0, "^Coinwell: 1000 guests x 3 experiments\n", ""},
+        {{"--help"}, 0, "^Usage: coinwell .*--experiments <E>", ""},
+        {{"--version"}, 0, "^coinwell \\d+\\.\\d+\\.\\d+\n$", ""},
+        {{"--guests", "9", "--experiments", "1"}, 2, "", "--guests takes a whole number from 10 to 1000, not '9'"},
+        {{"--guests", "1001", "--experiments", "1"}, 2, "", "--guests .* not '1001'"},
+        {{"--guests", "1e2", "--experiments", "1"}, 2, "", "--guests .* not '1e2'"},
+        {{"--guests", "10", "--experiments", "0"}, 2, "", "--experiments takes a whole number from 1 to 10000000"},
+        {{"--guests", "10", "--experiments", "10000001"}, 2, "", "--experiments .* not '10000001'"},
+        {{"--seed", "18446744073709551616"}, 2, "", "--seed takes a whole number from 0 to 18446744073709551615"},
+        {{"--seed", "-1"}, 2, "", "--seed .* not '-1'"},
+        {{"--seed", "+1"}, 2, "", "--seed .* not '\\+1'"},
+        {{"--experiments", "5"}, 2, "", "needs --guests: --guests takes a whole number from 10 to 1000"},
+        {{"--guests", "10", "--experiments"}, 2, "", "--experiments is missing its value: --experiments takes"},
+        {{"--colour"}, 2, "", "unknown option '--colour': the options are --guests, --experiments, --seed"},
+        {{"stray"}, 2, "", "unexpected argument 'stray'"},
+        {{"-g", "10", "-e", "1", "--csv", ""}, 2, "", "--csv takes a file name"},
+        {{"-g", "10", "-e", "1", "--csv", folder.path()}, 2, "", "--csv .* cannot be written: It is a folder"},
+        {{"-g", "10", "-e", "1", "--csv", aFile + "/t.csv"}, 2, "", "--csv .*/a.txt/t.csv cannot be written: "},
+        {{"-g", "10", "-e", "1", "--csv", "/dev/null"}, 2, "", "--csv /dev/null cannot be written: It is not a regular"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = runProgram(c.arguments);
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(outcome.status, c.status) << outcome.err.toStdString();
+        for (const auto& [stream, pattern] : {std::pair{outcome.out, c.out}, std::pair{outcome.err, c.err}}) {
+            if (*pattern == '\0') {
+                EXPECT_TRUE(stream.isEmpty()) << stream.toStdString();
+            } else {
+                EXPECT_TRUE(QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                                .match(QString::fromUtf8(stream))
+                                .hasMatch())
+                    << stream.toStdString();
+            }
+        }
+        if (c.status == 2) {
+            EXPECT_EQ(outcome.err.count('\n'), 1) << "one line";
+            EXPECT_TRUE(outcome.err.startsWith("coinwell: "));
+        }
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"}) << "nothing left behind";
+}
+
+// One seeded million-experiment run per number of guests, its table sent to
+// standard output and its report to standard error; the shortest run again
+// with the table in a file gives the same bytes.
+TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
+{
+    const QTemporaryDir folder;
+    for (const char* guests : {"10", "100", "1000"}) {
+        SCOPED_TRACE(guests);
+        const QStringList run{"--guests", guests, "--experiments", "1000000", "--seed", "20240601"};
+        const Outcome piped = runProgram(run + QStringList{"--csv", "-"});
+        ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
+
+        QList<QByteArray> rows = piped.out.split('\n');
+        ASSERT_EQ(rows.takeFirst(), "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed");
+        ASSERT_EQ(rows.takeLast(), "");
+        qint64 counted = 0;
+        double expected = 0.0;
+        int shortage = rows.front().split(',').front().toInt();
+        for (const QByteArray& row : rows) {
+            const QList<QByteArray> cells = row.split(',');
+            ASSERT_EQ(cells.size(), 8) << row.toStdString();
+            EXPECT_EQ(cells[0].toInt(), shortage++) << "one row per shortage";
+            counted += cells[1].toLongLong();
+            expected += cells[2].toDouble();
+            EXPECT_EQ(cells.mid(3).join(','), rows.front().split(',').mid(3).join(','));
+            EXPECT_EQ(cells[7], "20240601");
+        }
+        EXPECT_EQ(shortage, 2) << "the last row is +1";
+        EXPECT_EQ(counted, 1000000);
+        EXPECT_NEAR(expected, 1000000.0, 0.0001 * static_cast<double>(rows.size()));
+
+        const auto fit = QRegularExpression(R"(Chi-square against the exact law: ([\d.]+) with (\d+) degrees of freedom, )"
+                                            R"(p-value ([\d.]+)\n)")
+                             .match(QString::fromUtf8(piped.err));
+        ASSERT_TRUE(fit.hasMatch()) << piped.err.toStdString();
+        std::cout << "[ stats    ] " << guests << " guests: chi-square " << fit.captured(1).toStdString() << " with "
+                  << fit.captured(2).toStdString() << " degrees of freedom, p = " << fit.captured(3).toStdString()
+                  << "\n";
+        EXPECT_GT(fit.captured(3).toDouble(), 0.001);
+
+        if (guests != QByteArray("10")) {
+            continue;
+        }
+        const QString table = folder.filePath(QStringLiteral("%1.csv").arg(guests));
+        const Outcome saved = runProgram(run + QStringList{"--csv", table});
+        EXPECT_EQ(saved.status, 0);
+        EXPECT_EQ(saved.out, piped.err);
+        EXPECT_TRUE(saved.err.isEmpty());
+        QFile file(table);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), piped.out);
+    }
+}
+
+}  // namespace
