@@ -16,17 +16,18 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-QImage paint(std::initializer_list<std::pair<int, int>> binCounts)
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const QFont& font = gothicFont(9.0),
+             QSize area = kArea)
 {
     engine::Tally tally;
     for (const auto& [bin, count] : binCounts) {
         tally.bins[static_cast<std::size_t>(bin)] = static_cast<std::int16_t>(count);
     }
-    QImage image(kArea, QImage::Format_RGB32);
+    QImage image(area, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
-    painter.setFont(gothicFont(9.0));
-    paintGraph(painter, QRectF(QPointF(0, 0), kArea), tally, Qt::black);
+    painter.setFont(font);
+    paintGraph(painter, QRectF(QPointF(0, 0), area), tally, Qt::black);
     return image;
 }
 
@@ -107,6 +108,29 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
     for (std::size_t n = 0; n < runs.size(); ++n) {
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
         EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
+    }
+}
+
+// The horizontal-axis caption, which would run past the right edge at its
+// designed place, ends inside the area, in the designed face and in a wider
+// one, at 100 and 200 %: no ink touches the area's last columns.
+TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
+{
+    for (const char* face : {"IPAPGothic", "DejaVu Sans"}) {
+        for (const int zoom : {1, 2}) {
+            QFont font(face);
+            font.setPointSizeF(9.0 * zoom);
+            const QImage image = paint({}, font, kArea * zoom);
+            const int captionBottom = row(7) * zoom + QFontMetrics(font).height();
+            int rightmostInk = -1;
+            for (int y = 0; y < captionBottom; ++y) {
+                for (int x = image.width() - 1; x > rightmostInk; --x) {
+                    rightmostInk = image.pixelColor(x, y).lightness() < 128 ? x : rightmostInk;
+                }
+            }
+            EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
+            EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
+        }
     }
 }
 
