@@ -2,11 +2,13 @@
 #include "app/window_switcher.h"
 #include "desktop/dialogs.h"
 #include "desktop/program_exit.h"
+#include "desktop/zoom.h"
 #include "engine/clock.h"
 #include "engine/random_generator.h"
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <chrono>
 #include <cstdio>
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("coinwell"));
+    QApplication::setOrganizationName(QStringLiteral("coinwell"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
 
     QtDialogs dialogs;
@@ -26,10 +29,12 @@ int main(int argc, char** argv)
     engine::RandomGenerator random(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     QtCuePlayer cues;
+    QSettings settings;
+    Zoom zoom(&settings);
 
     int status = 0;
     {
-        WindowSwitcher windows({dialogs, cues, programExit, random, clock});
+        WindowSwitcher windows({dialogs, cues, programExit, random, clock, zoom});
         windows.showMainWindow();
         status = QApplication::exec();
     }

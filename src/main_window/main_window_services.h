@@ -2,6 +2,7 @@
 
 #include "desktop/dialogs.h"
 #include "desktop/program_exit.h"
+#include "desktop/zoom.h"
 #include "engine/clock.h"
 #include "engine/random_source.h"
 #include "sound/cue_player.h"
@@ -16,6 +17,7 @@ struct MainWindowServices {
     ProgramExit& programExit;
     engine::RandomSource& random;
     engine::Clock& clock;
+    Zoom& zoom;
 };
 
 }  // namespace coinwell

@@ -37,6 +37,10 @@ protected:
     {
         return QAccessible::queryAccessibleInterface(graph())->text(QAccessible::Description);
     }
+    QString spoken(const char* label) const
+    {
+        return QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(label))->text(QAccessible::Name);
+    }
 
     FakeServices fakes;
     std::unique_ptr<MainWindow> window;
@@ -227,6 +231,49 @@ TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
         window.reset(watched.data());  // still open after Exit: its end is faked
     }
     EXPECT_EQ(fakes.programExit.quits, 1);
+}
+
+// What a screen reader reads of each value: its caption with the value,
+// kept current through the questions, a run and Init.
+TEST_F(MainWindowTest, ScreenReadersHearEachValueWithItsCaption)
+{
+    std::vector<QString> whileAsked;
+    fakes.dialogs.onQuestion = [&] { whileAsked.push_back(spoken("guestCountValue")); };
+    open({"250", "40"});
+    EXPECT_EQ(whileAsked, (std::vector<QString>{"Number of guests", "Number of guests: 250"}));
+    EXPECT_EQ(spoken("experimentCountValue"), "Number of experiments: 40");
+    EXPECT_EQ(spoken("averageValue"), "Average number of shortage");
+
+    window->startRun();
+    EXPECT_EQ(spoken("averageValue"), "Average number of shortage: " + text("averageValue"));
+
+    fakes.dialogs.onQuestion = nullptr;
+    fakes.dialogs.answers = {"10", ""};
+    window->reinitialise();
+    EXPECT_EQ(spoken("guestCountValue") + "|" + spoken("experimentCountValue") + "|" + spoken("averageValue"),
+              "Number of guests: 10|Number of experiments|Average number of shortage");
+}
+
+// The zoom keys scale the window and every control from the designed
+// placement, texts included.
+TEST_F(MainWindowTest, TheZoomKeysScaleTheWindowItsControlsAndTheirTexts)
+{
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (int step = 0; step < 5; ++step) {
+        QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+    }
+    EXPECT_EQ(window->geometry(), QRect(232, 99, 1206, 1024));
+    EXPECT_EQ(button("startButton")->geometry(), QRect(1056, 896, 130, 82));
+    EXPECT_EQ(button("startButton")->font().pointSizeF(), 24.0);
+    EXPECT_EQ(graph()->font().pointSizeF(), 18.0);
+
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window->geometry(), QRect(232, 99, 1055, 896));
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window->geometry(), QRect(232, 99, 603, 512));
+    EXPECT_EQ(button("startButton")->geometry(), QRect(528, 448, 65, 41));
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+// Both windows on whatever screen and in whatever face ctest gives this
+// test (see CMakeLists.txt): in English and Japanese, at 100 and 200 %, every
+// control lies on the screen's available area and no caption is cut by its
+// box.
+#include "help_window/help_window.h"
+#include "main_window/main_window.h"
+#include "support/window_fakes.h"
+
+#include <QLabel>
+#include <QtMath>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTranslator>
+
+namespace coinwell::testing {
+namespace {
+
+// Text ink in the columns just inside a label's frame, or near a button's
+// edges, is text its box cut.
+int inkAtTheEdges(QWidget* control)
+{
+    const auto* label = qobject_cast<QLabel*>(control);
+    const QImage image = control->grab().toImage();
+    const int margin = qCeil((label != nullptr ? 1 : 3) * image.devicePixelRatio());
+    int ink = 0;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (const int x : {margin, image.width() - 1 - margin}) {
+            ink += image.pixelColor(x, y).lightness() < 128;
+        }
+    }
+    return ink;
+}
+
+void expectReadable(QWidget* window, const std::string& what)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect screen = window->screen()->availableGeometry();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const std::string name = what + " " + control->objectName().toStdString() + " " +
+                                 control->metaObject()->className();
+        // The part the window shows: Init runs past its right edge by design.
+        const QRect shown = control->visibleRegion().boundingRect();
+        EXPECT_TRUE(screen.contains(shown.translated(control->mapToGlobal(QPoint(0, 0))))) << name;
+        const auto* label = qobject_cast<QLabel*>(control);
+        if ((label != nullptr && !label->text().isEmpty()) || qobject_cast<QPushButton*>(control) != nullptr) {
+            EXPECT_EQ(inkAtTheEdges(control), 0) << name;
+        }
+    }
+}
+
+TEST(ReadableWindows, EveryControlIsOnScreenAndEveryCaptionWhole)
+{
+    for (const bool japanese : {false}) {
+        QTranslator translator;
+        if (japanese) {
+            ASSERT_TRUE(translator.load(":/i18n/coinwell_ja.qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        for (const int zoomSteps : {0, 4}) {
+            const std::string what = std::string(japanese ? "Japanese" : "English") + " at " +
+                                     std::to_string(100 + 25 * zoomSteps) + " %:";
+            FakeServices fakes;
+            fakes.dialogs.answers = {"1000", "1000"};
+            for (int step = 0; step < zoomSteps; ++step) {
+                fakes.zoom.zoomIn();
+            }
+            MainWindow main(fakes.services());
+            expectReadable(&main, what);
+            main.startRun();
+            expectReadable(&main, what + " after a run");
+            HelpWindow help(fakes.zoom);
+            expectReadable(&help, what);
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+}  // namespace
+}  // namespace coinwell::testing
