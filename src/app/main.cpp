@@ -1,4 +1,5 @@
 // Coinwell: how many 500-yen coins should the secretary have ready as change?
+#include "app/language.h"
 #include "app/window_switcher.h"
 #include "desktop/dialogs.h"
 #include "desktop/program_exit.h"
@@ -8,6 +9,7 @@
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSettings>
 
 #include <chrono>
@@ -22,6 +24,22 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("coinwell"));
     QApplication::setOrganizationName(QStringLiteral("coinwell"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
+
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const std::optional<Language> language = selectLanguage(QCoreApplication::arguments(), environment);
+    installTranslations(language.value_or(localeLanguage(environment)));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "How many 500-yen coins should the secretary of a class meeting have ready as change?"));
+    parser.addHelpOption();
+    parser.addOption(languageOption());
+    parser.process(app);
+    if (!language) {
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(QCoreApplication::translate("main", "coinwell: --lang must be en or ja, not %1.")
+                                        .arg(parser.value(languageOption().names().constFirst()))));
+        return 2;
+    }
 
     QtDialogs dialogs;
     QtProgramExit programExit;

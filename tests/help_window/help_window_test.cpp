@@ -65,6 +65,7 @@ TEST(HelpText, EveryLineShowsWholeInAnyFaceLanguageAndZoom)
         bool japanese;
     } cases[] = {
         {"IPAPGothic", 1, false}, {"IPAPGothic", 2, false}, {"DejaVu Sans", 1, false}, {"DejaVu Sans", 2, false},
+        {"IPAPGothic", 1, true},  {"IPAPGothic", 2, true},  {"DejaVu Sans", 1, true},
     };
     for (const auto& c : cases) {
         const std::string what = std::string(c.face) + (c.japanese ? ", Japanese, " : ", ") +
