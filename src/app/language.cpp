@@ -19,11 +19,11 @@ namespace {
 
 QCommandLineOption languageOption()
 {
-    return QCommandLineOption(QStringLiteral("lang"),
-                              QCoreApplication::translate("coinwell::Language",
-                                                          "Shows the program in <language>: en (English) or ja (Japanese). "
-                                                          "Without it, the locale's language."),
-                              QStringLiteral("language"));
+    return QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("coinwell::Language", "Shows the program in <language>: en (English) or ja "
+                                                          "(Japanese). Without it, the locale's language."),
+        QStringLiteral("language"));
 }
 
 Language localeLanguage(const QProcessEnvironment& environment)

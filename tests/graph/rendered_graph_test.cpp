@@ -1,6 +1,7 @@
 // The graph as painted into an image the size of the graph area at 96 dpi.
 #include "desktop/fonts.h"
 #include "graph/graph_painter.h"
+#include "support/ink.h"
 
 #include <QPainter>
 
@@ -92,7 +93,7 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
     for (int x = 0; x < image.width(); ++x) {
         bool ink = false;
         for (int y = row(285) + 1; y < image.height(); ++y) {
-            ink = ink || image.pixelColor(x, y).lightness() < 128;
+            ink = ink || testing::isInk(image.pixel(x, y));
         }
         if (!ink) {
             continue;
@@ -121,13 +122,7 @@ TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
             QFont font(face);
             font.setPointSizeF(9.0 * zoom);
             const QImage image = paint({}, font, kArea * zoom);
-            const int captionBottom = row(7) * zoom + QFontMetrics(font).height();
-            int rightmostInk = -1;
-            for (int y = 0; y < captionBottom; ++y) {
-                for (int x = image.width() - 1; x > rightmostInk; --x) {
-                    rightmostInk = image.pixelColor(x, y).lightness() < 128 ? x : rightmostInk;
-                }
-            }
+            const int rightmostInk = testing::rightmostInk(image, 0, row(7) * zoom + QFontMetrics(font).height());
             EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
             EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
         }
