@@ -1,5 +1,7 @@
 #include "desktop/zoom.h"
 
+#include "desktop/keys.h"
+
 #include <QAction>
 #include <QSettings>
 #include <QWidget>
@@ -60,15 +62,10 @@ void Zoom::setPercent(int percent)
 
 void Zoom::addKeys(QWidget* window)
 {
-    const auto addAction = [&](QList<QKeySequence> keys, void (Zoom::*command)()) {
-        auto* action = new QAction(window);
-        action->setShortcuts(keys);
-        window->addAction(action);
-        connect(action, &QAction::triggered, this, command);
-    };
-    addAction({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)}, &Zoom::zoomIn);
-    addAction({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &Zoom::zoomOut);
-    addAction({QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zoom::reset);
+    connect(addShortcut(window, {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)}),
+            &QAction::triggered, this, &Zoom::zoomIn);
+    connect(addShortcut(window, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}), &QAction::triggered, this, &Zoom::zoomOut);
+    connect(addShortcut(window, {QKeySequence(Qt::CTRL | Qt::Key_0)}), &QAction::triggered, this, &Zoom::reset);
 }
 
 }  // namespace coinwell

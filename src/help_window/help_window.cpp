@@ -1,7 +1,7 @@
 #include "help_window/help_window.h"
 
-#include "desktop/button_keys.h"
 #include "desktop/fonts.h"
+#include "desktop/keys.h"
 #include "desktop/scaled_layout.h"
 #include "desktop/zoom.h"
 #include "help_window/help_text_view.h"
@@ -52,10 +52,7 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     textView_->setAccessibleDescription(HelpTextView::lines().join(u'\n').trimmed());
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    addAction(escape);
-    connect(escape, &QAction::triggered, closeButton, &QPushButton::click);
+    connect(addShortcut(this, {QKeySequence(Qt::Key_Escape)}), &QAction::triggered, closeButton, &QPushButton::click);
     zoom.addKeys(this);
     clickButtonsOnReturn(this);
 }

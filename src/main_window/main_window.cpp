@@ -1,7 +1,7 @@
 #include "main_window/main_window.h"
 
-#include "desktop/button_keys.h"
 #include "desktop/fonts.h"
+#include "desktop/keys.h"
 #include "desktop/scaled_layout.h"
 #include "desktop/wait_cursor.h"
 #include "engine/count_rule.h"
@@ -296,14 +296,9 @@ void MainWindow::showValue(QLabel* value, const QLabel* caption, const QString& 
 // F1 and Ctrl+Q go the way of Help and Exit, and only while those are enabled.
 void MainWindow::addKeys()
 {
-    const auto addKey = [this](const QKeySequence& key, QPushButton* button) {
-        auto* action = new QAction(this);
-        action->setShortcut(key);
-        addAction(action);
-        connect(action, &QAction::triggered, button, &QPushButton::click);
-    };
-    addKey(QKeySequence::HelpContents, helpButton_);
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Q), exitButton_);
+    connect(addShortcut(this, {QKeySequence::HelpContents}), &QAction::triggered, helpButton_, &QPushButton::click);
+    connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered, exitButton_,
+            &QPushButton::click);
     services_.zoom.addKeys(this);
     clickButtonsOnReturn(this);
 }

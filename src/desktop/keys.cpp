@@ -1,6 +1,7 @@
-#include "desktop/button_keys.h"
+#include "desktop/keys.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QKeyEvent>
 
 namespace coinwell {
@@ -35,6 +36,14 @@ void clickButtonsOnReturn(QWidget* window)
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         button->installEventFilter(filter);
     }
+}
+
+QAction* addShortcut(QWidget* window, const QList<QKeySequence>& keys)
+{
+    auto* action = new QAction(window);
+    action->setShortcuts(keys);
+    window->addAction(action);
+    return action;
 }
 
 }  // namespace coinwell
