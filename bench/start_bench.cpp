@@ -63,7 +63,7 @@ void BM_StartClickOnTheWindow(benchmark::State& state)
     engine::RandomGenerator random(7);
     engine::SystemClock clock;
     fakes.dialogs.answers = {"1000", "1000"};
-    MainWindow window({fakes.dialogs, fakes.cues, fakes.programExit, random, clock});
+    MainWindow window({fakes.dialogs, fakes.cues, fakes.programExit, random, clock, fakes.zoom});
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -70,8 +72,10 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
         parser.addOption(option->option);
     }
     parser.addOption(csv);
+    parser.addOption(languageOption());  // read before this, to choose the language of what follows
 
-    const QString optionList = Text::tr("the options are --guests, --experiments, --seed, --csv, --help and --version");
+    const QString optionList =
+        Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
@@ -93,9 +97,11 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
     CommandLine command;
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         command.action = CommandLine::Action::ShowHelp;
-        // No application object exists yet to give the program's name.
-        command.text = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                 QCoreApplication::applicationName());
+        // The usage line names the program as it was started, or a
+        // placeholder before an application object exists; it shows its name.
+        const QString started = QCoreApplication::instance() != nullptr ? QCoreApplication::arguments().constFirst()
+                                                                         : QStringLiteral("<executable_name>");
+        command.text = parser.helpText().replace(started, QCoreApplication::applicationName());
         return command;
     }
     if (parser.isSet(version)) {

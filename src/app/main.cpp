@@ -1,13 +1,17 @@
 // Coinwell: how many 500-yen coins should the secretary have ready as change?
 #include "app/batch_run.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/run_source.h"
 #include "app/window_switcher.h"
 #include "desktop/dialogs.h"
 #include "desktop/program_exit.h"
+#include "desktop/zoom.h"
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
 
 #include <chrono>
 #include <cstdio>
@@ -17,19 +21,22 @@ namespace {
 
 using namespace coinwell;
 
-int openWindow(int argc, char** argv, std::optional<std::uint64_t> seed)
+int openWindow(int argc, char** argv, Language language, std::optional<std::uint64_t> seed)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
+    installTranslations(language);
 
     QtDialogs dialogs;
     QtProgramExit programExit;
     RunSource source(seed);
     QtCuePlayer cues;
+    QSettings settings;
+    Zoom zoom(&settings);
 
     int status = 0;
     {
-        WindowSwitcher windows({dialogs, cues, programExit, source.random(), source.clock(), seed});
+        WindowSwitcher windows({dialogs, cues, programExit, source.random(), source.clock(), zoom, seed});
         windows.showMainWindow();
         status = QApplication::exec();
     }
@@ -39,6 +46,36 @@ int openWindow(int argc, char** argv, std::optional<std::uint64_t> seed)
         std::_Exit(status);
     }
     return status;
+}
+
+// Help, version, a batch run or a wrong argument: no display is needed, and
+// what is printed is in the chosen language.
+int runWithoutWindow(int argc, char** argv, const QStringList& arguments, std::optional<Language> language,
+                     const QProcessEnvironment& environment)
+{
+    const QCoreApplication app(argc, argv);
+    installTranslations(language.value_or(localeLanguage(environment)));
+    if (!language) {
+        QCommandLineParser parser;
+        parser.addOption(languageOption());
+        parser.parse(arguments);
+        const QString name = parser.value(languageOption().names().constFirst());
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(QCoreApplication::translate("main", "coinwell: --lang must be en or ja, not %1.")
+                                        .arg(name)));
+        return 2;
+    }
+    const auto parsed = parseCommandLine(arguments);
+    if (const QString* error = std::get_if<QString>(&parsed)) {
+        std::fputs(("coinwell: " + *error + u'\n').toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    const CommandLine& command = std::get<CommandLine>(parsed);
+    if (command.action == CommandLine::Action::RunBatch) {
+        return runBatch(command, stdout, stderr);
+    }
+    std::fputs(command.text.toLocal8Bit().constData(), stdout);
+    return 0;
 }
 
 }  // namespace
@@ -55,23 +92,12 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const std::optional<Language> language = selectLanguage(arguments, environment);
     const auto parsed = parseCommandLine(arguments);
-    if (const QString* error = std::get_if<QString>(&parsed)) {
-        std::fputs(("coinwell: " + *error + u'\n').toLocal8Bit().constData(), stderr);
-        return 2;
+    const CommandLine* command = std::get_if<CommandLine>(&parsed);
+    if (!language || command == nullptr || command->action != CommandLine::Action::OpenWindow) {
+        return runWithoutWindow(argc, argv, arguments, language, environment);
     }
-    const CommandLine& command = std::get<CommandLine>(parsed);
-    switch (command.action) {
-    case CommandLine::Action::ShowHelp:
-    case CommandLine::Action::ShowVersion:
-        std::fputs(command.text.toLocal8Bit().constData(), stdout);
-        return 0;
-    case CommandLine::Action::RunBatch: {
-        const QCoreApplication app(argc, argv);
-        return runBatch(command, stdout, stderr);
-    }
-    case CommandLine::Action::OpenWindow:
-        break;
-    }
-    return openWindow(argc, argv, command.seed);
+    return openWindow(argc, argv, *language, command->seed);
 }

@@ -24,7 +24,7 @@ void WindowSwitcher::showMainWindow()
 
 void WindowSwitcher::showHelpWindow()
 {
-    auto* window = new HelpWindow;
+    auto* window = new HelpWindow(services_.zoom);
     connect(window, &HelpWindow::backRequested, this, &WindowSwitcher::showMainWindow);
     open(window);
 }

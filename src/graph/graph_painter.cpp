@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <algorithm>
-
 #include <vector>
 
 namespace coinwell::graph {
@@ -51,8 +50,8 @@ struct Caption {
 };
 
 constexpr Caption kCaptions[] = {
-    {{5, 7}, "（Vertical axis : Number of experiments）"},
-    {{93, 7}, "（Horizontal axis : Shortage）"},
+    {{5, 7}, QT_TRANSLATE_NOOP("coinwell::graph::GraphView", "（Vertical axis : Number of experiments）")},
+    {{93, 7}, QT_TRANSLATE_NOOP("coinwell::graph::GraphView", "（Horizontal axis : Shortage）")},
     // Labels of the vertical axis, 3 units above the solid row each names.
     {{5, 27}, "250"},
     {{5, 77}, "200"},
@@ -170,8 +169,12 @@ void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tall
     const auto drawText = [&](QPointF topLeft, const QString& text) {
         painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     };
+    // A caption that would run past the right edge ends at it instead.
     for (const Caption& caption : kCaptions) {
-        drawText(toArea.map(caption.topLeft), QString::fromUtf8(caption.text));
+        const QString text = QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
+        QPointF topLeft = toArea.map(caption.topLeft);
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
+        drawText(topLeft, text);
     }
     // The label row stands one text line below the base line, each number
     // centred under its own tick.

@@ -1,7 +1,9 @@
 #include "help_window/help_text_view.h"
 
+#include "desktop/fonts.h"
 #include "help_window/help_text.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -15,16 +17,29 @@ HelpTextView::HelpTextView(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+QStringList HelpTextView::lines()
+{
+    return (QStringLiteral("\n") + QCoreApplication::translate(kHelpTextContext, kHelpText)).split(u'\n');
+}
+
+QFont HelpTextView::textFont() const
+{
+    QFont fitted = font();
+    fitted.setPointSizeF(fittingPointSize(fitted, lines(), contentsRect().size()));
+    return fitted;
+}
+
 void HelpTextView::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetricsF metrics(font());
-    QPointF baseline = QPointF(contentsRect().topLeft()) + QPointF(0, metrics.height() + metrics.ascent());
-    for (const std::string_view line : kHelpLines) {
-        painter.drawText(baseline, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    painter.setFont(textFont());
+    const QFontMetricsF metrics(painter.font());
+    QPointF baseline = QPointF(contentsRect().topLeft()) + QPointF(0, metrics.ascent());
+    for (const QString& line : lines()) {
+        painter.drawText(baseline, line);
         baseline.ry() += metrics.height();
     }
 }

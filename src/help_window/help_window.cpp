@@ -1,15 +1,20 @@
 #include "help_window/help_window.h"
 
 #include "desktop/fonts.h"
+#include "desktop/keys.h"
+#include "desktop/scaled_layout.h"
+#include "desktop/zoom.h"
 #include "help_window/help_text_view.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
 
 namespace coinwell {
 
-HelpWindow::HelpWindow(QWidget* parent)
+HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       textView_(new HelpTextView(this))
@@ -23,18 +28,18 @@ HelpWindow::HelpWindow(QWidget* parent)
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, windowPalette.color(QPalette::Button));
     setPalette(windowPalette);
+
     // The client area at its designed place on the screen; sizes in
-    // device-independent pixels.
-    setGeometry(206, 136, 617, 561);
-    setFixedSize(size());
-    textView_->setGeometry(8, 32, 601, 529);
-    closeButton->setGeometry(560, 0, 49, 25);
-    topRule->setGeometry(8, 24, 601, 1);
+    // device-independent pixels at 100 %. Only the help text is set in the
+    // Gothic face; the window keeps the desktop's own.
+    auto* layout = new ScaledLayout(this, QRect(206, 136, 617, 561));
+    layout->add(textView_, {8, 32, 601, 529}, gothicFont(11.25));
+    layout->add(closeButton, {560, 0, 49, 25}, QApplication::font(closeButton));
+    layout->add(topRule, {8, 24, 601, 1}, QApplication::font(topRule));
+    layout->apply(zoom.factor(), layout->designedGeometry().topLeft());
+    connect(&zoom, &Zoom::changed, this, [this, layout, &zoom] { layout->apply(zoom.factor(), geometry().topLeft()); });
     topRule->lower();
 
-    // Only the help text is set in the Gothic face; the window keeps the
-    // desktop's own.
-    textView_->setFont(gothicFont(11.25));
     QPalette textPalette = textView_->palette();
     textPalette.setColor(QPalette::Window, Qt::white);
     textPalette.setColor(QPalette::WindowText, textPalette.color(QPalette::ButtonText));
@@ -44,7 +49,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     closeButton->setFocus();
     closeButton->setAccessibleName(closeButton->text());
     textView_->setAccessibleName(tr("Help text"));
+    textView_->setAccessibleDescription(HelpTextView::lines().join(u'\n').trimmed());
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(addShortcut(this, {QKeySequence(Qt::Key_Escape)}), &QAction::triggered, closeButton, &QPushButton::click);
+    zoom.addKeys(this);
+    clickButtonsOnReturn(this);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event)

@@ -5,14 +5,15 @@
 namespace coinwell {
 
 class HelpTextView;
+class Zoom;
 
 // The help window: the problem the program explores and how to work it.
-// Close, or the title bar's close box, hands back to the main window.
+// Close, Escape, or the title bar's close box, hands back to the main window.
 class HelpWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(Zoom& zoom, QWidget* parent = nullptr);
 
 signals:
     // The window has closed and the main window should take its place.

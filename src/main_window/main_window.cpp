@@ -1,6 +1,8 @@
 #include "main_window/main_window.h"
 
 #include "desktop/fonts.h"
+#include "desktop/keys.h"
+#include "desktop/scaled_layout.h"
 #include "desktop/wait_cursor.h"
 #include "engine/count_rule.h"
 #include "engine/run.h"
@@ -11,6 +13,7 @@
 #include "number_text/one_decimal.h"
 #include "number_text/read_number.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -81,21 +84,20 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       averageCaption_(newLabel(tr("Average number of shortage"), this)),
       averageValue_(newLabel({}, this)),
       experimentCountValue_(newLabel({}, this)),
-      experimentCountCaption_(newLabel(tr("Number of experiments"), this))
+      experimentCountCaption_(newLabel(tr("Number of experiments"), this)),
+      // The client area at its designed place on the screen.
+      layout_(new ScaledLayout(this, QRect(232, 99, 603, 512)))
 {
     setWindowTitle(tr("Coinwell 3"));
     setWindowIcon(coinIcon());
     setFont(gothicFont(kWindowPoints));
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, palette().color(QPalette::Button));
-    // The client area at its designed place on the screen.
-    setGeometry(232, 99, 603, 512);
-    setFixedSize(size());
 
     struct Placement {
         QWidget* control;
         const char* name;
-        QRect geometry;  // device-independent pixels in the client area
+        QRect geometry;  // device-independent pixels in the client area at 100 %
         qreal points;
         bool bold;
     };
@@ -117,9 +119,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     };
     for (const Placement& placement : placements) {
         placement.control->setObjectName(QLatin1String(placement.name));
-        placement.control->setGeometry(placement.geometry);
-        placement.control->setFont(gothicFont(placement.points, placement.bold));
+        layout_->add(placement.control, placement.geometry, gothicFont(placement.points, placement.bold));
     }
+    layout_->apply(services_.zoom.factor(), layout_->designedGeometry().topLeft());
+    connect(&services_.zoom, &Zoom::changed, this,
+            [this] { layout_->apply(services_.zoom.factor(), geometry().topLeft()); });
     // The rule sets off the top row and lies beneath the buttons it meets.
     topRule_->lower();
 
@@ -135,6 +139,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     startButton_->setFocus();
     nameForScreenReaders();
     new graph::GraphMenu(*graphView_, services_.dialogs);
+    addKeys();
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
@@ -180,14 +185,17 @@ void MainWindow::startRun()
 
         const report::RunRecord record = report::recordRun(
             engine::runExperiments(settings_, services_.random, services_.clock), services_.seed);
-        averageValue_->setText(
-            QString::fromStdString(number_text::formatOneDecimal(record.result.averageShortage())));
+        showValue(averageValue_, averageCaption_,
+                  QString::fromStdString(number_text::formatOneDecimal(record.result.averageShortage())));
         graphView_->showRecord(record);
         describeGraph(record);
 
         startButton_->setEnabled(false);
         exitButton_->setEnabled(true);
         initButton_->setEnabled(true);
+        // Disabling Start passed the focus on to the graph; the next step
+        // is Init.
+        initButton_->setFocus();
     }
     running_ = false;
 }
@@ -198,10 +206,13 @@ void MainWindow::reinitialise()
     startButton_->setEnabled(true);
     graphView_->clear();
     graphView_->setAccessibleDescription({});
-    experimentCountValue_->clear();
-    averageValue_->clear();
-    guestCountValue_->clear();
+    showValue(experimentCountValue_, experimentCountCaption_, {});
+    showValue(averageValue_, averageCaption_, {});
+    showValue(guestCountValue_, guestCountCaption_, {});
     askSettings({tr("Setting the number of guests"), tr("Setting the number of experiments")});
+    if (!leaving_) {
+        startButton_->setFocus();
+    }
 }
 
 void MainWindow::showHelp()
@@ -234,7 +245,7 @@ void MainWindow::askSettings(const SettingTitles& titles)
         return;
     }
     settings_.guestCount = *guests;
-    guestCountValue_->setText(QString::number(*guests));
+    showValue(guestCountValue_, guestCountCaption_, QString::number(*guests));
 
     const auto experiments = askCount(tr("Please enter an integer between 1 and 1000 ..."), titles.experiments,
                                       engine::Settings::kMinExperimentCount);
@@ -242,7 +253,7 @@ void MainWindow::askSettings(const SettingTitles& titles)
         return;
     }
     settings_.experimentCount = *experiments;
-    experimentCountValue_->setText(QString::number(*experiments));
+    showValue(experimentCountValue_, experimentCountCaption_, QString::number(*experiments));
 }
 
 // Asks until the entry is an accepted count, each time from the default
@@ -271,10 +282,29 @@ void MainWindow::nameForScreenReaders()
     for (QLabel* caption : {titleLabel_, guestCountCaption_, experimentCountCaption_, averageCaption_}) {
         caption->setAccessibleName(caption->text());
     }
-    guestCountValue_->setAccessibleName(guestCountCaption_->text());
-    experimentCountValue_->setAccessibleName(experimentCountCaption_->text());
-    averageValue_->setAccessibleName(averageCaption_->text());
+    showValue(guestCountValue_, guestCountCaption_, {});
+    showValue(experimentCountValue_, experimentCountCaption_, {});
+    showValue(averageValue_, averageCaption_, {});
     graphView_->setAccessibleName(tr("Frequency-distribution graph"));
+}
+
+// A screen reader speaks a label's name in place of its text, so a value's
+// name carries both what it is and the value.
+void MainWindow::showValue(QLabel* value, const QLabel* caption, const QString& text)
+{
+    value->setText(text);
+    //: What a screen reader speaks for a value label: its caption and its value.
+    value->setAccessibleName(text.isEmpty() ? caption->text() : tr("%1: %2").arg(caption->text(), text));
+}
+
+// F1 and Ctrl+Q go the way of Help and Exit, and only while those are enabled.
+void MainWindow::addKeys()
+{
+    connect(addShortcut(this, {QKeySequence::HelpContents}), &QAction::triggered, helpButton_, &QPushButton::click);
+    connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered, exitButton_,
+            &QPushButton::click);
+    services_.zoom.addKeys(this);
+    clickButtonsOnReturn(this);
 }
 
 // States the run's result in words for screen readers; nothing visible.

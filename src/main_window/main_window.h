@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace coinwell {
 
+class ScaledLayout;
 namespace report {
 struct RunRecord;
 }
@@ -53,6 +54,8 @@ private:
     std::optional<std::int16_t> askCount(const QString& prompt, const QString& title, int lowerBound);
     void endProgram();
     void nameForScreenReaders();
+    void showValue(QLabel* value, const QLabel* caption, const QString& text);
+    void addKeys();
     void describeGraph(const report::RunRecord& record);
 
     MainWindowServices services_;
@@ -78,6 +81,7 @@ private:
     QLabel* averageValue_;
     QLabel* experimentCountValue_;
     QLabel* experimentCountCaption_;
+    ScaledLayout* layout_;
 };
 
 }  // namespace coinwell

@@ -2,6 +2,7 @@
 
 #include "desktop/dialogs.h"
 #include "desktop/program_exit.h"
+#include "desktop/zoom.h"
 #include "engine/clock.h"
 #include "engine/random_source.h"
 #include "sound/cue_player.h"
@@ -19,6 +20,7 @@ struct MainWindowServices {
     ProgramExit& programExit;
     engine::RandomSource& random;
     engine::Clock& clock;
+    Zoom& zoom;
     // The seed the program was started with, recorded with every result.
     std::optional<std::uint64_t> seed = {};
 };

@@ -25,6 +25,7 @@ Outcome runProgram(const QStringList& arguments)
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(display);
     }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // English, whatever the machine speaks
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(COINWELL_PROGRAM), arguments);
     if (!program.waitForFinished(600'000)) {  // a hang guard only

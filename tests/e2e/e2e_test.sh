@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # Drives the real program as a user would, from outside the process, on a
-# virtual X display: both settings, Start, the graph on screen, Help and
-# Close, the settings again, Exit and its notice, and the exit status; then
-# once more with a sound server that never answers, which must not keep the
-# program from ending.
+# virtual X display, and reads what a screen reader reads through AT-SPI:
+#   - in English: both settings, Start, the graph on screen, the values,
+#     the exact law laid over the bars with T, the zoom keys, Help and Close, the help text whole at 100 and 200 %,
+#     the settings again, Exit and its notice, and the exit status;
+#   - the zoom remembered at the next start, which ends against a sound
+#     server that never answers and must not keep the program from ending;
+#   - under LANG=ja_JP.UTF-8: Japanese dialogs, buttons and windows, worked
+#     from the keyboard alone (Return, F1, Escape, Ctrl+Q);
+#   - on an 800 x 600 and a 640 x 480 screen and with a scale factor of 2
+#     on 1280 x 1024: both windows wholly on screen.
+# Runs in a D-Bus session of its own, with the accessibility bus on it.
 set -euo pipefail
 
 program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${COINWELL_E2E_SESSION:-}" ]; then
+  exec env COINWELL_E2E_SESSION=1 dbus-run-session -- "$0" "$@"
+fi
+
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 100))
 app_pid=""
@@ -21,34 +33,57 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "e2e: $*" >&2; exit 1; }
+fail() { echo "e2e: $*" >&2; [ -f "$work/app.log" ] && cat "$work/app.log" >&2; exit 1; }
+
+# The program's settings, runtime files and the accessibility bus stay in
+# the work folder; Qt shows itself to AT-SPI whatever the desktop says.
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM LC_ALL LC_MESSAGES
+export LANG=C.UTF-8  # English, but where a run asks for Japanese
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+
+atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+
+start_display() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
+  Xvfb "$display" -screen 0 "$1x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "no X display $1"
+}
+
+start_program() {
+  "$program" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+}
+
+# The window's title as the window manager reads it, in UTF-8. (Qt puts the
+# UTF-8 bytes of a Japanese title into the older WM_NAME as if they were
+# Latin-1, so xdotool's own search by name finds no Japanese title.)
+title_of() { xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^=]*= "\(.*\)"$/\1/p'; }
 
 # Waits for a window whose title matches the regular expression, prints its id.
 wait_for_window() {
   local title=$1
   for _ in $(seq 1 300); do
     local id
-    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+      if title_of "$id" | grep -Eq -- "$title"; then echo "$id"; return 0; fi
+    done
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for '$title'"
     sleep 0.1
   done
   fail "no window titled '$title' within 30 s"
 }
 
-wait_gone() {
+key_in() {
   local id=$1
-  for _ in $(seq 1 300); do
-    xdotool getwindowname "$id" >/dev/null 2>&1 && xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0
-    sleep 0.1
-  done
-  fail "window $id did not close within 30 s"
-}
-
-press_return_in() {
-  local id=$1
+  shift
+  [ -n "$id" ] || exit 1  # the window was not found: that has been said
   xdotool windowfocus --sync "$id"
-  xdotool key --clearmodifiers Return
+  xdotool key --clearmodifiers "$@"
 }
 
 click_in() {
@@ -57,64 +92,56 @@ click_in() {
   xdotool click 1
 }
 
+# Sets X, Y, WIDTH and HEIGHT to the window's client area on the screen.
+geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+expect_size() {
+  local id=$1 size=$2
+  for _ in $(seq 1 50); do
+    geometry_of "$id"
+    [ "${WIDTH}x$HEIGHT" = "$size" ] && return 0
+    sleep 0.1
+  done
+  fail "window $id is ${WIDTH}x$HEIGHT, not $size"
+}
+
+expect_on_screen() {
+  local id=$1 screen_width=$2 screen_height=$3
+  geometry_of "$id"
+  echo "e2e: $(title_of "$id") at ${X},${Y} ${WIDTH}x${HEIGHT} on ${screen_width}x${screen_height}"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$screen_width" ] &&
+    [ $((Y + HEIGHT)) -le "$screen_height" ] || fail "the window is not wholly on the screen"
+}
+
 answer_settings() {
-  local prefix=$1
-  press_return_in "$(wait_for_window "^${prefix}Setting the number of guests\$")"
-  press_return_in "$(wait_for_window "^${prefix}Setting the number of experiments\$")"
+  local guests=$1 experiments=$2
+  key_in "$(wait_for_window "^${guests}\$")" Return
+  key_in "$(wait_for_window "^${experiments}\$")" Return
 }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
-export XDG_CONFIG_HOME=$work/config  # the program's settings stay in here
-"$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-answer_settings " "
-main=$(wait_for_window '^Coinwell 3$')
-
-# Start (client 528,448 57x41): the run draws its graph.
-click_in "$main" 560 468
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
-import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
-blue=$(convert "$work/graph.png" txt:- | grep -ci '#0000FF' || true)
-black=$(convert "$work/graph.png" txt:- | grep -ci '#000000' || true)
-echo "e2e: graph area holds $blue light-blue and $black black pixels"
-[ "$blue" -gt 200 ] || fail "no bars in the graph area"
-[ "$black" -gt 1000 ] || fail "no frame in the graph area"
-
-# The key T lays the exact law over the bars in orange, and takes it off.
-orange_pixels() {
-  import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
-  convert "$work/graph.png" txt:- | grep -ci '#E65A00' || true
+# The help text area, inside its 2-pixel frame, at the given scale.
+help_text_figures() {
+  local id=$1 scale=$2 label=$3
+  geometry_of "$id"
+  local left top width height
+  left=$(awk "BEGIN { printf \"%d\", 8 * $scale + 0.5 }")
+  top=$(awk "BEGIN { printf \"%d\", 32 * $scale + 0.5 }")
+  width=$(awk "BEGIN { printf \"%d\", (8 + 601) * $scale + 0.5 }")
+  height=$(awk "BEGIN { printf \"%d\", (32 + 529) * $scale + 0.5 }")
+  width=$((width - left - 4))
+  height=$((height - top - 4))
+  sleep 0.5
+  import -window root -crop "${width}x${height}+$((X + left + 2))+$((Y + top + 2))" "$work/help.png"
+  local figures
+  figures=$(/usr/bin/python3 "$here/ink.py" "$work/help.png") || fail "$label: the help text is cut: $figures"
+  echo "e2e: help text $label, ${width}x${height} area: $figures (pixels from the right and bottom edges)"
 }
-xdotool windowfocus --sync "$main"
-xdotool key --clearmodifiers t
-sleep 0.5
-orange=$(orange_pixels)
-echo "e2e: with the exact law the graph area holds $orange orange pixels"
-[ "$orange" -gt 50 ] || fail "no exact law over the bars"
-xdotool key --clearmodifiers t
-sleep 0.5
-[ "$(orange_pixels)" -eq 0 ] || fail "the exact law stayed"
 
-# Help (client 488,0 57x25), then Close (client 560,0 49x25).
-click_in "$main" 516 12
-help=$(wait_for_window '^Coinwell 3 _ Help \(Problem and operation\)$')
-click_in "$help" 584 12
-answer_settings " "
-main=$(wait_for_window '^Coinwell 3$')
-
-# Exit (client 0,0 57x25), its notice, and the end of the program: within
-# the given milliseconds of the notice's OK, with status 0.
-exit_within() {
-  local limit_ms=$1
-  click_in "$(wait_for_window '^Coinwell 3$')" 28 12
-  press_return_in "$(wait_for_window '^Coinwell$')"
+# Exit's notice, and the end of the program within the given milliseconds of
+# the notice's OK, with status 0.
+end_after_notice() {
+  local notice=$1 limit_ms=$2
+  key_in "$(wait_for_window "^${notice}\$")" Return
   local started status=0
   started=$(date +%s%N)
   for _ in $(seq 1 200); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.02; done
@@ -122,16 +149,115 @@ exit_within() {
   wait "$app_pid" || status=$?
   app_pid=""
   echo "e2e: the program ended ${elapsed_ms} ms after the notice's OK"
-  [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "the program exited with status $status"; }
+  [ "$status" -eq 0 ] || fail "the program exited with status $status"
   [ "$elapsed_ms" -lt "$limit_ms" ] || fail "the program took ${elapsed_ms} ms to end"
 }
-exit_within 10000
 
-# A sound server that takes the connection and never answers.
+# --- In English, with the mouse ---------------------------------------------
+start_display 1920x1200
+start_program
+answer_settings " Setting the number of guests" " Setting the number of experiments"
+main=$(wait_for_window '^Coinwell 3$')
+atspi name 'Number of guests: 100' >/dev/null || fail "a screen reader does not hear the guests"
+
+# Start (client 528,448 57x41): the run draws its graph.
+click_in "$main" 560 468
+sleep 1
+geometry_of "$main"
+import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
+blue=$(convert "$work/graph.png" txt:- | grep -ci '#0000FF' || true)
+black=$(convert "$work/graph.png" txt:- | grep -ci '#000000' || true)
+echo "e2e: graph area holds $blue light-blue and $black black pixels"
+[ "$blue" -gt 200 ] || fail "no bars in the graph area"
+[ "$black" -gt 1000 ] || fail "no frame in the graph area"
+echo "e2e: a screen reader hears '$(atspi name 'Average number of shortage: -?[0-9]+\.[0-9]')'"
+
+# The key T lays the exact law over the bars in orange, and takes it off.
+orange_pixels() {
+  import -window root -crop "533x381+$((X + 34))+$((Y + 42))" "$work/graph.png"
+  convert "$work/graph.png" txt:- | grep -ci '#E65A00' || true
+}
+key_in "$main" t
+sleep 0.5
+orange=$(orange_pixels)
+echo "e2e: with the exact law the graph area holds $orange orange pixels"
+[ "$orange" -gt 50 ] || fail "no exact law over the bars"
+key_in "$main" t
+sleep 0.5
+[ "$(orange_pixels)" -eq 0 ] || fail "the exact law stayed"
+
+# Ctrl+= zooms to 125 %, where Help stands at (610, 0) 71x31.
+key_in "$main" ctrl+equal
+expect_size "$main" 754x640
+click_in "$main" 645 15
+help=$(wait_for_window '^Coinwell 3 _ Help \(Problem and operation\)$')
+expect_size "$help" 771x701
+key_in "$help" ctrl+0
+expect_size "$help" 617x561
+help_text_figures "$help" 1 "at 100 %"
+for _ in 1 2 3 4; do key_in "$help" ctrl+equal; done
+expect_size "$help" 1234x1122
+help_text_figures "$help" 2 "at 200 %"
+# Close (client 560,0 49x25, here twice as large).
+click_in "$help" 1168 24
+answer_settings " Setting the number of guests" " Setting the number of experiments"
+main=$(wait_for_window '^Coinwell 3$')
+expect_size "$main" 1206x1024
+# Exit (client 0,0 57x25, here twice as large).
+click_in "$main" 56 24
+end_after_notice Coinwell 10000
+
+# --- The zoom remembered, and a sound server that never answers --------------
 nc -dlkU "$work/pulse" >/dev/null 2>&1 &
 server_pid=$!
-PULSE_SERVER="unix:$work/pulse" "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-answer_settings " "
-exit_within 1500
+PULSE_SERVER="unix:$work/pulse" start_program
+answer_settings " Setting the number of guests" " Setting the number of experiments"
+main=$(wait_for_window '^Coinwell 3$')
+expect_size "$main" 1206x1024
+key_in "$main" ctrl+0
+expect_size "$main" 603x512
+click_in "$main" 28 12
+end_after_notice Coinwell 1500
+
+# --- In Japanese, from the keyboard ------------------------------------------
+start_display 1024x768
+LANG=ja_JP.UTF-8 start_program
+wait_for_window '^ 来場者数の設定$' >/dev/null
+atspi name 'キャンセル' >/dev/null || fail "Cancel is not in Japanese"
+answer_settings " 来場者数の設定" " 実験回数の設定"
+main=$(wait_for_window '^コインウェル 3$')
+atspi name '来場者数：100' >/dev/null || fail "a screen reader does not hear the guests in Japanese"
+# Return on Start, focused at first; the focus then rests on Init.
+key_in "$main" Return
+echo "e2e: a screen reader hears '$(atspi name '不足枚数の平均：-?[0-9]+\.[0-9]')'"
+key_in "$main" Return
+answer_settings "来場者数の設定" "実験回数の設定"
+key_in "$main" F1
+help=$(wait_for_window '^コインウェル 3 _ ヘルプ（問題と操作方法）$')
+help_text_figures "$help" 1 "in Japanese"
+key_in "$help" Escape
+answer_settings " 来場者数の設定" " 実験回数の設定"
+key_in "$(wait_for_window '^コインウェル 3$')" ctrl+q
+end_after_notice コインウェル 10000
+
+# --- Smaller and scaled screens -----------------------------------------------
+for screen in 800x600 640x480 1280x1024:2; do
+  size=${screen%%:*}
+  scale=${screen#"$size"}
+  start_display "$size"
+  width=${size%x*}
+  height=${size#*x}
+  if [ -n "$scale" ]; then QT_SCALE_FACTOR=${scale#:} start_program; else start_program; fi
+  answer_settings " Setting the number of guests" " Setting the number of experiments"
+  main=$(wait_for_window '^Coinwell 3$')
+  expect_on_screen "$main" "$width" "$height"
+  atspi inside "$width" "$height" "push button" || fail "a button of the main window is off the screen"
+  key_in "$main" F1
+  help=$(wait_for_window '^Coinwell 3 _ Help \(Problem and operation\)$')
+  expect_on_screen "$help" "$width" "$height"
+  key_in "$help" Escape
+  answer_settings " Setting the number of guests" " Setting the number of experiments"
+  key_in "$(wait_for_window '^Coinwell 3$')" ctrl+q
+  end_after_notice Coinwell 10000
+done
 echo "e2e: passed"

@@ -1,6 +1,7 @@
 // The graph as painted into an image the size of the graph area at 96 dpi.
 #include "desktop/fonts.h"
 #include "graph/graph_painter.h"
+#include "support/ink.h"
 
 #include <QPainter>
 
@@ -16,17 +17,18 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOverlay* overlay = nullptr)
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOverlay* overlay = nullptr,
+             const QFont& font = gothicFont(9.0), QSize area = kArea)
 {
     engine::Tally tally;
     for (const auto& [bin, count] : binCounts) {
         tally.bins[static_cast<std::size_t>(bin)] = count;
     }
-    QImage image(kArea, QImage::Format_RGB32);
+    QImage image(area, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
-    painter.setFont(gothicFont(9.0));
-    paintGraph(painter, QRectF(QPointF(0, 0), kArea), tally, Qt::black, overlay);
+    painter.setFont(font);
+    paintGraph(painter, QRectF(QPointF(0, 0), area), tally, Qt::black, overlay);
     return image;
 }
 
@@ -91,7 +93,7 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
     for (int x = 0; x < image.width(); ++x) {
         bool ink = false;
         for (int y = row(285) + 1; y < image.height(); ++y) {
-            ink = ink || image.pixelColor(x, y).lightness() < 128;
+            ink = ink || testing::isInk(image.pixel(x, y));
         }
         if (!ink) {
             continue;
@@ -149,6 +151,23 @@ TEST(RenderedGraph, TheExactLawIsDrawnOverTheBarsAndItsMeanBesideThem)
         }
         EXPECT_GT(c.labelAbove ? labelAbove : labelBelow, 20);
         EXPECT_EQ(c.labelAbove ? labelBelow : labelAbove, 0);
+    }
+}
+
+// The horizontal-axis caption, which would run past the right edge at its
+// designed place, ends inside the area, in the designed face and in a wider
+// one, at 100 and 200 %: no ink touches the area's last columns.
+TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
+{
+    for (const char* face : {"IPAPGothic", "DejaVu Sans"}) {
+        for (const int zoom : {1, 2}) {
+            QFont font(face);
+            font.setPointSizeF(9.0 * zoom);
+            const QImage image = paint({}, nullptr, font, kArea * zoom);
+            const int rightmostInk = testing::rightmostInk(image, 0, row(7) * zoom + QFontMetrics(font).height());
+            EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
+            EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
+        }
     }
 }
 

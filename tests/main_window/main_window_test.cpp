@@ -37,6 +37,10 @@ protected:
     {
         return QAccessible::queryAccessibleInterface(graph())->text(QAccessible::Description);
     }
+    QString spoken(const char* label) const
+    {
+        return QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(label))->text(QAccessible::Name);
+    }
 
     FakeServices fakes;
     std::unique_ptr<MainWindow> window;
@@ -147,12 +151,14 @@ TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled
                            .match(graphDescription());
     ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
     EXPECT_EQ(match.captured(1), text("averageValue"));
+    EXPECT_EQ(spoken("averageValue"), "Average number of shortage: " + text("averageValue"));
     EXPECT_TRUE(text("averageValue").toDouble() >= -10 && text("averageValue").toDouble() <= 1);
     EXPECT_TRUE(match.captured(2).toInt() >= -10 && match.captured(2).toInt() <= 1);
     EXPECT_GE(match.captured(3).toInt(), 4);
 }
 
-// The guests label shows its count while the experiments are asked.
+// The guests label shows its count while the experiments are asked, and a
+// screen reader hears it with its caption.
 TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBlank)
 {
     open();
@@ -163,7 +169,8 @@ TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBl
     fakes.dialogs.onQuestion = [&] {
         seen.push_back(QString::number(button("startButton")->isEnabled()) +
                        QString::number(graph()->grab().toImage() == empty && graphDescription().isEmpty()) + "|" +
-                       text("guestCountValue") + "|" + text("experimentCountValue") + "|" + text("averageValue"));
+                       text("guestCountValue") + "|" + text("experimentCountValue") + "|" + text("averageValue") +
+                       "|" + spoken("guestCountValue") + "|" + spoken("averageValue"));
     };
     fakes.dialogs.questions.clear();
     fakes.dialogs.answers = {"20", "30"};
@@ -172,8 +179,9 @@ TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBl
 
     EXPECT_EQ(fakes.cues.played, std::vector<Cue>{Cue::Rising});
     EXPECT_EQ(fakes.dialogs.questions, (std::vector<QString>{kGuestsQuestion.mid(1), kExperimentsQuestion.mid(1)}));
-    EXPECT_EQ(seen, (std::vector<QString>{"11|||", "11|20||"}));
-    EXPECT_EQ(text("experimentCountValue"), "30");
+    EXPECT_EQ(seen, (std::vector<QString>{"11||||Number of guests|Average number of shortage",
+                                          "11|20|||Number of guests: 20|Average number of shortage"}));
+    EXPECT_EQ(spoken("experimentCountValue"), "Number of experiments: 30");
 
     fakes.dialogs.answers = {"250", ""};  // an empty entry ends the program at once
     window->reinitialise();

@@ -95,8 +95,9 @@ struct FakeServices {
     CountingExit programExit;
     engine::RandomGenerator random{12345};
     FakeClock clock;
+    Zoom zoom;
 
-    MainWindowServices services() { return {dialogs, cues, programExit, random, clock}; }
+    MainWindowServices services() { return {dialogs, cues, programExit, random, clock, zoom}; }
 };
 
 }  // namespace coinwell::testing

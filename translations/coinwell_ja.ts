@@ -1,0 +1,390 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションも含めたヘルプを表示する。</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::BatchRun</name>
+    <message>
+        <source>--csv %1 cannot be written: %2</source>
+        <translation>--csv %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the CSV file %1 could not be written: %2</source>
+        <translation>CSVファイル %1 を書き込めませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::CommandLine</name>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3</source>
+        <translation>--%1 には %2 から %3 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <source>%1, not &apos;%2&apos;</source>
+        <translation>%1（指定された値: &apos;%2&apos;）</translation>
+    </message>
+    <message>
+        <source>How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell simulates the guests&apos; coin tosses and compares the shortages with their exact law.
+
+Without --guests and --experiments it opens its window. With them it runs without any display, prints a report and exits.</source>
+        <translation>クラス会の幹事は、おつり用の500円玉を何枚用意しておけばよいでしょうか。コインウェルは来場者ごとのコイン投げをシミュレーションし、不足枚数を厳密な分布と比べます。
+
+--guests と --experiments を指定しなければウィンドウを開きます。指定すると画面を使わずに実行し、結果を表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Runs without a window, with G guests (10 to 1000).</source>
+        <translation>ウィンドウを開かずに、来場者数 G（10〜1000）で実行します。</translation>
+    </message>
+    <message>
+        <source>Runs without a window, with E experiments (1 to 10000000).</source>
+        <translation>ウィンドウを開かずに、実験回数 E（1〜10000000）で実行します。</translation>
+    </message>
+    <message>
+        <source>Makes every run follow from the seed N (0 to 18446744073709551615) instead of the time of day: the same seed, settings and clicks give the same graph.</source>
+        <translation>時刻の代わりにシード N（0〜18446744073709551615）からすべての実験を行います。シード・設定・操作が同じなら、同じグラフになります。</translation>
+    </message>
+    <message>
+        <source>With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to standard output (the report then goes to standard error).</source>
+        <translation>--guests と --experiments と共に指定すると、度数の表を CSV として FILE に書き出します。- なら標準出力に書き出します（このとき結果の報告は標準エラー出力に出ます）。</translation>
+    </message>
+    <message>
+        <source>the options are --guests, --experiments, --seed, --csv, --lang, --help and --version</source>
+        <translation>使えるオプションは --guests, --experiments, --seed, --csv, --lang, --help, --version です</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1%2&apos;: %3</source>
+        <translation>不明なオプション &apos;%1%2&apos; です。%3</translation>
+    </message>
+    <message>
+        <source>%1 is missing its value: %2</source>
+        <translation>%1 に値がありません。%2</translation>
+    </message>
+    <message>
+        <source>--csv is missing its value: a file name, or - for standard output</source>
+        <translation>--csv に値がありません。ファイル名か、標準出力なら - を指定してください</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;: %2</source>
+        <translation>余分な引数 &apos;%1&apos; があります。%2</translation>
+    </message>
+    <message>
+        <source>a run without a window needs --%1: %2</source>
+        <translation>ウィンドウなしで実行するには --%1 が必要です。%2</translation>
+    </message>
+    <message>
+        <source>--csv takes a file name, or - for standard output, not an empty name</source>
+        <translation>--csv にはファイル名か、標準出力なら - を指定してください。空の名前は使えません</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::HelpTextView</name>
+    <message>
+        <source>&#x3000;【Problem】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Do you ever serve as secretary of a class meeting ?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Think about it as if you were the secretary.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Suppose that the number of participants in the class meeting is 35 and the 
+&#x3000;&#x3000;&#x3000;&#x3000;membership fee is 3500 yen.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;It is also assumed that there are only two types of participants : those who need
+&#x3000;&#x3000;&#x3000;&#x3000;change with four 1000 yen bills and those who don&apos;t need change with three 1000 
+&#x3000;&#x3000;&#x3000;&#x3000;yen bills and one 500 yen coin.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Membership fees are collected in order from those who aarrive at venue , and those
+&#x3000;&#x3000;&#x3000;&#x3000;who need change are given 500 yen coin at that time and on the spot.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;However , based on experience , it is assumed that the ratio of those who need 
+&#x3000;&#x3000;&#x3000;&#x3000;change and those who don&apos;t need change is half and half.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Now , as the secretary , how many 500 yen coins should you prepare for change ?
+&#x3000;【Concept of experiment】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;The ratio of those who need change and those who don&apos;t need change is 50/50 , 
+&#x3000;&#x3000;&#x3000;&#x3000;so suppose you toss a coin and if heads come up , someone who doesn&apos;t need 
+&#x3000;&#x3000;&#x3000;&#x3000;change will come. And suppose a coin is tossed , and if tails come out , someone who
+&#x3000;&#x3000;&#x3000;&#x3000;needs change will come.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;In other wards , if heads come up , 3000 yen and 500 yen will be paid out , 
+&#x3000;&#x3000;&#x3000;&#x3000;so the number of 500 yen coins will increase by one.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Also , if tails come out , 4000 yen bills will be paid , so change will be required , 
+&#x3000;&#x3000;&#x3000;&#x3000;and one 500 yen coin will be lost.
+&#x3000;【Operation method】
+&#x3000;&#x3000;&#x3000;&#x3000;■Supecify the number of guests (number of participants in the class meeting) and
+&#x3000;&#x3000;&#x3000;&#x3000;the number of experiments. Then , the relationship between the insufficient number of
+&#x3000;&#x3000;&#x3000;&#x3000;coins (the number of 500 yen coins prepared by the secretary) and the number of 
+&#x3000;&#x3000;&#x3000;&#x3000;experiments is displayed in a frequency distribution graph.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;In windows for setting the number of guests and for setting the number of 
+&#x3000;&#x3000;&#x3000;&#x3000;experiments , enter integers and click the [OK] button.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Click the [Start] button to display the frequency distribution graph.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;By clicking the [Init] button , the graph is cleared and the experiment can be 
+&#x3000;&#x3000;&#x3000;&#x3000;restarted from the beginning.</source>
+        <translation>&#x3000;【問題】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;クラス会の幹事を務めたことはありますか。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;自分が幹事になったつもりで考えてみましょう。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;クラス会の参加者は35人、会費は3500円とします。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;参加者は、1000円札4枚で払うのでおつりが要る人と、1000円札3枚と
+&#x3000;&#x3000;&#x3000;&#x3000;500円玉1枚で払うのでおつりが要らない人の2通りだけとします。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;会費は会場に着いた人から順に集め、おつりが要る人にはその場で
+&#x3000;&#x3000;&#x3000;&#x3000;500円玉を渡します。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ただし経験から、おつりが要る人と要らない人の割合は半々とします。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;さて、幹事のあなたは、おつり用の500円玉を何枚用意しておけば
+&#x3000;&#x3000;&#x3000;&#x3000;よいでしょうか。
+&#x3000;【実験の考え方】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;おつりが要る人と要らない人の割合は半々なので、硬貨を投げて
+&#x3000;&#x3000;&#x3000;&#x3000;表が出たらおつりが要らない人が、裏が出たらおつりが要る人が
+&#x3000;&#x3000;&#x3000;&#x3000;来たことにします。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;つまり表が出たら、1000円札3枚と500円玉1枚が支払われるので、
+&#x3000;&#x3000;&#x3000;&#x3000;500円玉が1枚増えます。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;また裏が出たら、1000円札4枚が支払われておつりが必要になり、
+&#x3000;&#x3000;&#x3000;&#x3000;500円玉が1枚減ります。
+&#x3000;【操作方法】
+&#x3000;&#x3000;&#x3000;&#x3000;■来場者数（クラス会の参加者数）と実験回数を指定すると、500円玉の
+&#x3000;&#x3000;&#x3000;&#x3000;不足枚数（幹事が用意しておくべき500円玉の枚数）と実験回数の関係が
+&#x3000;&#x3000;&#x3000;&#x3000;度数分布グラフで表示されます。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;来場者数と実験回数を設定するウィンドウでは、整数を入力して
+&#x3000;&#x3000;&#x3000;&#x3000;［OK］ボタンをクリックしてください。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［開始］ボタンをクリックすると、度数分布グラフが表示されます。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［初期化］ボタンをクリックするとグラフが消え、実験を最初から
+&#x3000;&#x3000;&#x3000;&#x3000;やり直せます。</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Coinwell 3 _ Help (Problem and operation)</source>
+        <translation>コインウェル 3 _ ヘルプ（問題と操作方法）</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの本文</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::Language</name>
+    <message>
+        <source>Shows the program in &lt;language&gt;: en (English) or ja (Japanese). Without it, the locale&apos;s language.</source>
+        <translation>表示の言語: en（英語）または ja（日本語）。
+指定しなければロケールの言語。</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Coinwell (Part 3)</source>
+        <translation>コインウェル（その3）</translation>
+    </message>
+    <message>
+        <source>Number of guests</source>
+        <translation>来場者数</translation>
+    </message>
+    <message>
+        <source>Average number of shortage</source>
+        <translation>不足枚数の平均</translation>
+    </message>
+    <message>
+        <source>Number of experiments</source>
+        <translation>実験回数</translation>
+    </message>
+    <message>
+        <source>Coinwell 3</source>
+        <translation>コインウェル 3</translation>
+    </message>
+    <message>
+        <source> Setting the number of guests</source>
+        <translation> 来場者数の設定</translation>
+    </message>
+    <message>
+        <source> Setting the number of experiments</source>
+        <translation> 実験回数の設定</translation>
+    </message>
+    <message>
+        <source>Setting the number of guests</source>
+        <translation>来場者数の設定</translation>
+    </message>
+    <message>
+        <source>Setting the number of experiments</source>
+        <translation>実験回数の設定</translation>
+    </message>
+    <message>
+        <source>This software will exit.</source>
+        <translation>このソフトウェアを終了します。</translation>
+    </message>
+    <message>
+        <source>Coinwell</source>
+        <translation>コインウェル</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 10 and 1000 ...</source>
+        <translation>10から1000までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and 1000 ...</source>
+        <translation>1から1000までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Frequency-distribution graph</source>
+        <translation>度数分布グラフ</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader speaks for a value label: its caption and its value.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <translation>%1未満</translation>
+    </message>
+    <message>
+        <source>%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.</source>
+        <translation>実験%1回。不足枚数の平均は%2。最も多い不足枚数は%3で、%4回。厳密な平均は%5。</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::graph</name>
+    <message>
+        <source>exact mean %1</source>
+        <translation>厳密な平均 %1</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::graph::GraphMenu</name>
+    <message>
+        <source>Copy graph</source>
+        <translation>グラフをコピー</translation>
+    </message>
+    <message>
+        <source>Save graph as image...</source>
+        <translation>グラフを画像として保存...</translation>
+    </message>
+    <message>
+        <source>Save results as CSV...</source>
+        <translation>結果をCSVとして保存...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Show the exact distribution</source>
+        <translation>厳密な分布を表示</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG図形 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save graph as image</source>
+        <translation>グラフを画像として保存</translation>
+    </message>
+    <message>
+        <source>Width of the image in pixels:</source>
+        <translation>画像の幅（ピクセル）：</translation>
+    </message>
+    <message>
+        <source>Save results as CSV</source>
+        <translation>結果をCSVとして保存</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV表 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Print graph</source>
+        <translation>グラフを印刷</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.
+%2</source>
+        <translation>%1 を保存できませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>Coinwell</source>
+        <translation>コインウェル</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::graph::GraphView</name>
+    <message>
+        <source>（Vertical axis : Number of experiments）</source>
+        <translation>（縦軸：実験回数）</translation>
+    </message>
+    <message>
+        <source>（Horizontal axis : Shortage）</source>
+        <translation>（横軸：不足枚数）</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::report</name>
+    <message>
+        <source>Coinwell: %1 guests x %2 experiments</source>
+        <translation>コインウェル: 来場者 %1 人 × 実験 %2 回</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <translation>、シード %1</translation>
+    </message>
+    <message>
+        <source>Average shortage: %1</source>
+        <translation>不足枚数の平均: %1</translation>
+    </message>
+    <message>
+        <source>Exact mean:       %1</source>
+        <translation>厳密な平均:     %1</translation>
+    </message>
+    <message>
+        <source>Chi-square against the exact law: %1 with %2 degrees of freedom, p-value %3</source>
+        <translation>厳密な分布に対するカイ二乗値: %1（自由度 %2、p値 %3）</translation>
+    </message>
+    <message>
+        <source>The %1 most frequent shortages (shortage, experiments, share):</source>
+        <translation>度数の多い不足枚数の上位%1（不足枚数、実験回数、割合）:</translation>
+    </message>
+    <message>
+        <source>%1 guests, %2 experiments, average shortage %3, exact mean %4</source>
+        <translation>来場者 %1 人、実験 %2 回、不足枚数の平均 %3、厳密な平均 %4</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>フォルダーです。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>coinwell: --lang must be en or ja, not %1.</source>
+        <translation>coinwell: --lang には en か ja を指定してください（%1 は指定できません）。</translation>
+    </message>
+</context>
+</TS>
