@@ -85,6 +85,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>--csv takes a file name, or - for standard output, not an empty name</source>
         <translation>--csv にはファイル名か、標準出力なら - を指定してください。空の名前は使えません</translation>
     </message>
+    <message>
+        <source>--lang takes en (English) or ja (Japanese), not &apos;%1&apos;</source>
+        <translation>--lang には en（英語）か ja（日本語）を指定してください（指定された値: &apos;%1&apos;）</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::HelpTextView</name>
@@ -378,13 +382,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>It is not a regular file.</source>
         <translation>通常のファイルではありません。</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>coinwell: --lang must be en or ja, not %1.</source>
-        <translation>coinwell: --lang には en か ja を指定してください（%1 は指定できません）。</translation>
     </message>
 </context>
 </TS>

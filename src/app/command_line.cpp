@@ -72,7 +72,8 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
         parser.addOption(option->option);
     }
     parser.addOption(csv);
-    parser.addOption(languageOption());  // read before this, to choose the language of what follows
+    const QCommandLineOption language = languageOption();  // chosen before this, for the language of what follows
+    parser.addOption(language);
 
     const QString optionList =
         Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
@@ -92,6 +93,10 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
     }
     if (!parser.positionalArguments().isEmpty()) {
         return Text::tr("unexpected argument '%1': %2").arg(parser.positionalArguments().first(), optionList);
+    }
+
+    if (parser.isSet(language) && !languageNamed(parser.value(language))) {
+        return Text::tr("--lang takes en (English) or ja (Japanese), not '%1'").arg(parser.value(language));
     }
 
     CommandLine command;

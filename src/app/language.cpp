@@ -38,6 +38,17 @@ Language localeLanguage(const QProcessEnvironment& environment)
     return Language::English;
 }
 
+std::optional<Language> languageNamed(const QString& name)
+{
+    if (name == u"en") {
+        return Language::English;
+    }
+    if (name == u"ja") {
+        return Language::Japanese;
+    }
+    return std::nullopt;
+}
+
 std::optional<Language> selectLanguage(const QStringList& arguments, const QProcessEnvironment& environment)
 {
     // Only --lang is looked at here; the program's other options are
@@ -49,14 +60,7 @@ std::optional<Language> selectLanguage(const QStringList& arguments, const QProc
     if (!parser.isSet(option)) {
         return localeLanguage(environment);
     }
-    const QString name = parser.value(option);
-    if (name == u"en") {
-        return Language::English;
-    }
-    if (name == u"ja") {
-        return Language::Japanese;
-    }
-    return std::nullopt;
+    return languageNamed(parser.value(option));
 }
 
 bool installTranslations(Language language)

@@ -18,6 +18,9 @@ QCommandLineOption languageOption();
 // like, English for anything else.
 Language localeLanguage(const QProcessEnvironment& environment);
 
+// The language a value of --lang names: "en" or "ja"; none for any other.
+std::optional<Language> languageNamed(const QString& name);
+
 // The language --lang names among the program's arguments, else the
 // locale's. None when --lang names a language the program does not speak.
 std::optional<Language> selectLanguage(const QStringList& arguments, const QProcessEnvironment& environment);

@@ -10,7 +10,6 @@
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QSettings>
 
 #include <chrono>
@@ -55,16 +54,6 @@ int runWithoutWindow(int argc, char** argv, const QStringList& arguments, std::o
 {
     const QCoreApplication app(argc, argv);
     installTranslations(language.value_or(localeLanguage(environment)));
-    if (!language) {
-        QCommandLineParser parser;
-        parser.addOption(languageOption());
-        parser.parse(arguments);
-        const QString name = parser.value(languageOption().names().constFirst());
-        std::fprintf(stderr, "%s\n",
-                     qUtf8Printable(QCoreApplication::translate("main", "coinwell: --lang must be en or ja, not %1.")
-                                        .arg(name)));
-        return 2;
-    }
     const auto parsed = parseCommandLine(arguments);
     if (const QString* error = std::get_if<QString>(&parsed)) {
         std::fputs(("coinwell: " + *error + u'\n').toLocal8Bit().constData(), stderr);
@@ -96,8 +85,8 @@ int main(int argc, char** argv)
     const std::optional<Language> language = selectLanguage(arguments, environment);
     const auto parsed = parseCommandLine(arguments);
     const CommandLine* command = std::get_if<CommandLine>(&parsed);
-    if (!language || command == nullptr || command->action != CommandLine::Action::OpenWindow) {
+    if (command == nullptr || command->action != CommandLine::Action::OpenWindow) {
         return runWithoutWindow(argc, argv, arguments, language, environment);
     }
-    return openWindow(argc, argv, *language, command->seed);
+    return openWindow(argc, argv, *language, command->seed);  // a --lang not spoken is an error above
 }

@@ -1,6 +1,7 @@
 #include "desktop/scaled_layout.h"
 
 #include "desktop/fonts.h"
+#include "desktop/zoom.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -106,6 +107,12 @@ void ScaledLayout::apply(qreal zoom, QPoint topLeft)
         }
         control.widget->setFont(font);
     }
+}
+
+void ScaledLayout::follow(const Zoom& zoom)
+{
+    apply(zoom.factor(), designed_.topLeft());
+    connect(&zoom, &Zoom::changed, this, [this, &zoom] { apply(zoom.factor(), window_->geometry().topLeft()); });
 }
 
 // Once a window manager has framed the window, the frame is known, and the

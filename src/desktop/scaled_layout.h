@@ -11,6 +11,8 @@ class QWidget;
 
 namespace coinwell {
 
+class Zoom;
+
 // Where a window goes, and how large it is drawn.
 struct WindowFit {
     QRect geometry;  // the client area, in device-independent pixels
@@ -38,8 +40,9 @@ public:
     // Sizes and places the window and its controls for `zoom` on the screen
     // at `topLeft`.
     void apply(qreal zoom, QPoint topLeft);
-    // Designed geometry at 100 % on the screen it is meant for.
-    QRect designedGeometry() const { return designed_; }
+    // Sets the window at its designed place for the zoom now, and again
+    // wherever it stands whenever the zoom changes.
+    void follow(const Zoom& zoom);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,8 +36,7 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     layout->add(textView_, {8, 32, 601, 529}, gothicFont(11.25));
     layout->add(closeButton, {560, 0, 49, 25}, QApplication::font(closeButton));
     layout->add(topRule, {8, 24, 601, 1}, QApplication::font(topRule));
-    layout->apply(zoom.factor(), layout->designedGeometry().topLeft());
-    connect(&zoom, &Zoom::changed, this, [this, layout, &zoom] { layout->apply(zoom.factor(), geometry().topLeft()); });
+    layout->follow(zoom);
     topRule->lower();
 
     QPalette textPalette = textView_->palette();

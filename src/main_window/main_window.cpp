@@ -121,9 +121,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
         placement.control->setObjectName(QLatin1String(placement.name));
         layout_->add(placement.control, placement.geometry, gothicFont(placement.points, placement.bold));
     }
-    layout_->apply(services_.zoom.factor(), layout_->designedGeometry().topLeft());
-    connect(&services_.zoom, &Zoom::changed, this,
-            [this] { layout_->apply(services_.zoom.factor(), geometry().topLeft()); });
+    layout_->follow(services_.zoom);
     // The rule sets off the top row and lies beneath the buttons it meets.
     topRule_->lower();
 

@@ -63,6 +63,7 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"--guests", "10", "--experiments"}, 2, "", "--experiments is missing its value: --experiments takes"},
         {{"--colour"}, 2, "", "unknown option '--colour': the options are --guests, --experiments, --seed"},
         {{"stray"}, 2, "", "unexpected argument 'stray'"},
+        {{"--lang", "fr", "--guests", "10", "--experiments", "1"}, 2, "", "--lang takes en \\(English\\) or ja .* not 'fr'"},
         {{"-g", "10", "-e", "1", "--csv", ""}, 2, "", "--csv takes a file name"},
         {{"-g", "10", "-e", "1", "--csv", folder.path()}, 2, "", "--csv .* cannot be written: It is a folder"},
         {{"-g", "10", "-e", "1", "--csv", aFile + "/t.csv"}, 2, "", "--csv .*/a.txt/t.csv cannot be written: "},
