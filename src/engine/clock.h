@@ -1,7 +1,5 @@
 #pragma once
 
-#include <chrono>
-
 namespace coinwell::engine {
 
 // The time of day, which seeds the generator before every experiment.
@@ -19,20 +17,14 @@ public:
     float secondsSinceMidnight() override { return 0.0F; }
 };
 
-// Local time of day from the system clock.
+// Local time of day from the system clock, to the clock's tick of a few
+// milliseconds: finer than the seed can tell apart (a single-precision count of
+// seconds that late in the day), and read in a few nanoseconds, which matters
+// as a run reads it before every experiment. Any number of threads may read it
+// at once.
 class SystemClock final : public Clock {
 public:
     float secondsSinceMidnight() override;
-
-private:
-    using Seconds = std::chrono::sys_seconds;
-
-    // Local midnight as a system time, worked out once a minute: a run reads
-    // the clock before every experiment, and converting to local time each
-    // time would cost more than the experiment of a small run.
-    Seconds midnight_{};
-    Seconds minuteStart_{};
-    Seconds minuteEnd_{};
 };
 
 }  // namespace coinwell::engine

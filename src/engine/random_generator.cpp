@@ -1,79 +1,91 @@
 #include "engine/random_generator.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace coinwell::engine {
 namespace {
 
-std::uint64_t splitMix64(std::uint64_t& x)
+constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
+
+// splitMix64's finaliser: one-to-one on 64-bit words, and every input bit
+// reaches every output bit.
+constexpr std::uint64_t mix64(std::uint64_t z)
 {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31U);
 }
 
-void seedState(std::array<std::uint32_t, 4>& state, std::uint64_t mix)
+bool allZero(const std::array<std::uint64_t, 4>& state)
 {
-    for (std::size_t i = 0; i < state.size(); i += 2) {
-        const std::uint64_t word = splitMix64(mix);
-        state[i] = static_cast<std::uint32_t>(word);
-        state[i + 1] = static_cast<std::uint32_t>(word >> 32U);
-    }
-    if ((state[0] | state[1] | state[2] | state[3]) == 0) {
-        state[0] = 1;  // the all-zero state would only ever yield zeros
-    }
+    return (state[0] | state[1] | state[2] | state[3]) == 0;
 }
 
 }  // namespace
 
 RandomGenerator::RandomGenerator(std::uint64_t initialSeed)
 {
-    seedState(state_, initialSeed);
+    for (std::uint64_t& word : state_) {
+        initialSeed += kGolden;
+        word = mix64(initialSeed);
+    }
+    if (allZero(state_)) {
+        state_[0] = 1;  // the all-zero state would only ever yield zeros
+    }
 }
 
 void RandomGenerator::reseed(float seed)
 {
-    const std::uint64_t running =
-        (static_cast<std::uint64_t>(state_[0]) | (static_cast<std::uint64_t>(state_[1]) << 32U)) ^
-        (static_cast<std::uint64_t>(state_[2]) | (static_cast<std::uint64_t>(state_[3]) << 32U));
-    const std::uint64_t seedBits = std::bit_cast<std::uint32_t>(seed);
-    seedState(state_, running ^ (seedBits * 0xD1342543DE82EF95ULL));
+    // Each word of the state is mixed with a key of its own made from the
+    // seed's bits; mix64 is one-to-one, and so is the whole scramble.
+    std::uint64_t key = std::bit_cast<std::uint32_t>(seed) * 0xD1342543DE82EF95ULL;
+    for (std::uint64_t& word : state_) {
+        key += kGolden;
+        word = mix64(word ^ key);
+    }
+    if (allZero(state_)) {
+        state_[0] = 1;
+    }
 }
 
-std::uint32_t RandomGenerator::nextBits()
+std::uint64_t RandomGenerator::next()
 {
-    const std::uint32_t result = state_[0] + state_[3];
-    const std::uint32_t t = state_[1] << 9U;
+    const std::uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
+    const std::uint64_t t = state_[1] << 17U;
     state_[2] ^= state_[0];
     state_[3] ^= state_[1];
     state_[1] ^= state_[2];
     state_[0] ^= state_[3];
     state_[2] ^= t;
-    state_[3] = std::rotl(state_[3], 11);
+    state_[3] = std::rotl(state_[3], 45);
     return result;
 }
 
-void RandomGenerator::fill(std::span<float> draws)
+void RandomGenerator::fill(std::span<std::uint64_t> words)
 {
-    // The top 24 bits scaled by 2^-24 are exact in a float and never reach 1.
-    // The bits are drawn a block at a time and converted afterwards: the
-    // conversion then runs on whole vectors instead of inside the generator's
-    // serial loop.
-    constexpr float kScale = 1.0F / 16777216.0F;
-    constexpr std::size_t kBlock = 256;
-    std::array<std::uint32_t, kBlock> bits;
-    while (!draws.empty()) {
-        const std::size_t count = std::min(kBlock, draws.size());
-        for (std::size_t i = 0; i < count; ++i) {
-            bits[i] = nextBits();
-        }
-        for (std::size_t i = 0; i < count; ++i) {
-            draws[i] = static_cast<float>(static_cast<std::int32_t>(bits[i] >> 8U)) * kScale;
-        }
-        draws = draws.subspan(count);
+    for (std::uint64_t& word : words) {
+        word = next();
     }
+}
+
+void RandomGenerator::jump()
+{
+    // The state 2^128 steps ahead is a fixed linear function of the state
+    // now: the sum of the states this polynomial's set bits pick out.
+    constexpr std::array<std::uint64_t, 4> kJump = {0x180EC6D33CFD0ABAULL, 0xD5A61266F0C9392CULL,
+                                                    0xA9582618E03FC9AAULL, 0x39ABDC4529B1661CULL};
+    std::array<std::uint64_t, 4> ahead{};
+    for (const std::uint64_t polynomial : kJump) {
+        for (unsigned bit = 0; bit < 64; ++bit) {
+            if ((polynomial >> bit) & 1U) {
+                for (std::size_t i = 0; i < ahead.size(); ++i) {
+                    ahead[i] ^= state_[i];
+                }
+            }
+            next();
+        }
+    }
+    state_ = ahead;
 }
 
 }  // namespace coinwell::engine

@@ -7,21 +7,29 @@
 
 namespace coinwell::engine {
 
-// xoshiro128+ with splitMix64 seeding. Re-seeding folds the seed into the
-// running state instead of restarting from it, so equal seeds given one after
-// another (experiments started within one clock tick) still continue with
-// fresh, independent draws.
+// xoshiro256**, seeded through splitMix64. Every bit of its output is of full
+// quality, so each one serves as a toss.
+//
+// Re-seeding scrambles the running state with the seed instead of restarting
+// from it: equal seeds given one after another (experiments started within
+// one clock tick) still continue with fresh draws, and since the scramble is
+// one-to-one, no two different states ever become the same.
 class RandomGenerator final : public RandomSource {
 public:
     explicit RandomGenerator(std::uint64_t initialSeed = 0x0C01'4E11'500F'EE00ULL);
 
     void reseed(float seed) override;
-    void fill(std::span<float> draws) override;
+    void fill(std::span<std::uint64_t> words) override;
+
+    // Moves on as far as 2^128 draws would: the generators of a run split
+    // over threads, each jumped once more than the one before, draw from
+    // stretches of the sequence that never meet.
+    void jump();
 
 private:
-    std::uint32_t nextBits();
+    std::uint64_t next();
 
-    std::array<std::uint32_t, 4> state_{};
+    std::array<std::uint64_t, 4> state_{};
 };
 
 }  // namespace coinwell::engine

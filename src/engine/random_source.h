@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 namespace coinwell::engine {
 
-// A source of uniform single-precision draws in [0, 1) that can be re-seeded.
+// A source of fair coin tosses that can be re-seeded, 64 to a word: every bit
+// of every word is an independent toss.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -13,8 +15,8 @@ public:
     // everything drawn before.
     virtual void reseed(float seed) = 0;
 
-    // Writes the next draws.size() values of the sequence, each in [0, 1).
-    virtual void fill(std::span<float> draws) = 0;
+    // Writes the next words.size() words of the sequence.
+    virtual void fill(std::span<std::uint64_t> words) = 0;
 };
 
 }  // namespace coinwell::engine

@@ -3,23 +3,89 @@
 #include "engine/experiment.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace coinwell::engine {
+namespace {
 
-RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& clock)
+// What some of a run's experiments have counted so far.
+struct PartialRun {
+    ShortageCounts counts;
+    std::int64_t shortageSum = 0;
+
+    void runExperiments(int guests, std::int32_t count, RandomSource& random, Clock& clock)
+    {
+        for (std::int32_t done = 0; done < count; ++done) {
+            const std::int16_t shortage = runExperiment(guests, random, clock);
+            shortageSum += shortage;
+            counts.count(shortage);
+        }
+    }
+};
+
+// The experiment tosses for 1 to 1000 guests, whatever it is asked.
+int guestsOf(const Settings& settings)
+{
+    return std::clamp<int>(settings.guestCount, 1, kMaxGuests);
+}
+
+RunResult resultOf(const Settings& settings, PartialRun&& part)
 {
     RunResult result;
     result.settings = settings;
-    // The experiment tosses for 1 to 1000 guests, whatever it is asked.
-    result.counts = ShortageCounts(std::clamp<int>(settings.guestCount, 1, Experiment::kMaxGuests));
-    Experiment experiment;
-    for (int done = 0; done < settings.experimentCount; ++done) {
-        const std::int16_t shortage = experiment.run(settings.guestCount, random, clock);
-        result.shortageSum += shortage;
-        result.counts.count(shortage);
-    }
-    result.tally = Tally::of(result.counts);
+    result.tally = Tally::of(part.counts);
+    result.counts = std::move(part.counts);
+    result.shortageSum = part.shortageSum;
     return result;
+}
+
+}  // namespace
+
+RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& clock)
+{
+    PartialRun run{ShortageCounts(guestsOf(settings))};
+    run.runExperiments(guestsOf(settings), settings.experimentCount, random, clock);
+    return resultOf(settings, std::move(run));
+}
+
+RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerator& generator, Clock& clock,
+                                  unsigned threads)
+{
+    const int guests = guestsOf(settings);
+    const std::int32_t blocks = (std::max(settings.experimentCount, 0) + kExperimentsPerBlock - 1) /
+                                kExperimentsPerBlock;
+    std::vector<RandomGenerator> blockStarts(static_cast<std::size_t>(blocks), generator);
+    for (std::size_t block = 1; block < blockStarts.size(); ++block) {
+        blockStarts[block] = blockStarts[block - 1];
+        blockStarts[block].jump();
+    }
+
+    // Each thread takes the next block not yet taken until none is left, and
+    // counts into its own part; the parts add up the same in any order.
+    const unsigned workerCount = std::clamp<unsigned>(threads, 1, static_cast<unsigned>(std::max(blocks, 1)));
+    std::vector<PartialRun> parts(workerCount, PartialRun{ShortageCounts(guests)});
+    std::atomic<std::int32_t> nextBlock = 0;
+    const auto work = [&](PartialRun& part) {
+        for (std::int32_t block = nextBlock++; block < blocks; block = nextBlock++) {
+            const std::int32_t first = block * kExperimentsPerBlock;
+            const std::int32_t count = std::min(kExperimentsPerBlock, settings.experimentCount - first);
+            part.runExperiments(guests, count, blockStarts[static_cast<std::size_t>(block)], clock);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned worker = 1; worker < workerCount; ++worker) {
+            helpers.emplace_back(work, std::ref(parts[worker]));
+        }
+        work(parts[0]);
+    }
+    for (unsigned worker = 1; worker < workerCount; ++worker) {
+        parts[0].counts.add(parts[worker].counts);
+        parts[0].shortageSum += parts[worker].shortageSum;
+    }
+    return resultOf(settings, std::move(parts[0]));
 }
 
 }  // namespace coinwell::engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/clock.h"
+#include "engine/random_generator.h"
 #include "engine/random_source.h"
 #include "engine/settings.h"
 #include "engine/shortage_counts.h"
@@ -29,5 +30,16 @@ struct RunResult {
 // Runs settings.experimentCount experiments of settings.guestCount guests,
 // re-seeding before each, and tallies their shortages.
 RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& clock);
+
+// A long run is dealt out in blocks of this many experiments.
+inline constexpr std::int32_t kExperimentsPerBlock = 1 << 16;
+
+// The same run spread over `threads` threads (at least one), block by block:
+// block b draws from `generator` jumped b times. The result follows from the
+// generator and the clock alone, whatever the number of threads, and a run of
+// one block is what runExperiments makes with the generator. The clock is
+// read from all threads at once.
+RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerator& generator, Clock& clock,
+                                  unsigned threads);
 
 }  // namespace coinwell::engine

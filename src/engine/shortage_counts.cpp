@@ -1,5 +1,7 @@
 #include "engine/shortage_counts.h"
 
+#include <algorithm>
+#include <functional>
 #include <numeric>
 
 namespace coinwell::engine {
@@ -7,6 +9,11 @@ namespace coinwell::engine {
 ShortageCounts::ShortageCounts(int guests)
     : guests_(guests), counts_(static_cast<std::size_t>(guests + kHighestShortage + 1), 0)
 {
+}
+
+void ShortageCounts::add(const ShortageCounts& other)
+{
+    std::transform(counts_.begin(), counts_.end(), other.counts_.begin(), counts_.begin(), std::plus<>());
 }
 
 std::int32_t ShortageCounts::at(int shortage) const

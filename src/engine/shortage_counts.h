@@ -17,6 +17,8 @@ public:
 
     // shortage is from lowest() to +1.
     void count(int shortage) { ++counts_[static_cast<std::size_t>(shortage + guests_)]; }
+    // Adds what other, made for as many guests, counted.
+    void add(const ShortageCounts& other);
 
     // 0 for a shortage outside lowest()..+1.
     std::int32_t at(int shortage) const;

@@ -1,30 +1,18 @@
 #include "engine/experiment.h"
 #include "engine/random_generator.h"
 #include "engine/run.h"
+#include "engine/toss_walk.h"
 #include "support/engine_fakes.h"
 
-#include <cmath>
+#include <algorithm>
 #include <numeric>
+#include <random>
 
 namespace coinwell::engine {
 namespace {
 
 using testing::FakeClock;
 using testing::ScriptedRandom;
-
-// One draw per toss: '0' and '+' (just below 0.5) pay with a coin, 'h'
-// (exactly 0.5) and '9' (just below 1) take one back.
-std::vector<float> drawsOf(const std::string& tosses)
-{
-    std::vector<float> draws;
-    for (char toss : tosses) {
-        draws.push_back(toss == '0'   ? 0.0F
-                        : toss == '+' ? std::nextafter(0.5F, 0.0F)
-                        : toss == 'h' ? 0.5F
-                                      : std::nextafter(1.0F, 0.0F));
-    }
-    return draws;
-}
 
 std::string repeated(const std::string& unit, int count)
 {
@@ -38,44 +26,68 @@ std::string repeated(const std::string& unit, int count)
 TEST(Experiment, ShortageIsTheLowestBalanceAfterAnyGuest)
 {
     const std::pair<std::string, int> cases[] = {
-        {repeated("0+", 500), +1},         // every guest pays with a coin
-        {repeated("h9", 500), -1000},      // every guest takes one back
-        {repeated("+h", 5), 0},            // the opening 0 is not compared...
-        {repeated("90", 5), -1},
-        {"hh9+++++++", -3},                // dip, then recover
-        {"+hhhhhhhh9", -8},                // lowest after the last guest
+        {repeated("+", 1000), +1},       // every guest pays with a coin
+        {repeated("-", 1000), -1000},    // every guest takes one back
+        {repeated("+-", 5), 0},          // the opening 0 is not compared...
+        {repeated("-+", 5), -1},
+        {"--++++++++", -2},              // dip, then recover
+        {"+--------+", -7},              // lowest one guest before the end
+        {"+++++++++--------------", -5}, // lowest after the last guest, in a second byte
+        {repeated("+-", 32) + "-", -1},  // the 65th guest is the first of the second word
     };
-    Experiment experiment;  // one object for all: nothing carries over
     for (const auto& [tosses, shortage] : cases) {
-        ScriptedRandom random(drawsOf(tosses));
+        ScriptedRandom random({tosses});
         FakeClock clock;
-        EXPECT_EQ(experiment.run(static_cast<std::int16_t>(tosses.size()), random, clock), shortage) << tosses;
+        EXPECT_EQ(runExperiment(static_cast<int>(tosses.size()), random, clock), shortage) << tosses;
+        EXPECT_EQ(random.calls, "R45296.250000 F ") << "one re-seed from the clock, then the tosses";
     }
 }
 
-// Every guest of an experiment gets the same draw here; the tally lumps
+// The walk takes eight guests at a time; guest by guest, every number of
+// guests must come out the same, however the last word is cut.
+TEST(Experiment, WalkOfEightGuestsAtATimeMatchesTheWalkGuestByGuest)
+{
+    std::mt19937_64 bits(2024);
+    for (int round = 0; round < 20; ++round) {
+        std::array<std::uint64_t, 16> tosses{};
+        // Long runs of one toss as well as fair mixtures reach deep shortages.
+        for (std::uint64_t& word : tosses) {
+            word = round % 4 == 0 ? bits() | bits() : round % 4 == 1 ? bits() & bits() : bits();
+        }
+        int balance = 0;
+        int lowest = 1;
+        for (int guests = 1; guests <= kMaxGuests; ++guests) {
+            const bool takesCoin = ((tosses[static_cast<std::size_t>((guests - 1) / 64)] >> ((guests - 1) % 64)) & 1U) != 0;
+            balance += takesCoin ? -1 : 1;
+            lowest = std::min(lowest, balance);
+            ASSERT_EQ(lowestBalance(tosses, guests), lowest) << "round " << round << ", " << guests << " guests";
+        }
+    }
+}
+
+// Every guest of an experiment tosses the same here; the tally lumps
 // shortages below -114 together, the counts and the sum keep them whole.
 TEST(Run, ReseedsFromTheClockBeforeEachExperimentAndTalliesAndSumsEveryShortage)
 {
     const struct {
         std::int16_t guests;
-        std::vector<float> experiments;  // the draw of each experiment
+        std::string experiments;  // the toss of each experiment
         std::int32_t sum;
         std::vector<std::pair<int, int>> bins;  // bin, count
         int lowest;  // counted as often as the first bin lists
     } cases[] = {
-        {1000, {0.75F, 0.5F, 0.25F}, -1999, {{0, 2}, {116, 1}}, -1000},
-        {114, {0.9F, 0.0F}, -113, {{1, 1}, {116, 1}}, -114},
-        {10, std::vector<float>(1000, 0.0F), 1000, {{116, 1000}}, 1},
+        {1000, "--+", -1999, {{0, 2}, {116, 1}}, -1000},
+        {114, "-+", -113, {{1, 1}, {116, 1}}, -114},
+        {10, std::string(1000, '+'), 1000, {{116, 1000}}, 1},
     };
     for (const auto& c : cases) {
         const auto count = static_cast<std::int32_t>(c.experiments.size());
-        std::vector<float> script;
+        std::vector<std::string> script;
         std::string calls;
         float seconds = 1000.0F;
-        for (float draw : c.experiments) {
+        for (char toss : c.experiments) {
             calls.append("R").append(std::to_string(seconds++)).append(" F ");
-            script.insert(script.end(), static_cast<std::size_t>(c.guests), draw);
+            script.emplace_back(static_cast<std::size_t>(c.guests), toss);
         }
         ScriptedRandom random(script);
         FakeClock clock(1000.0F, 1.0F);
@@ -96,19 +108,51 @@ TEST(Run, ReseedsFromTheClockBeforeEachExperimentAndTalliesAndSumsEveryShortage)
     }
 }
 
+// A seeded batch must come out the same on any machine, however many cores
+// share it, and a run of one block as the window makes it.
+TEST(Run, SpreadOverThreadsGivesTheSameResultWhateverTheirNumber)
+{
+    const RandomGenerator seeded(20240601);
+    FixedClock frozen;
+    for (const Settings settings : {Settings{100, 3 * kExperimentsPerBlock + 5}, Settings{37, 1000}}) {
+        RandomGenerator alone = seeded;
+        const RunResult oneBlockAtATime = settings.experimentCount <= kExperimentsPerBlock
+                                              ? runExperiments(settings, alone, frozen)
+                                              : runExperimentsOnThreads(settings, seeded, frozen, 1);
+        for (unsigned threads : {1U, 2U, 3U, 8U}) {
+            const RunResult spread = runExperimentsOnThreads(settings, seeded, frozen, threads);
+            SCOPED_TRACE(::testing::Message() << settings.experimentCount << " experiments on " << threads);
+            EXPECT_EQ(spread.counts.total(), settings.experimentCount);
+            EXPECT_EQ(spread.shortageSum, oneBlockAtATime.shortageSum);
+            for (int shortage = spread.counts.lowest(); shortage <= 1; ++shortage) {
+                ASSERT_EQ(spread.counts.at(shortage), oneBlockAtATime.counts.at(shortage)) << "shortage " << shortage;
+            }
+            EXPECT_EQ(spread.tally.bins, oneBlockAtATime.tally.bins);
+        }
+    }
+}
+
 // Experiments started within one clock tick get the same seed, and must
-// still toss afresh.
-TEST(RandomGenerator, ReseedingTwiceWithOneValueContinuesDifferently)
+// still toss afresh; so must the blocks of a run spread over threads.
+TEST(RandomGenerator, ReseedingWithOneValueAndJumpingContinueDifferently)
 {
     for (float seed : {0.0F, 43200.0F}) {
         RandomGenerator random;
-        std::vector<float> first(100);
-        std::vector<float> second(100);
+        std::array<std::uint64_t, 16> first{};
+        std::array<std::uint64_t, 16> second{};
         random.reseed(seed);
         random.fill(first);
         random.reseed(seed);
         random.fill(second);
         EXPECT_NE(first, second) << "seed " << seed;
+
+        RandomGenerator jumped = random;
+        jumped.jump();
+        random.reseed(seed);
+        jumped.reseed(seed);
+        random.fill(first);
+        jumped.fill(second);
+        EXPECT_NE(first, second) << "jumped, seed " << seed;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -12,23 +14,30 @@
 
 namespace coinwell::testing {
 
-// Serves a fixed list of draws and logs each call: "R<seed> " per reseed,
-// "F " per fill.
+// Serves scripted tosses, one string of them per fill ('+' a guest paying
+// with a coin, '-' one taking a coin back), and logs each call: "R<seed> " per
+// reseed, "F " per fill. The bits past a string's end are '-': an experiment
+// that read them would come out lower.
 struct ScriptedRandom final : engine::RandomSource {
-    explicit ScriptedRandom(std::vector<float> draws) : script(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<std::string> fills) : script(std::move(fills)) {}
 
     void reseed(float seed) override { calls.append("R").append(std::to_string(seed)).append(" "); }
 
-    void fill(std::span<float> draws) override
+    void fill(std::span<std::uint64_t> words) override
     {
         calls += "F ";
-        for (float& draw : draws) {
-            ASSERT_LT(served, script.size()) << "more draws taken than scripted";
-            draw = script[served++];
+        ASSERT_LT(served, script.size()) << "more fills than scripted";
+        const std::string& tosses = script[served++];
+        ASSERT_EQ(words.size(), (tosses.size() + 63) / 64) << "one word per 64 guests";
+        std::ranges::fill(words, ~std::uint64_t{0});
+        for (std::size_t guest = 0; guest < tosses.size(); ++guest) {
+            if (tosses[guest] == '+') {
+                words[guest / 64] &= ~(std::uint64_t{1} << (guest % 64));
+            }
         }
     }
 
-    std::vector<float> script;
+    std::vector<std::string> script;
     std::size_t served = 0;
     std::string calls;
 };
