@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <optional>
+#include <thread>
 
 namespace coinwell {
 namespace {
@@ -41,8 +43,10 @@ int runBatch(const CommandLine& command, std::FILE* out, std::FILE* err)
     }
 
     RunSource source(command.seed);
-    const report::RunRecord record =
-        report::recordRun(engine::runExperiments(command.settings, source.random(), source.clock()), command.seed);
+    const report::RunRecord record = report::recordRun(
+        engine::runExperimentsOnThreads(command.settings, source.random(), source.clock(),
+                                        std::max(1U, std::thread::hardware_concurrency())),
+        command.seed);
     const QByteArray text = report::textReport(record).toUtf8();
     if (csvToOut) {
         print(out, report::resultTable(record));
