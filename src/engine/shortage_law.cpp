@@ -1,40 +1,55 @@
 #include "engine/shortage_law.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace coinwell::engine {
 
-// Seen from any guest, the lowest balance still to come relative to the
-// balance just reached (0 if it is never undercut) depends only on how many
-// guests follow: with none it is 0, and one guest more makes it
-// min(0, toss + what follows that guest). One pass per guest builds that law
-// for n - 1 guests; the first guest's toss then shifts it by +1 or -1.
+namespace {
+
+// P(S = 2j - n) for j from 0 to n, where S is where n fair tosses of +1 or -1
+// end, from C(n, j) / 2^n one after another.
+std::vector<double> endPoints(int n)
+{
+    std::vector<double> mass(static_cast<std::size_t>(n) + 1);
+    mass[0] = std::ldexp(1.0, -n);
+    for (int j = 0; j < n; ++j) {
+        mass[static_cast<std::size_t>(j) + 1] = mass[static_cast<std::size_t>(j)] * (n - j) / (j + 1);
+    }
+    return mass;
+}
+
+}  // namespace
+
+// By reflection, a walk from 0 gets to s <= -1 or below with probability
+// P(S_n <= s) + P(S_n <= s - 1), where S_n is where its n steps end; so its
+// lowest point is s as often as it ends at s or at s - 1. After a first guest
+// who paid (+1) it never falls below 0 as often as the n - 1 guests after
+// that never undercut it, that is as often as n - 1 steps end at 0 or 1.
+// Shortage 0 takes the rest.
 ShortageLaw::ShortageLaw(int guests) : guests_(std::max(guests, 1))
 {
-    const auto size = static_cast<std::size_t>(guests_);
-    // One slot more than a walk can reach, always 0, so every slot can read
-    // the one above it.
-    std::vector<double> ahead(size + 1, 0.0);  // P(lowest still to come = -d) at d
-    std::vector<double> next(size + 1, 0.0);
-    ahead[0] = 1.0;
-    for (std::size_t following = 1; following < size; ++following) {
-        // A coin paid moves d down by one (but not below 0), a coin taken
-        // moves it up by one. Each slot gathers from its neighbours, which
-        // keeps the loop free of a chain through memory.
-        next[0] = (ahead[0] + ahead[1]) / 2.0;
-        for (std::size_t d = 1; d <= following; ++d) {
-            next[d] = (ahead[d - 1] + ahead[d + 1]) / 2.0;
-        }
-        ahead.swap(next);
-    }
+    const int n = guests_;
+    probabilities_.assign(static_cast<std::size_t>(n) + 2, 0.0);
+    const auto at = [&](int shortage) -> double& { return probabilities_[static_cast<std::size_t>(shortage + n)]; };
 
-    probabilities_.assign(size + 2, 0.0);
-    for (std::size_t d = 0; d < size; ++d) {
-        // The first guest reaches +1 or -1; the shortage lies d below that.
-        probabilities_[size + 1 - d] += ahead[d] / 2.0;
-        probabilities_[size - 1 - d] += ahead[d] / 2.0;
+    const std::vector<double> ends = endPoints(n);
+    double belowZero = 0.0;
+    for (int j = 0; 2 * j - n <= -1; ++j) {
+        const int end = 2 * j - n;
+        const double p = ends[static_cast<std::size_t>(j)];
+        at(end) += p;
+        belowZero += p;
+        if (end + 1 <= -1) {
+            at(end + 1) += p;
+            belowZero += p;
+        }
     }
+    const std::vector<double> endsOfTheRest = endPoints(n - 1);
+    const int middle = (n - 1) / 2;  // the j whose end, 2j - (n - 1), is 0 or 1
+    at(1) = endsOfTheRest[static_cast<std::size_t>(n % 2 == 1 ? middle : middle + 1)] / 2.0;
+    at(0) = 1.0 - belowZero - at(1);
     for (int shortage = lowest(); shortage <= 1; ++shortage) {
         mean_ += shortage * probability(shortage);
     }
