@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -77,7 +78,11 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
     {
         std::vector<std::jthread> helpers;
         for (unsigned worker = 1; worker < workerCount; ++worker) {
-            helpers.emplace_back(work, std::ref(parts[worker]));
+            try {
+                helpers.emplace_back(work, std::ref(parts[worker]));
+            } catch (const std::system_error&) {
+                break;  // fewer threads give the same result, only later
+            }
         }
         work(parts[0]);
     }
