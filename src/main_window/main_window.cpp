@@ -244,6 +244,9 @@ void MainWindow::askSettings(const SettingTitles& titles)
     }
     settings_.guestCount = *guests;
     showValue(guestCountValue_, guestCountCaption_, QString::number(*guests));
+    // The first cue (Init, Help or Exit) can come once both settings are in;
+    // the sound system starts now rather than before the first question.
+    services_.cues.readAhead();
 
     const auto experiments = askCount(tr("Please enter an integer between 1 and 1000 ..."), titles.experiments,
                                       engine::Settings::kMinExperimentCount);
