@@ -29,9 +29,4 @@ QImage coinIconImage(int size)
     return image;
 }
 
-QIcon coinIcon()
-{
-    return QIcon(QPixmap::fromImage(coinIconImage(32)));
-}
-
 }  // namespace coinwell

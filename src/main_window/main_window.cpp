@@ -9,12 +9,12 @@
 #include "graph/graph_view.h"
 #include "graph_menu/graph_menu.h"
 #include "report/run_record.h"
-#include "main_window/coin_icon.h"
 #include "number_text/one_decimal.h"
 #include "number_text/read_number.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -89,7 +89,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       layout_(new ScaledLayout(this, QRect(232, 99, 603, 512)))
 {
     setWindowTitle(tr("Coinwell 3"));
-    setWindowIcon(coinIcon());
+    setWindowIcon(QIcon(QStringLiteral(":/coinwell/window-icon.png")));  // 32 x 32, made at build time
     setFont(gothicFont(kWindowPoints));
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, palette().color(QPalette::Button));
@@ -244,6 +244,9 @@ void MainWindow::askSettings(const SettingTitles& titles)
     }
     settings_.guestCount = *guests;
     showValue(guestCountValue_, guestCountCaption_, QString::number(*guests));
+    // The first cue (Init, Help or Exit) can come once both settings are in;
+    // the sound system starts now rather than before the first question.
+    services_.cues.readAhead();
 
     const auto experiments = askCount(tr("Please enter an integer between 1 and 1000 ..."), titles.experiments,
                                       engine::Settings::kMinExperimentCount);

@@ -14,6 +14,9 @@ class CuePlayer {
 public:
     virtual ~CuePlayer() = default;
     virtual void play(Cue cue) = 0;
+    // A cue is coming soon: whatever makes the first one start at once can
+    // be done now.
+    virtual void readAhead() {}
 };
 
 }  // namespace coinwell

@@ -21,6 +21,9 @@ for file in \
   share/man/man1/coinwell.1.gz; do
   [ -f "$prefix/$file" ] || { echo "install: missing $file" >&2; missing=1; }
 done
+# The chimes module, in the library folder the configuration chose.
+compgen -G "$prefix/lib*/coinwell/libcoinwell_chimes.so" >/dev/null ||
+  { echo "install: missing the chimes module" >&2; missing=1; }
 [ "$missing" -eq 0 ]
 [ -x "$prefix/bin/coinwell" ]
 

@@ -79,8 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
         PlayCase{"FallingMissing", chime(), {}, {Cue::Falling, Cue::Rising}, {kPlaying, kSilent}}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// A player that no cue has needed has no sound thread to wait for, and a
+// cue after the end starts none.
+TEST(CuePlayerNeverStarted, EndsAtOnceAndStaysEnded)
+{
+    QtCuePlayer player;
+    EXPECT_TRUE(player.shutDown(0ms));
+    player.play(Cue::Falling);
+    player.readAhead();
+    EXPECT_TRUE(player.shutDown(0ms));
+}
+
 // Without a folder of its own the player reads the chimes the build put
-// beside bin/, where the tests run from.
+// beside bin/ and its module from lib/coinwell/, where the tests run from.
 TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimes)
 {
     QtCuePlayer player;
