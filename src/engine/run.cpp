@@ -68,12 +68,18 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
     const unsigned workerCount = std::clamp<unsigned>(threads, 1, static_cast<unsigned>(std::max(blocks, 1)));
     std::vector<PartialRun> parts(workerCount, PartialRun{ShortageCounts(guests)});
     std::atomic<std::int32_t> nextBlock = 0;
+    // The generator and the counts in use stay on the thread's own stack:
+    // next to another thread's in memory, every write would take the cache
+    // line from the other core.
     const auto work = [&](PartialRun& part) {
+        PartialRun own{ShortageCounts(guests)};
         for (std::int32_t block = nextBlock++; block < blocks; block = nextBlock++) {
             const std::int32_t first = block * kExperimentsPerBlock;
             const std::int32_t count = std::min(kExperimentsPerBlock, settings.experimentCount - first);
-            part.runExperiments(guests, count, blockStarts[static_cast<std::size_t>(block)], clock);
+            RandomGenerator random = blockStarts[static_cast<std::size_t>(block)];
+            own.runExperiments(guests, count, random, clock);
         }
+        part = std::move(own);
     };
     {
         std::vector<std::jthread> helpers;
