@@ -68,9 +68,127 @@ constexpr int kLabelStep = 10;
 constexpr qreal kShortageZeroX = 120.5;
 constexpr qreal kCaptionTop = 7.0;
 
-void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tally& tally,
-                  const ExactOverlay& overlay)
+// Maps the logical space onto the area.
+QTransform toAreaOf(const QRectF& area)
 {
+    return QTransform::fromTranslate(area.left(), area.top())
+        .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
+}
+
+struct PlacedText {
+    QPointF topLeft;  // in the area's coordinates
+    QString text;
+};
+
+// Texts are set at the painter's own scale: only their places follow the
+// logical space, which is stretched unevenly.
+std::vector<PlacedText> placeTexts(const QFontMetricsF& metrics, const QRectF& area)
+{
+    const QTransform toArea = toAreaOf(area);
+    std::vector<PlacedText> texts;
+    // A caption that would run past the right edge ends at it instead.
+    for (const Caption& caption : kCaptions) {
+        QString text = QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
+        QPointF topLeft = toArea.map(caption.topLeft);
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
+        texts.push_back({topLeft, std::move(text)});
+    }
+    // The label row stands one text line below the base line, each number
+    // centred under its own tick.
+    const qreal rowTop = toArea.map(QPointF(0, kBaseLineY)).y() + metrics.height();
+    for (int tick = 0; tick < 12; ++tick) {
+        QString number = QString::number(kFirstLabelledShortage + tick * kLabelStep);
+        const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
+        texts.push_back({QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), std::move(number)});
+    }
+    return texts;
+}
+
+}  // namespace
+
+ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
+{
+    ExactOverlay overlay;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
+            experiments * law.probability(shortage);
+    }
+    overlay.firstBin = engine::Tally::binOf(law.lowest());
+    overlay.lastBin = engine::Tally::binOf(1);
+    overlay.mean = law.mean();
+    return overlay;
+}
+
+void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
+                const ExactOverlay* overlay)
+{
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    paintFrame(painter, area);
+    paintBars(painter, area, tally);
+    paintTexts(painter, area, textColour);
+    if (overlay != nullptr) {
+        paintOverlay(painter, area, tally, *overlay);
+    }
+    painter.restore();
+}
+
+std::optional<ExactOverlay> recordOverlay(const report::RunRecord& record, bool withExactLaw)
+{
+    if (!withExactLaw) {
+        return std::nullopt;
+    }
+    return exactOverlay(record.law, record.result.settings.experimentCount);
+}
+
+void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
+                 const QColor& textColour)
+{
+    const std::optional<ExactOverlay> overlay = recordOverlay(record, withExactLaw);
+    paintGraph(painter, area, record.result.tally, textColour, overlay ? &*overlay : nullptr);
+}
+
+void paintFrame(QPainter& painter, const QRectF& area)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toAreaOf(area), true);
+    painter.setPen(QPen(kFrameColour, 0));
+    const std::vector<QLineF>& frame = frameLines();
+    painter.drawLines(frame.data(), static_cast<int>(frame.size()));
+    painter.restore();
+}
+
+// Bars cover the grid and the ticks where they reach them, but the axis they
+// stand on stays visible under them.
+void paintBars(QPainter& painter, const QRectF& area, const engine::Tally& tally)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toAreaOf(area), true);
+    for (int bin = 0; bin < engine::Tally::kBinCount; ++bin) {
+        const int count = tally.bins[static_cast<std::size_t>(bin)];
+        painter.fillRect(QRectF(5 + bin, kBaseLineY - count, 1, count), kBarColour);
+    }
+    painter.setPen(QPen(kFrameColour, 0));
+    painter.drawLine(kHorizontalAxis);
+    painter.restore();
+}
+
+void paintTexts(QPainter& painter, const QRectF& area, const QColor& textColour)
+{
+    const QFontMetricsF metrics(painter.font());
+    painter.save();
+    painter.setPen(textColour);
+    for (const PlacedText& placed : placeTexts(metrics, area)) {
+        painter.drawText(placed.topLeft + QPointF(0, metrics.ascent()), placed.text);
+    }
+    painter.restore();
+}
+
+void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& tally, const ExactOverlay& overlay)
+{
+    const QTransform toArea = toAreaOf(area);
     const QFontMetricsF metrics(painter.font());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -122,83 +240,6 @@ void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tal
     painter.setPen(kExactColour);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     painter.restore();
-}
-
-}  // namespace
-
-ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
-{
-    ExactOverlay overlay;
-    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
-        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
-            experiments * law.probability(shortage);
-    }
-    overlay.firstBin = engine::Tally::binOf(law.lowest());
-    overlay.lastBin = engine::Tally::binOf(1);
-    overlay.mean = law.mean();
-    return overlay;
-}
-
-void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
-                const ExactOverlay* overlay)
-{
-    const QTransform toArea = QTransform::fromTranslate(area.left(), area.top())
-                                  .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setTransform(toArea, true);
-    painter.setPen(QPen(kFrameColour, 0));
-    const std::vector<QLineF>& frame = frameLines();
-    painter.drawLines(frame.data(), static_cast<int>(frame.size()));
-    // Bars cover the grid and the ticks where they reach them, but the axis
-    // they stand on stays visible under them.
-    for (int bin = 0; bin < engine::Tally::kBinCount; ++bin) {
-        const int count = tally.bins[static_cast<std::size_t>(bin)];
-        painter.fillRect(QRectF(5 + bin, kBaseLineY - count, 1, count), kBarColour);
-    }
-    painter.drawLine(kHorizontalAxis);
-    painter.restore();
-
-    // Texts are set at the painter's own scale: only their places follow the
-    // logical space, which is stretched unevenly.
-    const QFontMetricsF metrics(painter.font());
-    painter.setPen(textColour);
-    const auto drawText = [&](QPointF topLeft, const QString& text) {
-        painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-    };
-    // A caption that would run past the right edge ends at it instead.
-    for (const Caption& caption : kCaptions) {
-        const QString text = QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
-        QPointF topLeft = toArea.map(caption.topLeft);
-        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
-        drawText(topLeft, text);
-    }
-    // The label row stands one text line below the base line, each number
-    // centred under its own tick.
-    const qreal rowTop = toArea.map(QPointF(0, kBaseLineY)).y() + metrics.height();
-    for (int tick = 0; tick < 12; ++tick) {
-        const QString number = QString::number(kFirstLabelledShortage + tick * kLabelStep);
-        const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
-        drawText(QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), number);
-    }
-    if (overlay != nullptr) {
-        paintOverlay(painter, toArea, tally, *overlay);
-    }
-    painter.restore();
-}
-
-void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour)
-{
-    if (!withExactLaw) {
-        paintGraph(painter, area, record.result.tally, textColour);
-        return;
-    }
-    const ExactOverlay overlay = exactOverlay(record.law, record.result.settings.experimentCount);
-    paintGraph(painter, area, record.result.tally, textColour, &overlay);
 }
 
 }  // namespace coinwell::graph
