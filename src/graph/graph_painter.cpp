@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace coinwell::graph {
@@ -240,6 +241,49 @@ void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& ta
     painter.setPen(kExactColour);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     painter.restore();
+}
+
+
+QStringList captionTexts()
+{
+    QStringList texts;
+    for (const Caption& caption : kCaptions) {
+        texts << QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
+    }
+    return texts;
+}
+
+std::vector<QRectF> textBounds(const QFontMetricsF& metrics, const QRectF& area, qreal margin)
+{
+    std::vector<QRectF> bounds;
+    for (const PlacedText& placed : placeTexts(metrics, area)) {
+        const QRectF line(placed.topLeft, QSizeF(metrics.horizontalAdvance(placed.text), metrics.height()));
+        const QRectF ink = metrics.boundingRect(placed.text).translated(placed.topLeft + QPointF(0, metrics.ascent()));
+        bounds.push_back(line.united(ink).adjusted(-margin, -margin, margin, margin));
+    }
+    return bounds;
+}
+
+bool barsReach(const QRectF& area, const engine::Tally& tally, const QRectF& box)
+{
+    const QRectF logical = toAreaOf(area).inverted().mapRect(box);
+    if (logical.top() > kBaseLineY) {
+        return false;
+    }
+    if (logical.bottom() >= kBaseLineY && logical.left() <= kHorizontalAxis.x2() &&
+        logical.right() >= kHorizontalAxis.x1()) {
+        return true;
+    }
+    // The bar of bin b spans x = 5 + b to 6 + b.
+    const int firstBin = std::max(0, static_cast<int>(std::floor(logical.left())) - 6);
+    const int lastBin = std::min(engine::Tally::kBinCount - 1, static_cast<int>(std::ceil(logical.right())) - 5);
+    for (int bin = firstBin; bin <= lastBin; ++bin) {
+        const int count = tally.bins[static_cast<std::size_t>(bin)];
+        if (count > 0 && kBaseLineY - count <= logical.bottom()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace coinwell::graph
