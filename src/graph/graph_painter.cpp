@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace coinwell::graph {
@@ -88,11 +89,12 @@ std::vector<PlacedText> placeTexts(const QFontMetricsF& metrics, const QRectF& a
     const QTransform toArea = toAreaOf(area);
     std::vector<PlacedText> texts;
     // A caption that would run past the right edge ends at it instead.
-    for (const Caption& caption : kCaptions) {
-        QString text = QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
-        QPointF topLeft = toArea.map(caption.topLeft);
+    const QStringList captions = captionTexts();
+    for (std::size_t n = 0; n < std::size(kCaptions); ++n) {
+        const QString& text = captions[static_cast<qsizetype>(n)];
+        QPointF topLeft = toArea.map(kCaptions[n].topLeft);
         topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
-        texts.push_back({topLeft, std::move(text)});
+        texts.push_back({topLeft, text});
     }
     // The label row stands one text line below the base line, each number
     // centred under its own tick.
@@ -242,7 +244,6 @@ void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& ta
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     painter.restore();
 }
-
 
 QStringList captionTexts()
 {
