@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace coinwell::graph {
@@ -68,9 +70,128 @@ constexpr int kLabelStep = 10;
 constexpr qreal kShortageZeroX = 120.5;
 constexpr qreal kCaptionTop = 7.0;
 
-void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tally& tally,
-                  const ExactOverlay& overlay)
+// Maps the logical space onto the area.
+QTransform toAreaOf(const QRectF& area)
 {
+    return QTransform::fromTranslate(area.left(), area.top())
+        .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
+}
+
+struct PlacedText {
+    QPointF topLeft;  // in the area's coordinates
+    QString text;
+};
+
+// Texts are set at the painter's own scale: only their places follow the
+// logical space, which is stretched unevenly.
+std::vector<PlacedText> placeTexts(const QFontMetricsF& metrics, const QRectF& area)
+{
+    const QTransform toArea = toAreaOf(area);
+    std::vector<PlacedText> texts;
+    // A caption that would run past the right edge ends at it instead.
+    const QStringList captions = captionTexts();
+    for (std::size_t n = 0; n < std::size(kCaptions); ++n) {
+        const QString& text = captions[static_cast<qsizetype>(n)];
+        QPointF topLeft = toArea.map(kCaptions[n].topLeft);
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
+        texts.push_back({topLeft, text});
+    }
+    // The label row stands one text line below the base line, each number
+    // centred under its own tick.
+    const qreal rowTop = toArea.map(QPointF(0, kBaseLineY)).y() + metrics.height();
+    for (int tick = 0; tick < 12; ++tick) {
+        QString number = QString::number(kFirstLabelledShortage + tick * kLabelStep);
+        const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
+        texts.push_back({QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), std::move(number)});
+    }
+    return texts;
+}
+
+}  // namespace
+
+ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
+{
+    ExactOverlay overlay;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
+            experiments * law.probability(shortage);
+    }
+    overlay.firstBin = engine::Tally::binOf(law.lowest());
+    overlay.lastBin = engine::Tally::binOf(1);
+    overlay.mean = law.mean();
+    return overlay;
+}
+
+void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
+                const ExactOverlay* overlay)
+{
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    paintFrame(painter, area);
+    paintBars(painter, area, tally);
+    paintTexts(painter, area, textColour);
+    if (overlay != nullptr) {
+        paintOverlay(painter, area, tally, *overlay);
+    }
+    painter.restore();
+}
+
+std::optional<ExactOverlay> recordOverlay(const report::RunRecord& record, bool withExactLaw)
+{
+    if (!withExactLaw) {
+        return std::nullopt;
+    }
+    return exactOverlay(record.law, record.result.settings.experimentCount);
+}
+
+void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
+                 const QColor& textColour)
+{
+    const std::optional<ExactOverlay> overlay = recordOverlay(record, withExactLaw);
+    paintGraph(painter, area, record.result.tally, textColour, overlay ? &*overlay : nullptr);
+}
+
+void paintFrame(QPainter& painter, const QRectF& area)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toAreaOf(area), true);
+    painter.setPen(QPen(kFrameColour, 0));
+    const std::vector<QLineF>& frame = frameLines();
+    painter.drawLines(frame.data(), static_cast<int>(frame.size()));
+    painter.restore();
+}
+
+// Bars cover the grid and the ticks where they reach them, but the axis they
+// stand on stays visible under them.
+void paintBars(QPainter& painter, const QRectF& area, const engine::Tally& tally)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toAreaOf(area), true);
+    for (int bin = 0; bin < engine::Tally::kBinCount; ++bin) {
+        const int count = tally.bins[static_cast<std::size_t>(bin)];
+        painter.fillRect(QRectF(5 + bin, kBaseLineY - count, 1, count), kBarColour);
+    }
+    painter.setPen(QPen(kFrameColour, 0));
+    painter.drawLine(kHorizontalAxis);
+    painter.restore();
+}
+
+void paintTexts(QPainter& painter, const QRectF& area, const QColor& textColour)
+{
+    const QFontMetricsF metrics(painter.font());
+    painter.save();
+    painter.setPen(textColour);
+    for (const PlacedText& placed : placeTexts(metrics, area)) {
+        painter.drawText(placed.topLeft + QPointF(0, metrics.ascent()), placed.text);
+    }
+    painter.restore();
+}
+
+void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& tally, const ExactOverlay& overlay)
+{
+    const QTransform toArea = toAreaOf(area);
     const QFontMetricsF metrics(painter.font());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -124,81 +245,46 @@ void paintOverlay(QPainter& painter, const QTransform& toArea, const engine::Tal
     painter.restore();
 }
 
-}  // namespace
-
-ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
+QStringList captionTexts()
 {
-    ExactOverlay overlay;
-    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
-        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
-            experiments * law.probability(shortage);
-    }
-    overlay.firstBin = engine::Tally::binOf(law.lowest());
-    overlay.lastBin = engine::Tally::binOf(1);
-    overlay.mean = law.mean();
-    return overlay;
-}
-
-void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
-                const ExactOverlay* overlay)
-{
-    const QTransform toArea = QTransform::fromTranslate(area.left(), area.top())
-                                  .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setTransform(toArea, true);
-    painter.setPen(QPen(kFrameColour, 0));
-    const std::vector<QLineF>& frame = frameLines();
-    painter.drawLines(frame.data(), static_cast<int>(frame.size()));
-    // Bars cover the grid and the ticks where they reach them, but the axis
-    // they stand on stays visible under them.
-    for (int bin = 0; bin < engine::Tally::kBinCount; ++bin) {
-        const int count = tally.bins[static_cast<std::size_t>(bin)];
-        painter.fillRect(QRectF(5 + bin, kBaseLineY - count, 1, count), kBarColour);
-    }
-    painter.drawLine(kHorizontalAxis);
-    painter.restore();
-
-    // Texts are set at the painter's own scale: only their places follow the
-    // logical space, which is stretched unevenly.
-    const QFontMetricsF metrics(painter.font());
-    painter.setPen(textColour);
-    const auto drawText = [&](QPointF topLeft, const QString& text) {
-        painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-    };
-    // A caption that would run past the right edge ends at it instead.
+    QStringList texts;
     for (const Caption& caption : kCaptions) {
-        const QString text = QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
-        QPointF topLeft = toArea.map(caption.topLeft);
-        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() - metrics.horizontalAdvance(text))));
-        drawText(topLeft, text);
+        texts << QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
     }
-    // The label row stands one text line below the base line, each number
-    // centred under its own tick.
-    const qreal rowTop = toArea.map(QPointF(0, kBaseLineY)).y() + metrics.height();
-    for (int tick = 0; tick < 12; ++tick) {
-        const QString number = QString::number(kFirstLabelledShortage + tick * kLabelStep);
-        const qreal tickX = toArea.map(QPointF(10 + tick * kLabelStep, 0)).x();
-        drawText(QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), number);
-    }
-    if (overlay != nullptr) {
-        paintOverlay(painter, toArea, tally, *overlay);
-    }
-    painter.restore();
+    return texts;
 }
 
-void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour)
+std::vector<QRectF> textBounds(const QFontMetricsF& metrics, const QRectF& area, qreal margin)
 {
-    if (!withExactLaw) {
-        paintGraph(painter, area, record.result.tally, textColour);
-        return;
+    std::vector<QRectF> bounds;
+    for (const PlacedText& placed : placeTexts(metrics, area)) {
+        const QRectF line(placed.topLeft, QSizeF(metrics.horizontalAdvance(placed.text), metrics.height()));
+        const QRectF ink = metrics.boundingRect(placed.text).translated(placed.topLeft + QPointF(0, metrics.ascent()));
+        bounds.push_back(line.united(ink).adjusted(-margin, -margin, margin, margin));
     }
-    const ExactOverlay overlay = exactOverlay(record.law, record.result.settings.experimentCount);
-    paintGraph(painter, area, record.result.tally, textColour, &overlay);
+    return bounds;
+}
+
+bool barsReach(const QRectF& area, const engine::Tally& tally, const QRectF& box)
+{
+    const QRectF logical = toAreaOf(area).inverted().mapRect(box);
+    if (logical.top() > kBaseLineY) {
+        return false;
+    }
+    if (logical.bottom() >= kBaseLineY && logical.left() <= kHorizontalAxis.x2() &&
+        logical.right() >= kHorizontalAxis.x1()) {
+        return true;
+    }
+    // The bar of bin b spans x = 5 + b to 6 + b.
+    const int firstBin = std::max(0, static_cast<int>(std::floor(logical.left())) - 6);
+    const int lastBin = std::min(engine::Tally::kBinCount - 1, static_cast<int>(std::ceil(logical.right())) - 5);
+    for (int bin = firstBin; bin <= lastBin; ++bin) {
+        const int count = tally.bins[static_cast<std::size_t>(bin)];
+        if (count > 0 && kBaseLineY - count <= logical.bottom()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace coinwell::graph

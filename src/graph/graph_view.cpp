@@ -42,7 +42,9 @@ void GraphView::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     painter.setFont(font());
-    paintRecord(painter, contentsRect(), *record_, exactLawShown_, palette().color(QPalette::WindowText));
+    const std::optional<ExactOverlay> overlay = recordOverlay(*record_, exactLawShown_);
+    backdrop_.paint(painter, contentsRect(), record_->result.tally, palette().color(QPalette::WindowText),
+                    palette().color(backgroundRole()), overlay ? &*overlay : nullptr);
 }
 
 }  // namespace coinwell::graph

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/graph_backdrop.h"
 #include "report/run_record.h"
 
 #include <QFrame>
@@ -34,6 +35,7 @@ protected:
 private:
     std::optional<report::RunRecord> record_;
     bool exactLawShown_ = false;
+    GraphBackdrop backdrop_;
 };
 
 }  // namespace coinwell::graph
