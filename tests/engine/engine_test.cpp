@@ -5,8 +5,10 @@
 #include "support/engine_fakes.h"
 
 #include <algorithm>
+#include <ctime>
 #include <numeric>
 #include <random>
+#include <thread>
 
 namespace coinwell::engine {
 namespace {
@@ -154,6 +156,31 @@ TEST(RandomGenerator, ReseedingWithOneValueAndJumpingContinueDifferently)
         jumped.fill(second);
         EXPECT_NE(first, second) << "jumped, seed " << seed;
     }
+}
+
+// The seed is the local time of day, read from a coarse clock and a
+// midnight worked out once a minute on each reading thread.
+TEST(SystemClock, ReadsTheLocalTimeOfDayOnEveryThread)
+{
+    const auto localSeconds = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    };
+    const auto check = [&] {
+        SystemClock clock;
+        const int before = localSeconds();
+        const float read = clock.secondsSinceMidnight();
+        const int after = localSeconds();
+        if (after < before) {
+            return;  // midnight passed in between
+        }
+        EXPECT_GE(read, static_cast<float>(before) - 0.01F);
+        EXPECT_LT(read, static_cast<float>(after + 1) + 0.01F);
+    };
+    check();
+    std::thread(check).join();
 }
 
 }  // namespace
