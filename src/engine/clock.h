@@ -18,9 +18,9 @@ public:
 };
 
 // Local time of day from the system clock, to the clock's tick of a few
-// milliseconds: finer than the seed can tell apart (a single-precision count of
-// seconds that late in the day), and read in a few nanoseconds, which matters
-// as a run reads it before every experiment. Any number of threads may read it
+// milliseconds, about what a single-precision count of seconds tells apart
+// after nine in the morning, and read in a few nanoseconds, which matters as
+// a run reads it before every experiment. Any number of threads may read it
 // at once.
 class SystemClock final : public Clock {
 public:

@@ -22,8 +22,9 @@ public:
     void fill(std::span<std::uint64_t> words) override;
 
     // Moves on as far as 2^128 draws would: the generators of a run split
-    // over threads, each jumped once more than the one before, draw from
-    // stretches of the sequence that never meet.
+    // over threads, each jumped once more than the one before, start from
+    // states far apart in the sequence (re-seeding then scrambles each on
+    // its own, one-to-one, so no two of them can ever become the same).
     void jump();
 
 private:

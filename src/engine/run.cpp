@@ -55,8 +55,8 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
                                   unsigned threads)
 {
     const int guests = guestsOf(settings);
-    const std::int32_t blocks = (std::max(settings.experimentCount, 0) + kExperimentsPerBlock - 1) /
-                                kExperimentsPerBlock;
+    const auto blocks = static_cast<std::int32_t>(
+        (std::max<std::int64_t>(settings.experimentCount, 0) + kExperimentsPerBlock - 1) / kExperimentsPerBlock);
     std::vector<RandomGenerator> blockStarts(static_cast<std::size_t>(blocks), generator);
     for (std::size_t block = 1; block < blockStarts.size(); ++block) {
         blockStarts[block] = blockStarts[block - 1];
@@ -68,11 +68,11 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
     const unsigned workerCount = std::clamp<unsigned>(threads, 1, static_cast<unsigned>(std::max(blocks, 1)));
     std::vector<PartialRun> parts(workerCount, PartialRun{ShortageCounts(guests)});
     std::atomic<std::int32_t> nextBlock = 0;
-    // The generator and the counts in use stay on the thread's own stack:
-    // next to another thread's in memory, every write would take the cache
-    // line from the other core.
+    // The generator in use and the running sum stay on the thread's own
+    // stack: next to another thread's in memory, every write would take the
+    // cache line from the other core.
     const auto work = [&](PartialRun& part) {
-        PartialRun own{ShortageCounts(guests)};
+        PartialRun own = std::move(part);
         for (std::int32_t block = nextBlock++; block < blocks; block = nextBlock++) {
             const std::int32_t first = block * kExperimentsPerBlock;
             const std::int32_t count = std::min(kExperimentsPerBlock, settings.experimentCount - first);
@@ -83,6 +83,7 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
     };
     {
         std::vector<std::jthread> helpers;
+        helpers.reserve(workerCount - 1);
         for (unsigned worker = 1; worker < workerCount; ++worker) {
             try {
                 helpers.emplace_back(work, std::ref(parts[worker]));

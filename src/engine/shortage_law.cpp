@@ -1,5 +1,7 @@
 #include "engine/shortage_law.h"
 
+#include "engine/experiment.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -9,7 +11,8 @@ namespace coinwell::engine {
 namespace {
 
 // P(S = 2j - n) for j from 0 to n, where S is where n fair tosses of +1 or -1
-// end, from C(n, j) / 2^n one after another.
+// end, from C(n, j) / 2^n one after another: exact as long as C(n, j) is, and
+// 2^-n is still a double for every n an experiment has.
 std::vector<double> endPoints(int n)
 {
     std::vector<double> mass(static_cast<std::size_t>(n) + 1);
@@ -28,7 +31,7 @@ std::vector<double> endPoints(int n)
 // who paid (+1) it never falls below 0 as often as the n - 1 guests after
 // that never undercut it, that is as often as n - 1 steps end at 0 or 1.
 // Shortage 0 takes the rest.
-ShortageLaw::ShortageLaw(int guests) : guests_(std::max(guests, 1))
+ShortageLaw::ShortageLaw(int guests) : guests_(std::clamp(guests, 1, kMaxGuests))
 {
     const int n = guests_;
     probabilities_.assign(static_cast<std::size_t>(n) + 2, 0.0);

@@ -9,7 +9,7 @@ namespace coinwell::engine {
 class ShortageLaw {
 public:
     ShortageLaw() = default;
-    // For 1 to 1000 guests (past 1022, 2^-guests is too small for a double).
+    // Guests are taken as 1 to 1000, as an experiment takes them.
     explicit ShortageLaw(int guests);
 
     int guests() const { return guests_; }
