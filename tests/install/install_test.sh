@@ -21,8 +21,9 @@ for file in \
   share/man/man1/coinwell.1.gz; do
   [ -f "$prefix/$file" ] || { echo "install: missing $file" >&2; missing=1; }
 done
-# The chimes module, in the library folder the configuration chose.
-compgen -G "$prefix/lib*/coinwell/libcoinwell_chimes.so" >/dev/null ||
+# The chimes module, in the library folder the configuration chose (also a
+# multiarch one, lib/x86_64-linux-gnu).
+find "$prefix" -path "$prefix/lib*/coinwell/libcoinwell_chimes.so" | grep -q . ||
   { echo "install: missing the chimes module" >&2; missing=1; }
 [ "$missing" -eq 0 ]
 [ -x "$prefix/bin/coinwell" ]
