@@ -3,14 +3,17 @@
 // pixel ratio, the font, the colours or the language change between paints.
 #include "desktop/fonts.h"
 #include "graph/graph_backdrop.h"
+#include "graph/graph_view.h"
 
 #include <QCoreApplication>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace coinwell::graph {
@@ -125,6 +128,39 @@ TEST(GraphBackdrop, PaintsWhatPaintGraphPaintsAndFollowsEveryChange)
         }
     }
     QCoreApplication::removeTranslator(&capitals);
+}
+
+// The kept images have a flat ground: where the style paints the graph
+// area with a gradient, the graph is painted over the gradient instead.
+TEST(GraphView, PaintsOverAGroundThatIsNotFlat)
+{
+    QLinearGradient gradient(0, 0, 0, 381);
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, QColor(0, 120, 0));
+    const auto view = [&] {
+        auto graphView = std::make_unique<GraphView>();
+        QPalette palette = graphView->palette();
+        palette.setBrush(graphView->backgroundRole(), gradient);
+        graphView->setPalette(palette);
+        graphView->resize(537, 385);
+        return graphView;
+    };
+    engine::RunResult result;
+    result.settings = {1000, 1000};
+    result.tally = graphs()[3].tally;
+    const report::RunRecord record{result, engine::ShortageLaw(1000), std::nullopt};
+
+    const auto shown = view();
+    shown->showRecord(record);
+    const QImage onScreen = shown->grab().toImage();
+
+    const auto empty = view();
+    QImage expected = empty->grab().toImage();
+    QPainter painter(&expected);
+    painter.setFont(empty->font());
+    paintRecord(painter, empty->contentsRect(), record, false, empty->palette().color(QPalette::WindowText));
+    painter.end();
+    EXPECT_EQ(onScreen, expected);
 }
 
 }  // namespace
