@@ -2,7 +2,6 @@
 
 #include "engine/toss_walk.h"
 
-#include <algorithm>
 #include <array>
 
 namespace coinwell::engine {
@@ -10,7 +9,7 @@ namespace coinwell::engine {
 std::int16_t runExperiment(int guestCount, RandomSource& random, Clock& clock)
 {
     constexpr int kBitsPerWord = 64;
-    const int guests = std::clamp(guestCount, 1, kMaxGuests);
+    const int guests = guestsArriving(guestCount);
     std::array<std::uint64_t, (kMaxGuests + kBitsPerWord - 1) / kBitsPerWord> tosses;
     const auto words = std::span(tosses).first(static_cast<std::size_t>((guests + kBitsPerWord - 1) / kBitsPerWord));
 

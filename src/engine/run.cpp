@@ -26,12 +26,6 @@ struct PartialRun {
     }
 };
 
-// The experiment tosses for 1 to 1000 guests, whatever it is asked.
-int guestsOf(const Settings& settings)
-{
-    return std::clamp<int>(settings.guestCount, 1, kMaxGuests);
-}
-
 RunResult resultOf(const Settings& settings, PartialRun&& part)
 {
     RunResult result;
@@ -46,21 +40,24 @@ RunResult resultOf(const Settings& settings, PartialRun&& part)
 
 RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& clock)
 {
-    PartialRun run{ShortageCounts(guestsOf(settings))};
-    run.runExperiments(guestsOf(settings), settings.experimentCount, random, clock);
+    const int guests = guestsArriving(settings.guestCount);
+    PartialRun run{ShortageCounts(guests)};
+    run.runExperiments(guests, settings.experimentCount, random, clock);
     return resultOf(settings, std::move(run));
 }
 
 RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerator& generator, Clock& clock,
                                   unsigned threads)
 {
-    const int guests = guestsOf(settings);
+    const int guests = guestsArriving(settings.guestCount);
     const auto blocks = static_cast<std::int32_t>(
         (std::max<std::int64_t>(settings.experimentCount, 0) + kExperimentsPerBlock - 1) / kExperimentsPerBlock);
-    std::vector<RandomGenerator> blockStarts(static_cast<std::size_t>(blocks), generator);
-    for (std::size_t block = 1; block < blockStarts.size(); ++block) {
-        blockStarts[block] = blockStarts[block - 1];
-        blockStarts[block].jump();
+    std::vector<RandomGenerator> blockStarts;
+    blockStarts.reserve(static_cast<std::size_t>(blocks));
+    RandomGenerator start = generator;
+    for (std::int32_t block = 0; block < blocks; ++block) {
+        blockStarts.push_back(start);
+        start.jump();
     }
 
     // Each thread takes the next block not yet taken until none is left, and

@@ -31,7 +31,7 @@ std::vector<double> endPoints(int n)
 // who paid (+1) it never falls below 0 as often as the n - 1 guests after
 // that never undercut it, that is as often as n - 1 steps end at 0 or 1.
 // Shortage 0 takes the rest.
-ShortageLaw::ShortageLaw(int guests) : guests_(std::clamp(guests, 1, kMaxGuests))
+ShortageLaw::ShortageLaw(int guests) : guests_(guestsArriving(guests))
 {
     const int n = guests_;
     probabilities_.assign(static_cast<std::size_t>(n) + 2, 0.0);

@@ -142,15 +142,13 @@ void QtCuePlayer::readAhead()
 
 bool QtCuePlayer::shutDown(std::chrono::milliseconds limit)
 {
-    const bool started = thread_ != nullptr;
+    if (thread_ == nullptr) {
+        finishing_ = true;  // nothing was ever started, and nothing will be
+        return true;
+    }
     if (!finishing_) {
         finishing_ = true;
-        if (started) {
-            post(Channel::Request());
-        }
-    }
-    if (!started) {
-        return true;
+        post(Channel::Request());
     }
     if (!thread_->wait(QDeadlineTimer(limit))) {
         gaveUp_ = true;
