@@ -1,7 +1,7 @@
-#include "engine/clock.h"
-#include "engine/random_generator.h"
-#include "engine/run.h"
-#include "engine/shortage_law.h"
+#include "core/clock.h"
+#include "core/random_generator.h"
+#include "core/run.h"
+#include "core/shortage_law.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,12 +16,12 @@ using namespace coinwell;
 // real generator and the time of day.
 void BM_Run(benchmark::State& state)
 {
-    const engine::Settings settings{static_cast<std::int16_t>(state.range(0)),
+    const core::Settings settings{static_cast<std::int16_t>(state.range(0)),
                                     static_cast<std::int16_t>(state.range(1))};
-    engine::RandomGenerator random;
-    engine::SystemClock clock;
+    core::RandomGenerator random;
+    core::SystemClock clock;
     for (auto _ : state) {
-        engine::RunResult result = engine::runExperiments(settings, random, clock);
+        core::RunResult result = core::runExperiments(settings, random, clock);
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
@@ -36,7 +36,7 @@ BENCHMARK(BM_Run)
 
 void BM_Clock(benchmark::State& state)
 {
-    engine::SystemClock clock;
+    core::SystemClock clock;
     for (auto _ : state) {
         benchmark::DoNotOptimize(clock.secondsSinceMidnight());
     }
@@ -46,7 +46,7 @@ BENCHMARK(BM_Clock)->Repetitions(10)->ReportAggregatesOnly(true);
 // The tosses of 1024 guests.
 void BM_Fill(benchmark::State& state)
 {
-    engine::RandomGenerator random;
+    core::RandomGenerator random;
     std::uint64_t words[16];
     for (auto _ : state) {
         random.fill(words);
@@ -61,13 +61,13 @@ BENCHMARK(BM_Fill)->Repetitions(10)->ReportAggregatesOnly(true);
 // counted. Wall time, since the threads share the work.
 void BM_BatchRun(benchmark::State& state)
 {
-    const engine::Settings settings{static_cast<std::int16_t>(state.range(0)),
+    const core::Settings settings{static_cast<std::int16_t>(state.range(0)),
                                     static_cast<std::int32_t>(state.range(1))};
-    const engine::RandomGenerator seeded(1);
-    engine::FixedClock clock;
+    const core::RandomGenerator seeded(1);
+    core::FixedClock clock;
     for (auto _ : state) {
-        engine::RunResult result =
-            engine::runExperimentsOnThreads(settings, seeded, clock, std::thread::hardware_concurrency());
+        core::RunResult result =
+            core::runExperimentsOnThreads(settings, seeded, clock, std::thread::hardware_concurrency());
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
@@ -87,7 +87,7 @@ BENCHMARK(BM_BatchRun)
 void BM_ExactLaw(benchmark::State& state)
 {
     for (auto _ : state) {
-        engine::ShortageLaw law(static_cast<int>(state.range(0)));
+        core::ShortageLaw law(static_cast<int>(state.range(0)));
         benchmark::DoNotOptimize(law);
     }
 }

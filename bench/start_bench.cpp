@@ -4,12 +4,12 @@
 // device pixel ratio of 1 and 2; the painting alone, with its backdrop kept
 // and painted whole; and the same click through a real main window with
 // everything it repaints.
-#include "desktop/fonts.h"
-#include "engine/run.h"
-#include "graph/graph_backdrop.h"
-#include "main_window/main_window.h"
-#include "number_text/one_decimal.h"
-#include "report/run_record.h"
+#include "desktop/toolkit/fonts.h"
+#include "core/run.h"
+#include "desktop/graph/graph_backdrop.h"
+#include "desktop/main_window/main_window.h"
+#include "core/one_decimal.h"
+#include "core/run_record.h"
 #include "support/window_fakes.h"
 
 #include <QCoreApplication>
@@ -23,11 +23,11 @@ namespace {
 
 using namespace coinwell;
 
-engine::RunResult run1000x1000()
+core::RunResult run1000x1000()
 {
-    static engine::RandomGenerator random(7);
-    static engine::SystemClock clock;
-    return engine::runExperiments({1000, 1000}, random, clock);
+    static core::RandomGenerator random(7);
+    static core::SystemClock clock;
+    return core::runExperiments({1000, 1000}, random, clock);
 }
 
 // The graph area of the main window at 100 %, at a device pixel ratio.
@@ -41,7 +41,7 @@ QImage graphArea(benchmark::State& state)
 
 // As the graph area paints it: with the backdrop it keeps from one paint to
 // the next or, without one, the whole graph painted afresh.
-void paintGraphArea(QImage& image, const engine::Tally& tally, graph::GraphBackdrop* backdrop)
+void paintGraphArea(QImage& image, const core::Tally& tally, graph::GraphBackdrop* backdrop)
 {
     image.fill(Qt::lightGray);
     QPainter painter(&image);
@@ -60,8 +60,8 @@ void BM_StartClick(benchmark::State& state)
     QLabel average;
     graph::GraphBackdrop backdrop;
     for (auto _ : state) {
-        const report::RunRecord record = report::recordRun(run1000x1000(), std::nullopt);
-        average.setText(QString::fromStdString(number_text::formatOneDecimal(record.result.averageShortage())));
+        const core::RunRecord record = core::recordRun(run1000x1000(), std::nullopt);
+        average.setText(QString::fromStdString(core::formatOneDecimal(record.result.averageShortage())));
         paintGraphArea(image, record.result.tally, &backdrop);
     }
 }
@@ -76,7 +76,7 @@ BENCHMARK(BM_StartClick)
 void BM_PaintGraph(benchmark::State& state)
 {
     QImage image = graphArea(state);
-    const engine::RunResult result = run1000x1000();
+    const core::RunResult result = run1000x1000();
     graph::GraphBackdrop backdrop;
     for (auto _ : state) {
         paintGraphArea(image, result.tally, state.range(1) != 0 ? &backdrop : nullptr);
@@ -94,8 +94,8 @@ BENCHMARK(BM_PaintGraph)
 void BM_StartClickOnTheWindow(benchmark::State& state)
 {
     coinwell::testing::FakeServices fakes;
-    engine::RandomGenerator random(7);
-    engine::SystemClock clock;
+    core::RandomGenerator random(7);
+    core::SystemClock clock;
     fakes.dialogs.answers = {"1000", "1000"};
     MainWindow window({fakes.dialogs, fakes.cues, fakes.programExit, random, clock, fakes.zoom});
     window.show();

@@ -1,6 +1,6 @@
 // Arbitrary UTF-16 text into readNumber, and what it reads into acceptCount.
-#include "engine/count_rule.h"
-#include "number_text/read_number.h"
+#include "core/settings.h"
+#include "core/read_number.h"
 
 #include <cmath>
 #include <cstdint>
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
 
-    using coinwell::engine::acceptCount;
-    using coinwell::number_text::readNumber;
+    using coinwell::core::acceptCount;
+    using coinwell::core::readNumber;
 
     const double number = readNumber(text);
     check(!std::isnan(number), "a text reads as NaN");
@@ -57,12 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(same(readNumber(text + u"x"), number), "a letter after the text changes the number");
     check(same(readNumber(u" \u3000\t" + text), number), "blanks before the text change the number");
 
-    for (int lowerBound : {1, 10}) {
-        const auto count = acceptCount(number, lowerBound);
-        const bool inRange = number >= lowerBound && number <= 1000;
+    for (const coinwell::core::CountRange range : {coinwell::core::kGuestRange, coinwell::core::kExperimentRange}) {
+        const auto count = acceptCount(number, range);
+        const bool inRange = number >= range.lowest && number <= range.highest;
         check(count.has_value() == inRange, "accepted a number outside the bounds, or refused one inside");
         if (count) {
-            check(*count >= lowerBound && *count <= 1000, "an accepted count is out of bounds");
+            check(*count >= range.lowest && *count <= range.highest, "an accepted count is out of bounds");
             check(*count <= number && number < *count + 1, "an accepted count is not rounded down");
         }
     }

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>QCommandLineParser</name>
-    <message>
-        <source>Displays help on commandline options.</source>
-        <translation>コマンドラインオプションのヘルプを表示する。</translation>
-    </message>
-    <message>
-        <source>Displays help including Qt specific options.</source>
-        <translation>Qt 固有のオプションも含めたヘルプを表示する。</translation>
-    </message>
-</context>
-<context>
     <name>coinwell::BatchRun</name>
     <message>
         <source>--csv %1 cannot be written: %2</source>
@@ -21,6 +10,18 @@
     <message>
         <source>the CSV file %1 could not be written: %2</source>
         <translation>CSVファイル %1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>標準出力</translation>
+    </message>
+    <message>
+        <source>standard error</source>
+        <translation>標準エラー出力</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 に書き込めませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -42,18 +43,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
 --guests と --experiments を指定しなければウィンドウを開きます。指定すると画面を使わずに実行し、結果を表示して終了します。</translation>
     </message>
     <message>
-        <source>Runs without a window, with G guests (10 to 1000).</source>
-        <translation>ウィンドウを開かずに、来場者数 G（10〜1000）で実行します。</translation>
-    </message>
-    <message>
-        <source>Runs without a window, with E experiments (1 to 10000000).</source>
-        <translation>ウィンドウを開かずに、実験回数 E（1〜10000000）で実行します。</translation>
-    </message>
-    <message>
-        <source>Makes every run follow from the seed N (0 to 18446744073709551615) instead of the time of day: the same seed, settings and clicks give the same graph.</source>
-        <translation>時刻の代わりにシード N（0〜18446744073709551615）からすべての実験を行います。シード・設定・操作が同じなら、同じグラフになります。</translation>
-    </message>
-    <message>
         <source>With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to standard output (the report then goes to standard error).</source>
         <translation>--guests と --experiments と共に指定すると、度数の表を CSV として FILE に書き出します。- なら標準出力に書き出します（このとき結果の報告は標準エラー出力に出ます）。</translation>
     </message>
@@ -62,16 +51,8 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>使えるオプションは --guests, --experiments, --seed, --csv, --lang, --help, --version です</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1%2&apos;: %3</source>
-        <translation>不明なオプション &apos;%1%2&apos; です。%3</translation>
-    </message>
-    <message>
         <source>%1 is missing its value: %2</source>
         <translation>%1 に値がありません。%2</translation>
-    </message>
-    <message>
-        <source>--csv is missing its value: a file name, or - for standard output</source>
-        <translation>--csv に値がありません。ファイル名か、標準出力なら - を指定してください</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;: %2</source>
@@ -86,8 +67,52 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>--csv にはファイル名か、標準出力なら - を指定してください。空の名前は使えません</translation>
     </message>
     <message>
-        <source>--lang takes en (English) or ja (Japanese), not &apos;%1&apos;</source>
-        <translation>--lang には en（英語）か ja（日本語）を指定してください（指定された値: &apos;%1&apos;）</translation>
+        <source>a file name, or - for standard output</source>
+        <translation>ファイル名か、標準出力なら -</translation>
+    </message>
+    <message>
+        <source>en (English) or ja (Japanese)</source>
+        <translation>en（英語）か ja（日本語）</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;: %2</source>
+        <translation>不明なオプション '%1' です。%2</translation>
+    </message>
+    <message>
+        <source>--lang takes %1, not &apos;%2&apos;</source>
+        <translation>--lang には %1 を指定してください（指定された値: '%2'）</translation>
+    </message>
+    <message>
+        <source>Runs without a window, with G guests (%1 to %2).</source>
+        <translation>ウィンドウを開かずに、来場者数 G（%1〜%2）で実行します。</translation>
+    </message>
+    <message>
+        <source>Runs without a window, with E experiments (%1 to %2).</source>
+        <translation>ウィンドウを開かずに、実験回数 E（%1〜%2）で実行します。</translation>
+    </message>
+    <message>
+        <source>Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, settings and clicks give the same graph.</source>
+        <translation>時刻の代わりにシード N（0〜%1）からすべての実験を行います。シード・設定・操作が同じなら、同じグラフになります。</translation>
+    </message>
+    <message>
+        <source>Shows the program in &lt;language&gt;: en (English) or ja (Japanese). Without it, the locale&apos;s language.</source>
+        <translation>表示の言語: en（英語）または ja（日本語）。指定しなければロケールの言語。</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>使い方: %1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
     </message>
 </context>
 <context>
@@ -171,14 +196,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     </message>
 </context>
 <context>
-    <name>coinwell::Language</name>
-    <message>
-        <source>Shows the program in &lt;language&gt;: en (English) or ja (Japanese). Without it, the locale&apos;s language.</source>
-        <translation>表示の言語: en（英語）または ja（日本語）。
-指定しなければロケールの言語。</translation>
-    </message>
-</context>
-<context>
     <name>coinwell::MainWindow</name>
     <message>
         <source>Help</source>
@@ -241,14 +258,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>コインウェル</translation>
     </message>
     <message>
-        <source>Please enter an integer between 10 and 1000 ...</source>
-        <translation>10から1000までの整数を入力してください。</translation>
-    </message>
-    <message>
-        <source>Please enter an integer between 1 and 1000 ...</source>
-        <translation>1から1000までの整数を入力してください。</translation>
-    </message>
-    <message>
         <source>Frequency-distribution graph</source>
         <translation>度数分布グラフ</translation>
     </message>
@@ -264,6 +273,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.</source>
         <translation>実験%1回。不足枚数の平均は%2。最も多い不足枚数は%3で、%4回。厳密な平均は%5。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2 ...</source>
+        <translation>%1から%2までの整数を入力してください。</translation>
     </message>
 </context>
 <context>
@@ -382,6 +395,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>It is not a regular file.</source>
         <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Chi-square against the exact law: the run is too small for the test</source>
+        <translation>厳密な法則に対するカイ二乗検定: 実験回数が少なすぎて検定できません</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 // Writes the program's icon as PNG files of the given sizes into a folder
 // laid out like the hicolor icon theme: <folder>/<n>x<n>/apps/<name>.png
-#include "main_window/coin_icon.h"
+#include "coin_icon.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,65 +1,91 @@
 #include "app/batch_run.h"
 
+#include "app/batch_report.h"
 #include "app/run_source.h"
-#include "engine/run.h"
-#include "report/run_report.h"
-#include "report/whole_file.h"
+#include "core/result_table.h"
+#include "core/run.h"
+#include "desktop/toolkit/whole_file.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <thread>
 
 namespace coinwell {
 namespace {
 
-void print(std::FILE* stream, const QByteArray& bytes)
+// Writes all of the bytes; why they could not all be written otherwise.
+std::optional<QString> write(std::FILE* stream, const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool whole = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream) ==
+                           static_cast<std::size_t>(bytes.size()) &&
+                       std::fflush(stream) == 0;
+    if (whole) {
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
 }
 
-QByteArray errorLine(const char* text, const QString& path, const QString& reason)
+QByteArray errorLine(const char* text, const QString& name, const QString& reason)
 {
-    return (QStringLiteral("coinwell: ") + QCoreApplication::translate("coinwell::BatchRun", text).arg(path, reason) +
+    return (QStringLiteral("coinwell: ") + QCoreApplication::translate("coinwell::BatchRun", text).arg(name, reason) +
             u'\n')
         .toUtf8();
 }
 
+QString streamName(std::FILE* stream, std::FILE* out)
+{
+    return stream == out ? QCoreApplication::translate("coinwell::BatchRun", "standard output")
+                         : QCoreApplication::translate("coinwell::BatchRun", "standard error");
+}
+
 }  // namespace
 
-int runBatch(const CommandLine& command, std::FILE* out, std::FILE* err)
+int runBatch(const Options& options, std::FILE* out, std::FILE* err)
 {
-    const bool csvToOut = command.csvPath == QStringLiteral("-");
-    std::optional<report::WholeFile> csvFile;
-    if (!command.csvPath.isEmpty() && !csvToOut) {
-        csvFile.emplace(command.csvPath);
+    const bool csvToOut = options.csvPath == QStringLiteral("-");
+    std::optional<WholeFile> csvFile;
+    if (!options.csvPath.isEmpty() && !csvToOut) {
+        csvFile.emplace(options.csvPath);
         if (!csvFile->open()) {
-            print(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--csv %1 cannot be written: %2"),
-                                 command.csvPath, csvFile->error()));
+            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--csv %1 cannot be written: %2"),
+                                 options.csvPath, csvFile->error()));
             return 2;
         }
     }
 
-    RunSource source(command.seed);
-    const report::RunRecord record = report::recordRun(
-        engine::runExperimentsOnThreads(command.settings, source.random(), source.clock(),
-                                        std::max(1U, std::thread::hardware_concurrency())),
-        command.seed);
-    const QByteArray text = report::textReport(record).toUtf8();
+    RunSource source(options.seed);
+    const core::RunRecord record = core::recordRun(
+        core::runExperimentsOnThreads(options.settings, source.random(), source.clock(),
+                                      std::max(1U, std::thread::hardware_concurrency())),
+        options.seed);
+    const QByteArray report = textReport(record).toUtf8();
+    const QByteArray table = QByteArray::fromStdString(core::resultTable(record));
+
+    // With the table on standard output, the report goes to standard error.
+    std::FILE* reportStream = csvToOut ? err : out;
+    int status = 0;
+    const auto send = [&](std::FILE* stream, const QByteArray& bytes) {
+        if (const std::optional<QString> reason = write(stream, bytes)) {
+            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "%1 could not be written: %2"),
+                                 streamName(stream, out), *reason));
+            status = 1;
+        }
+    };
     if (csvToOut) {
-        print(out, report::resultTable(record));
-        print(err, text);
-        return 0;
+        send(out, table);
     }
-    print(out, text);
-    if (csvFile && !csvFile->commit(report::resultTable(record))) {
-        print(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "the CSV file %1 could not be written: %2"),
-                             command.csvPath, csvFile->error()));
-        return 1;
+    send(reportStream, report);
+    if (csvFile && !csvFile->commit(table)) {
+        write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "the CSV file %1 could not be written: %2"),
+                             options.csvPath, csvFile->error()));
+        status = 1;
     }
-    return 0;
+    return status;
 }
 
 }  // namespace coinwell

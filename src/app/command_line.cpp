@@ -1,10 +1,9 @@
 #include "app/command_line.h"
 
-#include "app/language.h"
-
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace coinwell {
@@ -15,138 +14,237 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(coinwell::CommandLine)
 };
 
-// An option that takes a whole number, with the range it allows.
-struct NumberOption {
-    QCommandLineOption option;
+struct OptionName {
+    char shortName;  // '\0' for none
+    const char* longName;
+    bool takesValue;
+};
+
+constexpr OptionName kGuests{'g', "guests", true};
+constexpr OptionName kExperiments{'e', "experiments", true};
+constexpr OptionName kSeed{'s', "seed", true};
+constexpr OptionName kCsv{'\0', "csv", true};
+constexpr OptionName kLang{'\0', "lang", true};
+constexpr OptionName kHelp{'h', "help", false};
+constexpr OptionName kVersion{'v', "version", false};
+constexpr OptionName kOptions[] = {kGuests, kExperiments, kSeed, kCsv, kLang, kHelp, kVersion};
+
+// The whole numbers an option takes.
+struct NumberRange {
     std::uint64_t lowest;
     std::uint64_t highest;
-
-    QString allowed() const
-    {
-        return Text::tr("--%1 takes a whole number from %2 to %3").arg(option.names().last()).arg(lowest).arg(highest);
-    }
-
-    // The value, or an error line.
-    std::variant<std::uint64_t, QString> read(const QCommandLineParser& parser) const
-    {
-        const QString text = parser.value(option);
-        bool ok = false;
-        const qulonglong number = text.toULongLong(&ok, 10);
-        if (!ok || number < lowest || number > highest || text.trimmed().startsWith(u'+')) {
-            return Text::tr("%1, not '%2'").arg(allowed(), text);
-        }
-        return std::uint64_t{number};
-    }
 };
+
+NumberRange rangeOf(const QString& option)
+{
+    if (option == QLatin1String(kGuests.longName)) {
+        return {static_cast<std::uint64_t>(core::kGuestRange.lowest),
+                static_cast<std::uint64_t>(core::kGuestRange.highest)};
+    }
+    if (option == QLatin1String(kExperiments.longName)) {
+        return {static_cast<std::uint64_t>(core::kBatchExperimentRange.lowest),
+                static_cast<std::uint64_t>(core::kBatchExperimentRange.highest)};
+    }
+    return {0, std::numeric_limits<std::uint64_t>::max()};
+}
+
+// Plain decimal digits and nothing else: no sign, blank or exponent, which a
+// script would more likely have got wrong than meant.
+std::optional<std::uint64_t> wholeNumber(const QString& text)
+{
+    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (!digitsOnly) {
+        return std::nullopt;
+    }
+    const QByteArray digits = text.toLatin1();
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(digits.constData(), digits.constData() + digits.size(), number);
+    return error == std::errc() ? std::optional(number) : std::nullopt;  // too large otherwise
+}
+
+// A count is accepted by the same rule as a typed setting in the window.
+std::optional<std::int32_t> readCount(const QString& text, core::CountRange range)
+{
+    const std::optional<std::uint64_t> number = wholeNumber(text);
+    return number ? core::acceptCount(static_cast<double>(*number), range) : std::nullopt;
+}
+
+QString allowed(const QString& option)
+{
+    if (option == QLatin1String(kCsv.longName)) {
+        return Text::tr("a file name, or - for standard output");
+    }
+    if (option == QLatin1String(kLang.longName)) {
+        return Text::tr("en (English) or ja (Japanese)");
+    }
+    const NumberRange range = rangeOf(option);
+    return Text::tr("--%1 takes a whole number from %2 to %3").arg(option).arg(range.lowest).arg(range.highest);
+}
+
+QString optionList()
+{
+    return Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
+}
 
 }  // namespace
 
-std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments)
+Options parseCommandLine(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
-           "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
-           "Without --guests and --experiments it opens its window. With them it runs without any display, "
-           "prints a report and exits."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const NumberOption guests{{{"g", "guests"}, Text::tr("Runs without a window, with G guests (10 to 1000)."), "G"},
-                              engine::Settings::kMinGuestCount,
-                              engine::Settings::kMaxCount};
-    const NumberOption experiments{
-        {{"e", "experiments"}, Text::tr("Runs without a window, with E experiments (1 to 10000000)."), "E"},
-        engine::Settings::kMinExperimentCount,
-        engine::Settings::kMaxBatchExperimentCount};
-    const NumberOption seed{{{"s", "seed"},
-                             Text::tr("Makes every run follow from the seed N (0 to 18446744073709551615) instead of "
-                                "the time of day: the same seed, settings and clicks give the same graph."),
-                             "N"},
-                            0,
-                            std::numeric_limits<std::uint64_t>::max()};
-    const QCommandLineOption csv(
-        "csv", Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
-                  "standard output (the report then goes to standard error)."),
-        "FILE");
-    for (const NumberOption* option : {&guests, &experiments, &seed}) {
-        parser.addOption(option->option);
-    }
-    parser.addOption(csv);
-    const QCommandLineOption language = languageOption();  // chosen before this, for the language of what follows
-    parser.addOption(language);
-
-    const QString optionList =
-        Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
-    if (!parser.parse(arguments)) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            const QString name = parser.unknownOptionNames().first();
-            return Text::tr("unknown option '%1%2': %3").arg(name.size() == 1 ? "-" : "--", name, optionList);
+    Options options;
+    const auto fail = [&](ArgumentError::Kind kind, const QString& option, const QString& given) {
+        if (!options.error) {
+            options.error = ArgumentError{kind, option, given};
         }
-        // The only other failure: an option that takes a value came last.
-        const QString last = arguments.last();
-        for (const NumberOption* option : {&guests, &experiments, &seed}) {
-            if (option->option.names().contains(QString(last).remove(0, last.startsWith("--") ? 2 : 1))) {
-                return Text::tr("%1 is missing its value: %2").arg(last, option->allowed());
+    };
+    bool help = false;
+    bool version = false;
+    bool batch = false;
+    std::optional<std::int32_t> guests;
+    std::optional<std::int32_t> experiments;
+
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        // -g 10, --guests 10 and --guests=10 are the same.
+        const OptionName* option = nullptr;
+        std::optional<QString> inlineValue;
+        if (argument.startsWith(u"--")) {
+            const qsizetype equals = argument.indexOf(u'=');
+            const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+            if (equals >= 0) {
+                inlineValue = argument.mid(equals + 1);
             }
-        }
-        return Text::tr("--csv is missing its value: a file name, or - for standard output");
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return Text::tr("unexpected argument '%1': %2").arg(parser.positionalArguments().first(), optionList);
-    }
-
-    if (parser.isSet(language) && !languageNamed(parser.value(language))) {
-        return Text::tr("--lang takes en (English) or ja (Japanese), not '%1'").arg(parser.value(language));
-    }
-
-    CommandLine command;
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        command.action = CommandLine::Action::ShowHelp;
-        // The usage line names the program as it was started, or a
-        // placeholder before an application object exists; it shows its name.
-        const QString started = QCoreApplication::instance() != nullptr ? QCoreApplication::arguments().constFirst()
-                                                                         : QStringLiteral("<executable_name>");
-        command.text = parser.helpText().replace(started, QCoreApplication::applicationName());
-        return command;
-    }
-    if (parser.isSet(version)) {
-        command.action = CommandLine::Action::ShowVersion;
-        command.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
-        return command;
-    }
-    std::uint64_t numbers[3] = {};
-    const NumberOption* options[3] = {&guests, &experiments, &seed};
-    for (int i = 0; i < 3; ++i) {
-        if (!parser.isSet(options[i]->option)) {
+            for (const OptionName& known : kOptions) {
+                option = name == QLatin1String(known.longName) ? &known : option;
+            }
+        } else if (argument.size() == 2 && argument[0] == u'-') {
+            for (const OptionName& known : kOptions) {
+                option = known.shortName != '\0' && argument[1] == QLatin1Char(known.shortName) ? &known : option;
+            }
+        } else {
+            fail(ArgumentError::Kind::UnexpectedArgument, {}, argument);
             continue;
         }
-        const auto number = options[i]->read(parser);
-        if (const QString* error = std::get_if<QString>(&number)) {
-            return *error;
+        if (option == nullptr || (inlineValue && !option->takesValue)) {
+            fail(ArgumentError::Kind::UnknownOption, {}, argument.section(u'=', 0, 0));
+            continue;
         }
-        numbers[i] = std::get<std::uint64_t>(number);
-    }
-    if (parser.isSet(seed.option)) {
-        command.seed = numbers[2];
-    }
-    const bool batch = parser.isSet(guests.option) || parser.isSet(experiments.option) || parser.isSet(csv);
-    if (!batch) {
-        return command;
-    }
-    for (const NumberOption* needed : {&guests, &experiments}) {
-        if (!parser.isSet(needed->option)) {
-            return Text::tr("a run without a window needs --%1: %2")
-                .arg(needed->option.names().last(), needed->allowed());
+        const QString name = QLatin1String(option->longName);
+        if (!option->takesValue) {
+            (name == QLatin1String(kHelp.longName) ? help : version) = true;
+            continue;
+        }
+        if (!inlineValue && i + 1 >= arguments.size()) {
+            fail(ArgumentError::Kind::MissingValue, name, argument);
+            continue;
+        }
+        const QString value = inlineValue ? *inlineValue : arguments[++i];
+
+        if (name == QLatin1String(kLang.longName)) {
+            options.language = languageNamed(value);
+            if (!options.language) {
+                fail(ArgumentError::Kind::BadLanguage, name, value);
+            }
+        } else if (name == QLatin1String(kCsv.longName)) {
+            batch = true;
+            options.csvPath = value;
+            if (value.isEmpty()) {
+                fail(ArgumentError::Kind::EmptyCsvName, name, value);
+            }
+        } else if (name == QLatin1String(kSeed.longName)) {
+            options.seed = wholeNumber(value);
+            if (!options.seed) {
+                fail(ArgumentError::Kind::BadNumber, name, value);
+            }
+        } else {
+            batch = true;
+            const bool forGuests = name == QLatin1String(kGuests.longName);
+            std::optional<std::int32_t>& count = forGuests ? guests : experiments;
+            count = readCount(value, forGuests ? core::kGuestRange : core::kBatchExperimentRange);
+            if (!count) {
+                fail(ArgumentError::Kind::BadNumber, name, value);
+            }
         }
     }
-    command.csvPath = parser.value(csv);
-    if (parser.isSet(csv) && command.csvPath.isEmpty()) {
+
+    if (help) {
+        options.action = Options::Action::ShowHelp;
+    } else if (version) {
+        options.action = Options::Action::ShowVersion;
+    } else if (batch) {
+        options.action = Options::Action::RunBatch;
+        if (!guests) {
+            fail(ArgumentError::Kind::MissingOption, QLatin1String(kGuests.longName), {});
+        }
+        if (!experiments) {
+            fail(ArgumentError::Kind::MissingOption, QLatin1String(kExperiments.longName), {});
+        }
+        options.settings = {guests.value_or(0), experiments.value_or(0)};
+    }
+    return options;
+}
+
+QString describe(const ArgumentError& error)
+{
+    using Kind = ArgumentError::Kind;
+    switch (error.kind) {
+    case Kind::UnknownOption:
+        return Text::tr("unknown option '%1': %2").arg(error.given, optionList());
+    case Kind::UnexpectedArgument:
+        return Text::tr("unexpected argument '%1': %2").arg(error.given, optionList());
+    case Kind::MissingValue:
+        return Text::tr("%1 is missing its value: %2").arg(error.given, allowed(error.option));
+    case Kind::BadNumber:
+        return Text::tr("%1, not '%2'").arg(allowed(error.option), error.given);
+    case Kind::BadLanguage:
+        return Text::tr("--lang takes %1, not '%2'").arg(allowed(error.option), error.given);
+    case Kind::EmptyCsvName:
         return Text::tr("--csv takes a file name, or - for standard output, not an empty name");
+    case Kind::MissingOption:
+        return Text::tr("a run without a window needs --%1: %2").arg(error.option, allowed(error.option));
     }
-    command.action = CommandLine::Action::RunBatch;
-    command.settings.guestCount = static_cast<std::int16_t>(numbers[0]);
-    command.settings.experimentCount = static_cast<std::int32_t>(numbers[1]);
-    return command;
+    return {};
+}
+
+QString helpText()
+{
+    struct Line {
+        QString names;
+        QString description;
+    };
+    const Line lines[] = {
+        {QStringLiteral("-g, --guests <G>"),
+         Text::tr("Runs without a window, with G guests (%1 to %2).")
+             .arg(core::kGuestRange.lowest)
+             .arg(core::kGuestRange.highest)},
+        {QStringLiteral("-e, --experiments <E>"),
+         Text::tr("Runs without a window, with E experiments (%1 to %2).")
+             .arg(core::kBatchExperimentRange.lowest)
+             .arg(core::kBatchExperimentRange.highest)},
+        {QStringLiteral("-s, --seed <N>"),
+         Text::tr("Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, "
+                  "settings and clicks give the same graph.")
+             .arg(std::numeric_limits<std::uint64_t>::max())},
+        {QStringLiteral("--csv <FILE>"),
+         Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
+                  "standard output (the report then goes to standard error).")},
+        {QStringLiteral("--lang <language>"),
+         Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
+                  "language.")},
+        {QStringLiteral("-h, --help"), Text::tr("Shows this help and exits.")},
+        {QStringLiteral("-v, --version"), Text::tr("Shows the version and exits.")},
+    };
+    QString text = Text::tr("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + u'\n';
+    text += Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
+                     "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
+                     "Without --guests and --experiments it opens its window. With them it runs without any "
+                     "display, prints a report and exits.");
+    text += QStringLiteral("\n\n") + Text::tr("Options:") + u'\n';
+    for (const Line& line : lines) {
+        text += QStringLiteral("  %1  %2\n").arg(line.names, -22).arg(line.description);
+    }
+    return text;
 }
 
 }  // namespace coinwell

@@ -3,10 +3,10 @@
 #include "app/command_line.h"
 #include "app/language.h"
 #include "app/run_source.h"
-#include "app/window_switcher.h"
-#include "desktop/dialogs.h"
-#include "desktop/program_exit.h"
-#include "desktop/zoom.h"
+#include "desktop/toolkit/dialogs.h"
+#include "desktop/toolkit/program_exit.h"
+#include "desktop/toolkit/zoom.h"
+#include "desktop/window_switcher.h"
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
@@ -20,12 +20,9 @@ namespace {
 
 using namespace coinwell;
 
-int openWindow(int argc, char** argv, Language language, std::optional<std::uint64_t> seed)
+int openWindow(std::optional<std::uint64_t> seed)
 {
-    QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
-    installTranslations(language);
-
     QtDialogs dialogs;
     QtProgramExit programExit;
     RunSource source(seed);
@@ -47,24 +44,25 @@ int openWindow(int argc, char** argv, Language language, std::optional<std::uint
     return status;
 }
 
-// Help, version, a batch run or a wrong argument: no display is needed, and
-// what is printed is in the chosen language.
-int runWithoutWindow(int argc, char** argv, const QStringList& arguments, std::optional<Language> language,
-                     const QProcessEnvironment& environment)
+// Help, version, a batch run or an argument not allowed: no display is
+// needed.
+int runWithoutWindow(const Options& options)
 {
-    const QCoreApplication app(argc, argv);
-    installTranslations(language.value_or(localeLanguage(environment)));
-    const auto parsed = parseCommandLine(arguments);
-    if (const QString* error = std::get_if<QString>(&parsed)) {
-        std::fputs(("coinwell: " + *error + u'\n').toLocal8Bit().constData(), stderr);
+    if (options.error) {
+        std::fputs(("coinwell: " + describe(*options.error) + u'\n').toLocal8Bit().constData(), stderr);
         return 2;
     }
-    const CommandLine& command = std::get<CommandLine>(parsed);
-    if (command.action == CommandLine::Action::RunBatch) {
-        return runBatch(command, stdout, stderr);
+    switch (options.action) {
+    case Options::Action::RunBatch:
+        return runBatch(options, stdout, stderr);
+    case Options::Action::ShowHelp:
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    default:
+        std::fputs(QStringLiteral("coinwell %1\n").arg(QCoreApplication::applicationVersion()).toLocal8Bit().constData(),
+                   stdout);
+        return 0;
     }
-    std::fputs(command.text.toLocal8Bit().constData(), stdout);
-    return 0;
 }
 
 }  // namespace
@@ -75,18 +73,22 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("coinwell"));
     QCoreApplication::setApplicationVersion(QStringLiteral(COINWELL_VERSION));
 
-    // The arguments are read before any application object exists: only the
-    // window needs a display.
+    // Read before any application object exists: only the window needs one
+    // with a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const std::optional<Language> language = selectLanguage(arguments, environment);
-    const auto parsed = parseCommandLine(arguments);
-    const CommandLine* command = std::get_if<CommandLine>(&parsed);
-    if (command == nullptr || command->action != CommandLine::Action::OpenWindow) {
-        return runWithoutWindow(argc, argv, arguments, language, environment);
+    const Options options = parseCommandLine(arguments);
+    const Language language =
+        options.language.value_or(localeLanguage(QProcessEnvironment::systemEnvironment()));
+
+    if (options.action == Options::Action::OpenWindow && !options.error) {
+        const QApplication app(argc, argv);
+        installTranslations(language);
+        return openWindow(options.seed);
     }
-    return openWindow(argc, argv, *language, command->seed);  // a --lang not spoken is an error above
+    const QCoreApplication app(argc, argv);
+    installTranslations(language);
+    return runWithoutWindow(options);
 }

@@ -8,9 +8,9 @@ RunSource::RunSource(std::optional<std::uint64_t> seed)
     : random_(seed ? *seed : static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()))
 {
     if (seed) {
-        clock_ = std::make_unique<engine::FixedClock>();
+        clock_ = std::make_unique<core::FixedClock>();
     } else {
-        clock_ = std::make_unique<engine::SystemClock>();
+        clock_ = std::make_unique<core::SystemClock>();
     }
 }
 

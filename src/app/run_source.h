@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/clock.h"
-#include "engine/random_generator.h"
+#include "core/clock.h"
+#include "core/random_generator.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,12 +16,12 @@ class RunSource {
 public:
     explicit RunSource(std::optional<std::uint64_t> seed);
 
-    engine::RandomGenerator& random() { return random_; }
-    engine::Clock& clock() { return *clock_; }
+    core::RandomGenerator& random() { return random_; }
+    core::Clock& clock() { return *clock_; }
 
 private:
-    engine::RandomGenerator random_;
-    std::unique_ptr<engine::Clock> clock_;
+    core::RandomGenerator random_;
+    std::unique_ptr<core::Clock> clock_;
 };
 
 }  // namespace coinwell

@@ -18,9 +18,13 @@ struct Outcome {
     QByteArray err;
 };
 
-Outcome runProgram(const QStringList& arguments)
+// stdoutFile, if given, takes standard output in place of the test.
+Outcome runProgram(const QStringList& arguments, const QString& stdoutFile = {})
 {
     QProcess program;
+    if (!stdoutFile.isEmpty()) {
+        program.setStandardOutputFile(stdoutFile);
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(display);
@@ -89,6 +93,31 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         }
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"}) << "nothing left behind";
+}
+
+// Output that cannot be written whole is an error, named with its stream
+// and the reason, never a success.
+TEST(BatchMode, OutputThatCannotBeWrittenIsAnError)
+{
+    const QStringList run{"--guests", "10", "--experiments", "5", "--seed", "1"};
+    for (const QStringList& extra : {QStringList{}, QStringList{"--csv", "-"}}) {
+        SCOPED_TRACE(extra.join(' ').toStdString());
+        const Outcome outcome = runProgram(run + extra, "/dev/full");
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err.count("coinwell: standard output could not be written: No space left on device\n"), 1)
+            << outcome.err.toStdString();
+    }
+}
+
+// With too few experiments for a single degree of freedom, the report says
+// so instead of a p-value.
+TEST(BatchMode, ARunTooSmallForTheChiSquareTestSaysSo)
+{
+    const Outcome small = runProgram({"--guests", "10", "--experiments", "5", "--seed", "1"});
+    EXPECT_EQ(small.status, 0);
+    EXPECT_TRUE(small.out.contains("Chi-square against the exact law: the run is too small for the test\n"))
+        << small.out.toStdString();
+    EXPECT_FALSE(small.out.contains("degrees of freedom"));
 }
 
 // One seeded million-experiment run per number of guests, its table sent to

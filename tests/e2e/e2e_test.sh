@@ -20,7 +20,6 @@ if [ -z "${COINWELL_E2E_SESSION:-}" ]; then
 fi
 
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
 app_pid=""
 xvfb_pid=""
 server_pid=""
@@ -45,12 +44,26 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 
 atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
 
+# The server takes a display number no other server uses and writes it,
+# once it accepts clients, to the file on descriptor 3. It stays up when its
+# last client goes (-noreset): a program started just then would find no
+# display while it reset. A new screen comes up before the old one goes, so
+# that it gets a number of its own: the accessibility bus stays tied to the
+# display it first served.
 start_display() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
-  Xvfb "$display" -screen 0 "$1x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  local old=$xvfb_pid number
+  : >"$work/display"
+  Xvfb -displayfd 3 -noreset -screen 0 "$1x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=$display
-  for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for _ in $(seq 1 100); do
+    if read -r number <"$work/display"; then
+      export DISPLAY=:$number
+      [ -n "$old" ] && kill "$old" && wait "$old" 2>/dev/null || true
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
   fail "no X display $1"
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/clock.h"
-#include "engine/random_source.h"
+#include "core/clock.h"
+#include "core/random_source.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ namespace coinwell::testing {
 // with a coin, '-' one taking a coin back), and logs each call: "R<seed> " per
 // reseed, "F " per fill. The bits past a string's end are '-': an experiment
 // that read them would come out lower.
-struct ScriptedRandom final : engine::RandomSource {
+struct ScriptedRandom final : core::RandomSource {
     explicit ScriptedRandom(std::vector<std::string> fills) : script(std::move(fills)) {}
 
     void reseed(float seed) override { calls.append("R").append(std::to_string(seed)).append(" "); }
@@ -44,7 +44,7 @@ struct ScriptedRandom final : engine::RandomSource {
 
 // A time of day that moves by `step` at each reading; onRead runs on every
 // reading, which a run makes once per experiment.
-struct FakeClock final : engine::Clock {
+struct FakeClock final : core::Clock {
     explicit FakeClock(float start = 45296.25F, float perReading = 0.0F) : seconds(start), step(perReading) {}
 
     float secondsSinceMidnight() override

@@ -2,8 +2,8 @@
 
 // Stand-ins for what the main window reaches outside itself.
 
-#include "engine/random_generator.h"
-#include "main_window/main_window_services.h"
+#include "core/random_generator.h"
+#include "desktop/main_window/main_window_services.h"
 #include "support/engine_fakes.h"
 
 #include <QPrinter>
@@ -93,7 +93,7 @@ struct FakeServices {
     ScriptedDialogs dialogs;
     RecordingCues cues;
     CountingExit programExit;
-    engine::RandomGenerator random{12345};
+    core::RandomGenerator random{12345};
     FakeClock clock;
     Zoom zoom;
 

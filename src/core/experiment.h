@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/random_source.h"
+#include "core/settings.h"
+
+#include <cstdint>
+
+namespace coinwell::core {
+
+// One experiment: re-seeds the source from the time of day, lets
+// guestsArriving(guestCount) guests arrive with a coin toss each, and returns
+// the shortage.
+std::int16_t runExperiment(int guestCount, RandomSource& random, Clock& clock);
+
+}  // namespace coinwell::core

@@ -1,0 +1,81 @@
+#include "core/read_number.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace coinwell::core {
+namespace {
+
+constexpr char16_t kIdeographicSpace = u'\u3000';
+constexpr char16_t kFullWidthOffset = u'\uFEE0';  // U+FF01..FF5E mirror ASCII 0x21..0x7E
+
+// Folds a full-width ASCII variant to its ASCII character.
+char16_t narrow(char16_t c)
+{
+    if (c >= u'\uFF01' && c <= u'\uFF5E') {
+        return static_cast<char16_t>(c - kFullWidthOffset);
+    }
+    if (c == u'\u2212') {  // the typographic minus sign
+        return u'-';
+    }
+    return c;
+}
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == kIdeographicSpace;
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
+
+double readNumber(std::u16string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+
+    bool negative = false;
+    if (i < text.size() && (narrow(text[i]) == u'+' || narrow(text[i]) == u'-')) {
+        negative = narrow(text[i]) == u'-';
+        ++i;
+    }
+
+    std::string digits;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (; i < text.size(); ++i) {
+        const char16_t c = narrow(text[i]);
+        if (isDigit(c)) {
+            digits += static_cast<char>(c);
+            seenDigit = true;
+        } else if (c == u'.' && !seenPoint) {
+            digits += '.';
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit) {
+        return 0.0;
+    }
+
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // Too many digits for a double: the magnitude is either huge or tiny.
+        const bool huge = digits.find_first_not_of("0.") < digits.find('.');
+        magnitude = huge ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+}  // namespace coinwell::core

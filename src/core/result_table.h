@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/run_record.h"
+
+#include <string>
+
+namespace coinwell::core {
+
+// The table a spreadsheet opens as it is: UTF-8, a header row, one row per
+// shortage from the lowest counted to +1 with its count and the count the
+// exact law expects, and on every row the settings, the average, the exact
+// mean and the seed (empty without one). The lowest row's expected count
+// also holds every lower shortage, which no experiment reached, so both
+// columns add up to the number of experiments. Numbers are written the same
+// in every language, so that scripts can read them and the same seed gives
+// the same bytes.
+std::string resultTable(const RunRecord& record);
+
+// A value with a fixed number of decimals, as printf's %.Nf writes it.
+std::string fixedDecimals(double value, int decimals);
+
+}  // namespace coinwell::core

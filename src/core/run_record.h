@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/run.h"
+#include "core/shortage_law.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace coinwell::core {
+
+// A run's result with what every way of showing it needs beside: the exact
+// law for its number of guests, and the seed the program was started with.
+struct RunRecord {
+    RunResult result;
+    ShortageLaw law;
+    std::optional<std::uint64_t> seed;
+};
+
+RunRecord recordRun(RunResult result, std::optional<std::uint64_t> seed);
+
+}  // namespace coinwell::core

@@ -1,0 +1,100 @@
+#include "desktop/graph/graph_export.h"
+
+#include "desktop/graph/graph_painter.h"
+#include "core/one_decimal.h"
+#include "core/result_table.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace coinwell::graph {
+namespace {
+
+void paintOnWhite(QPainter& painter, const GraphExport& graph)
+{
+    const QRectF area(QPointF(0, 0), graph.area);
+    painter.fillRect(area, Qt::white);
+    painter.setFont(graph.font);
+    paintRecord(painter, area, graph.record, graph.withExactLaw, Qt::black);
+}
+
+int heightFor(const GraphExport& graph, int width)
+{
+    return static_cast<int>(std::lround(width * graph.area.height() / graph.area.width()));
+}
+
+}  // namespace
+
+QImage GraphExport::image(qreal pixelRatio) const
+{
+    const QSizeF pixels = area * pixelRatio;
+    QImage result(static_cast<int>(std::lround(pixels.width())), static_cast<int>(std::lround(pixels.height())),
+                  QImage::Format_RGB32);
+    result.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&result);
+    paintOnWhite(painter, *this);
+    return result;
+}
+
+QByteArray GraphExport::png(int width) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image(width / area.width()).save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray GraphExport::svg(int width) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(96);
+    generator.setSize(QSize(width, heightFor(*this, width)));
+    generator.setViewBox(QRectF(QPointF(0, 0), area));
+    generator.setTitle(QStringLiteral("Coinwell"));
+    {
+        QPainter painter(&generator);
+        paintOnWhite(painter, *this);
+    }
+    return bytes;
+}
+
+QString captionLine(const core::RunRecord& record, const QDateTime& printedAt)
+{
+    const core::RunResult& result = record.result;
+    QString line = QCoreApplication::translate("coinwell::report", "%1 guests, %2 experiments, average shortage %3, exact mean %4")
+                       .arg(result.settings.guestCount)
+                       .arg(result.settings.experimentCount)
+                       .arg(QString::fromStdString(core::formatOneDecimal(result.averageShortage())),
+                            QString::fromStdString(core::fixedDecimals(record.law.mean(), 2)));
+    if (record.seed) {
+        line += QCoreApplication::translate("coinwell::report", ", seed %1").arg(*record.seed);
+    }
+    return line + QStringLiteral(", ") + QLocale().toString(printedAt, QLocale::ShortFormat);
+}
+
+void GraphExport::print(QPrinter& printer) const
+{
+    QPainter painter(&printer);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const qreal scale = page.width() / area.width();
+    painter.scale(scale, scale);
+    paintOnWhite(painter, *this);
+    painter.setPen(Qt::black);
+    const QRectF captionRow(0, area.height() + QFontMetricsF(font).height() / 2, area.width(), area.height());
+    painter.drawText(captionRow, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     captionLine(record, QDateTime::currentDateTime()));
+}
+
+}  // namespace coinwell::graph

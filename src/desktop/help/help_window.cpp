@@ -1,0 +1,65 @@
+#include "desktop/help/help_window.h"
+
+#include "desktop/toolkit/fonts.h"
+#include "desktop/toolkit/keys.h"
+#include "desktop/toolkit/scaled_layout.h"
+#include "desktop/toolkit/zoom.h"
+#include "desktop/help/help_text_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPushButton>
+
+namespace coinwell {
+
+HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      textView_(new HelpTextView(this))
+{
+    auto* closeButton = new QPushButton(tr("Close"), this);
+    auto* topRule = new QFrame(this);
+    topRule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+
+    setWindowTitle(tr("Coinwell 3 _ Help (Problem and operation)"));
+    setAutoFillBackground(true);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, windowPalette.color(QPalette::Button));
+    setPalette(windowPalette);
+
+    // The client area at its designed place on the screen; sizes in
+    // device-independent pixels at 100 %. Only the help text is set in the
+    // Gothic face; the window keeps the desktop's own.
+    auto* layout = new ScaledLayout(this, QRect(206, 136, 617, 561));
+    layout->add(textView_, {8, 32, 601, 529}, gothicFont(11.25));
+    layout->add(closeButton, {560, 0, 49, 25}, QApplication::font(closeButton));
+    layout->add(topRule, {8, 24, 601, 1}, QApplication::font(topRule));
+    layout->follow(zoom);
+    topRule->lower();
+
+    QPalette textPalette = textView_->palette();
+    textPalette.setColor(QPalette::Window, Qt::white);
+    textPalette.setColor(QPalette::WindowText, textPalette.color(QPalette::ButtonText));
+    textView_->setPalette(textPalette);
+
+    setTabOrder(closeButton, textView_);
+    closeButton->setFocus();
+    closeButton->setAccessibleName(closeButton->text());
+    textView_->setAccessibleName(tr("Help text"));
+    textView_->setAccessibleDescription(HelpTextView::lines().join(u'\n').trimmed());
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(addShortcut(this, {QKeySequence(Qt::Key_Escape)}), &QAction::triggered, closeButton, &QPushButton::click);
+    zoom.addKeys(this);
+    clickButtonsOnReturn(this);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit backRequested();
+}
+
+}  // namespace coinwell

@@ -1,0 +1,315 @@
+#include "desktop/main_window/main_window.h"
+
+#include "core/one_decimal.h"
+#include "core/run.h"
+#include "desktop/graph/graph_menu.h"
+#include "desktop/graph/graph_view.h"
+#include "desktop/toolkit/fonts.h"
+#include "desktop/toolkit/keys.h"
+#include "desktop/toolkit/scaled_layout.h"
+#include "desktop/toolkit/wait_cursor.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <string_view>
+
+namespace coinwell {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kLightCyan(128, 255, 255);
+constexpr qreal kWindowPoints = 11.25;
+constexpr qreal kValuePoints = 14.25;
+constexpr qreal kCaptionPoints = 9.0;
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A bordered label with its text centred on white, as every label of the
+// window is but the title.
+QLabel* newLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    setColour(label, QPalette::Window, kWhite);
+    setColour(label, QPalette::WindowText, label->palette().color(QPalette::ButtonText));
+    return label;
+}
+
+QFrame* newRule(QWidget* parent)
+{
+    auto* rule = new QFrame(parent);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    rule->setLineWidth(1);
+    return rule;
+}
+
+}  // namespace
+
+struct MainWindow::SettingTitles {
+    QString guests;
+    QString experiments;
+};
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      services_(services),
+      helpButton_(new QPushButton(tr("Help"), this)),
+      graphView_(new graph::GraphView(model_, this)),
+      initButton_(new QPushButton(tr("Init"), this)),
+      exitButton_(new QPushButton(tr("Exit"), this)),
+      startButton_(new QPushButton(tr("Start"), this)),
+      titleLabel_(newLabel(tr("Coinwell (Part 3)"), this)),
+      guestCountCaption_(newLabel(tr("Number of guests"), this)),
+      guestCountValue_(newLabel({}, this)),
+      topRule_(newRule(this)),
+      averageCaption_(newLabel(tr("Average number of shortage"), this)),
+      averageValue_(newLabel({}, this)),
+      experimentCountValue_(newLabel({}, this)),
+      experimentCountCaption_(newLabel(tr("Number of experiments"), this)),
+      // The client area at its designed place on the screen.
+      layout_(new ScaledLayout(this, QRect(232, 99, 603, 512)))
+{
+    setWindowTitle(tr("Coinwell 3"));
+    setWindowIcon(QIcon(QStringLiteral(":/coinwell/window-icon.png")));  // 32 x 32, made at build time
+    setFont(gothicFont(kWindowPoints));
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, palette().color(QPalette::Button));
+
+    struct Placement {
+        QWidget* control;
+        const char* name;
+        QRect geometry;  // device-independent pixels in the client area at 100 %
+        qreal points;
+        bool bold;
+    };
+    const Placement placements[] = {
+        // control                name                      left  top  width height  points          bold
+        {helpButton_,             "helpButton",             {488,   0,  57,  25},    kWindowPoints,  false},
+        {graphView_,              "graphView",              { 32,  40, 537, 385},    kCaptionPoints, false},
+        {initButton_,             "initButton",             {552,   0,  57,  25},    kWindowPoints,  false},
+        {exitButton_,             "exitButton",             {  0,   0,  57,  25},    kWindowPoints,  false},
+        {startButton_,            "startButton",            {528, 448,  65,  41},    12.0,           true},
+        {titleLabel_,             "titleLabel",             { 88,   0, 369,  25},    kValuePoints,   true},
+        {guestCountCaption_,      "guestCountCaption",      {  8, 440, 153,  25},    kCaptionPoints, true},
+        {guestCountValue_,        "guestCountValue",        {160, 440,  73,  25},    kValuePoints,   false},
+        {topRule_,                "topRule",                {  0,  24, 601,   1},    kWindowPoints,  false},
+        {averageCaption_,         "averageCaption",         {240, 456, 209,  25},    9.75,           true},
+        {averageValue_,           "averageValue",           {448, 456,  73,  25},    kValuePoints,   false},
+        {experimentCountValue_,   "experimentCountValue",   {160, 472,  73,  25},    kValuePoints,   false},
+        {experimentCountCaption_, "experimentCountCaption", {  8, 472, 153,  25},    kCaptionPoints, true},
+    };
+    for (const Placement& placement : placements) {
+        placement.control->setObjectName(QLatin1String(placement.name));
+        layout_->add(placement.control, placement.geometry, gothicFont(placement.points, placement.bold));
+    }
+    layout_->follow(services_.zoom);
+    // The rule sets off the top row and lies beneath the buttons it meets.
+    topRule_->lower();
+
+    setColour(titleLabel_, QPalette::Window, kLightCyan);
+    setColour(titleLabel_, QPalette::WindowText, palette().color(QPalette::WindowText));
+    setColour(graphView_, QPalette::Window, palette().color(QPalette::Button));
+    setColour(graphView_, QPalette::WindowText, palette().color(QPalette::ButtonText));
+
+    setTabOrder(startButton_, exitButton_);
+    setTabOrder(exitButton_, initButton_);
+    setTabOrder(initButton_, graphView_);
+    setTabOrder(graphView_, helpButton_);
+    startButton_->setFocus();
+    nameForScreenReaders();
+    new graph::GraphMenu(*graphView_, model_, services_.dialogs);
+    addKeys();
+    connect(&model_, &RunModel::changed, this, &MainWindow::showModel);
+
+    connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
+    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(initButton_, &QPushButton::clicked, this, &MainWindow::reinitialise);
+    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::showHelp);
+
+    // Asked once the event loop runs, when the window that was just made is
+    // on screen, so that the dialogs open over it.
+    QTimer::singleShot(0, this, [this] {
+        askSettings({tr(" Setting the number of guests"), tr(" Setting the number of experiments")});
+    });
+}
+
+void MainWindow::startRun()
+{
+    // Start stays disabled from here on, so a second click on it that waits
+    // in the queue does nothing.
+    startButton_->setEnabled(false);
+
+    // Clicks made before this one are handled first. A Help or an Exit among
+    // them takes the window away (Help may even delete it), and there is no
+    // run then.
+    const QPointer<MainWindow> self(this);
+    QCoreApplication::processEvents();
+    if (self.isNull() || leaving_) {
+        return;
+    }
+
+    const WaitCursor hourglass;
+    exitButton_->setEnabled(false);
+    initButton_->setEnabled(false);
+    model_.setRecord(
+        core::recordRun(core::runExperiments(model_.settings(), services_.random, services_.clock), services_.seed));
+    // A waiting Init enabled Start again; it stays disabled until the next.
+    startButton_->setEnabled(false);
+    exitButton_->setEnabled(true);
+    initButton_->setEnabled(true);
+    // Disabling Start passed the focus on to the graph; the next step is Init.
+    initButton_->setFocus();
+}
+
+void MainWindow::reinitialise()
+{
+    services_.cues.play(Cue::Rising);
+    startButton_->setEnabled(true);
+    model_.clear();
+    askSettings({tr("Setting the number of guests"), tr("Setting the number of experiments")});
+    if (!leaving_) {
+        startButton_->setFocus();
+    }
+}
+
+void MainWindow::showHelp()
+{
+    services_.cues.play(Cue::Rising);
+    leaving_ = true;
+    close();
+    emit helpRequested();
+}
+
+void MainWindow::exitProgram()
+{
+    services_.cues.play(Cue::Falling);
+    endProgram();
+}
+
+void MainWindow::endProgram()
+{
+    leaving_ = true;
+    services_.dialogs.showNotice(tr("This software will exit."), tr("Coinwell"));
+    services_.programExit.quit();
+}
+
+// The guests label shows its count while the experiments dialog is open.
+void MainWindow::askSettings(const SettingTitles& titles)
+{
+    const auto guests = askCount(titles.guests, core::kGuestRange);
+    if (!guests) {
+        return;
+    }
+    model_.setGuestCount(*guests);
+    // The first cue (Init, Help or Exit) can come once both settings are in;
+    // the sound system starts now rather than before the first question.
+    services_.cues.readAhead();
+
+    const auto experiments = askCount(titles.experiments, core::kExperimentRange);
+    if (!experiments) {
+        return;
+    }
+    model_.setExperimentCount(*experiments);
+}
+
+// Asks until the entry is an accepted count, each time from the default
+// again. An empty entry (or Cancel) ends the program instead.
+std::optional<std::int32_t> MainWindow::askCount(const QString& title, core::CountRange range)
+{
+    const QString prompt = tr("Please enter an integer between %1 and %2 ...").arg(range.lowest).arg(range.highest);
+    for (;;) {
+        const QString entry = services_.dialogs.askText(prompt, title, QStringLiteral("100"));
+        if (entry.isEmpty()) {
+            endProgram();
+            return std::nullopt;
+        }
+        if (const auto count = core::acceptEntry(
+                std::u16string_view(reinterpret_cast<const char16_t*>(entry.utf16()), static_cast<std::size_t>(entry.size())),
+                range)) {
+            return count;
+        }
+    }
+}
+
+void MainWindow::nameForScreenReaders()
+{
+    for (QPushButton* button : {startButton_, exitButton_, initButton_, helpButton_}) {
+        button->setAccessibleName(button->text());
+    }
+    for (QLabel* caption : {titleLabel_, guestCountCaption_, experimentCountCaption_, averageCaption_}) {
+        caption->setAccessibleName(caption->text());
+    }
+    showModel();
+    graphView_->setAccessibleName(tr("Frequency-distribution graph"));
+}
+
+// The values and the graph's description follow the model; the graph paints
+// from it by itself.
+void MainWindow::showModel()
+{
+    const core::Settings& settings = model_.settings();
+    const auto count = [](int value) { return value > 0 ? QString::number(value) : QString(); };
+    showValue(guestCountValue_, guestCountCaption_, count(settings.guestCount));
+    showValue(experimentCountValue_, experimentCountCaption_, count(settings.experimentCount));
+    const std::optional<core::RunRecord>& record = model_.record();
+    showValue(averageValue_, averageCaption_,
+              record ? QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())) : QString());
+    graphView_->setAccessibleDescription(graphDescription());
+}
+
+// A screen reader speaks a label's name in place of its text, so a value's
+// name carries both what it is and the value.
+void MainWindow::showValue(QLabel* value, const QLabel* caption, const QString& text)
+{
+    value->setText(text);
+    //: What a screen reader speaks for a value label: its caption and its value.
+    value->setAccessibleName(text.isEmpty() ? caption->text() : tr("%1: %2").arg(caption->text(), text));
+}
+
+// F1 and Ctrl+Q go the way of Help and Exit, and only while those are enabled.
+void MainWindow::addKeys()
+{
+    connect(addShortcut(this, {QKeySequence::HelpContents}), &QAction::triggered, helpButton_, &QPushButton::click);
+    connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered, exitButton_,
+            &QPushButton::click);
+    services_.zoom.addKeys(this);
+    clickButtonsOnReturn(this);
+}
+
+// States the run's result in words for screen readers; nothing visible.
+QString MainWindow::graphDescription() const
+{
+    const std::optional<core::RunRecord>& record = model_.record();
+    if (!record) {
+        return {};
+    }
+    const auto& bins = record->result.tally.bins;
+    const auto mostFrequent = std::max_element(bins.begin(), bins.end());
+    const int bin = static_cast<int>(mostFrequent - bins.begin());
+    const QString shortage = bin == 0 ? tr("below %1").arg(core::Tally::kLowestSingleShortage)
+                                      : QString::number(core::Tally::shortageOfBin(bin));
+    return tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. "
+              "Exact mean %5.")
+        .arg(record->result.settings.experimentCount)
+        .arg(QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())), shortage)
+        .arg(*mostFrequent)
+        .arg(QString::number(record->law.mean(), 'f', 2));
+}
+
+}  // namespace coinwell

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/settings.h"
+#include "desktop/main_window/main_window_services.h"
+#include "desktop/main_window/run_model.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace coinwell {
+
+class ScaledLayout;
+namespace graph {
+class GraphView;
+}
+
+// The main window: the two settings, the graph area, the average, and the
+// Start, Exit, Init and Help commands. Once first shown it asks for both
+// settings before it takes a command.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+
+    // One run with the current settings: the experiments, the average and
+    // the graph. Start stays disabled until reinitialise().
+    void startRun();
+    // Clears the graph and the values and asks for both settings again.
+    void reinitialise();
+    // Closes this window and asks for the help window in its place.
+    void showHelp();
+    // The notice, then the end of the program.
+    void exitProgram();
+
+signals:
+    void helpRequested();
+
+private:
+    struct SettingTitles;
+
+    void askSettings(const SettingTitles& titles);
+    std::optional<std::int32_t> askCount(const QString& title, core::CountRange range);
+    void endProgram();
+    void nameForScreenReaders();
+    void showModel();
+    void showValue(QLabel* value, const QLabel* caption, const QString& text);
+    void addKeys();
+    QString graphDescription() const;
+
+    MainWindowServices services_;
+    RunModel model_;
+    // Set once the window is on its way out (Help or the end of the
+    // program); Start, which lets waiting clicks through before it runs,
+    // stops when it finds it set.
+    bool leaving_ = false;
+
+    // The controls, in the order they are created: later ones lie on top
+    // where they overlap.
+    QPushButton* helpButton_;
+    graph::GraphView* graphView_;
+    QPushButton* initButton_;
+    QPushButton* exitButton_;
+    QPushButton* startButton_;
+    QLabel* titleLabel_;
+    QLabel* guestCountCaption_;
+    QLabel* guestCountValue_;
+    QFrame* topRule_;
+    QLabel* averageCaption_;
+    QLabel* averageValue_;
+    QLabel* experimentCountValue_;
+    QLabel* experimentCountCaption_;
+    ScaledLayout* layout_;
+};
+
+}  // namespace coinwell

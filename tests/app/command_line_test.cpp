@@ -1,0 +1,95 @@
+// The command line read in one pass, and the language chosen from it and the
+// locale. The batch test runs the real program on wrong arguments; the
+// end-to-end test starts it in Japanese.
+#include "app/command_line.h"
+#include "app/language.h"
+
+#include <gtest/gtest.h>
+
+namespace coinwell {
+namespace {
+
+TEST(localeLanguage, TakesLcAllThenLcMessagesThenLang)
+{
+    const struct {
+        const char* what;
+        std::vector<std::pair<QString, QString>> environment;
+        Language language;
+    } cases[] = {
+        {"nothing set", {}, Language::English},
+        {"a Japanese locale", {{"LANG", "ja_JP.UTF-8"}}, Language::Japanese},
+        {"another language", {{"LANG", "de_DE.UTF-8"}}, Language::English},
+        {"LC_MESSAGES before LANG", {{"LANG", "ja_JP.UTF-8"}, {"LC_MESSAGES", "C"}}, Language::English},
+        {"LC_ALL before both", {{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "ja_JP.eucJP"}}, Language::Japanese},
+        {"an empty variable counts as unset", {{"LC_ALL", ""}, {"LANG", "ja"}}, Language::Japanese},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment;
+        for (const auto& [name, value] : c.environment) {
+            environment.insert(name, value);
+        }
+        EXPECT_EQ(localeLanguage(environment), c.language) << c.what;
+    }
+}
+
+TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
+{
+    using Action = Options::Action;
+    using Kind = ArgumentError::Kind;
+    const struct {
+        QStringList arguments;
+        Action action;
+        std::optional<Language> language;
+        std::optional<Kind> error;
+        QString erring;  // the option or argument named by the error
+        core::Settings settings;
+    } cases[] = {
+        {{}, Action::OpenWindow, std::nullopt, std::nullopt, {}, {}},
+        {{"--lang", "en"}, Action::OpenWindow, Language::English, std::nullopt, {}, {}},
+        {{"--lang=ja", "--seed", "3"}, Action::OpenWindow, Language::Japanese, std::nullopt, {}, {}},
+        {{"-g", "10", "--experiments=7"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {10, 7}},
+        {{"--guests", "1000", "-e", "10000000"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {1000, 10'000'000}},
+        {{"--help", "-g", "10"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
+        // --lang counts wherever it stands, for the language of the error.
+        {{"-x", "--lang", "ja"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
+        {{"--seed", "3", "--lang", "ja", "-x"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
+        {{"--lang", "fr"}, Action::OpenWindow, std::nullopt, Kind::BadLanguage, "fr", {}},
+        {{"--help=1"}, Action::OpenWindow, std::nullopt, Kind::UnknownOption, "--help", {}},
+        {{"--guests", "1e2", "--guests", "x"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "1e2", {}},
+        {{"-g", "１００", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "１００", {}},
+        {{"-g", "10.5", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "10.5", {}},
+        {{"-g", " 10", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, " 10", {}},
+        // A value that looks like an option is still the value.
+        {{"--guests", "--experiments", "5"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "--experiments", {}},
+        {{"--experiments", "5", "--guests"}, Action::RunBatch, std::nullopt, Kind::MissingValue, "--guests", {}},
+        {{"--experiments", "5"}, Action::RunBatch, std::nullopt, Kind::MissingOption, "", {}},
+        {{"--csv", "t.csv", "stray"}, Action::RunBatch, std::nullopt, Kind::UnexpectedArgument, "stray", {}},
+        {{"--seed", "18446744073709551616"}, Action::OpenWindow, std::nullopt, Kind::BadNumber, "18446744073709551616", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Options options = parseCommandLine(QStringList{"coinwell"} + c.arguments);
+        EXPECT_EQ(options.action, c.action);
+        EXPECT_EQ(options.language, c.language);
+        ASSERT_EQ(options.error.has_value(), c.error.has_value());
+        if (c.error) {
+            EXPECT_EQ(options.error->kind, *c.error);
+            if (!c.erring.isEmpty()) {
+                EXPECT_EQ(options.error->given, c.erring);
+            }
+        } else if (c.action == Action::RunBatch) {
+            EXPECT_EQ(options.settings.guestCount, c.settings.guestCount);
+            EXPECT_EQ(options.settings.experimentCount, c.settings.experimentCount);
+        }
+    }
+}
+
+TEST(parseCommandLine, KeepsTheSeedWholeToItsLastBit)
+{
+    const Options options = parseCommandLine({"coinwell", "--seed", "18446744073709551615"});
+    ASSERT_FALSE(options.error);
+    EXPECT_EQ(options.seed, std::optional<std::uint64_t>(18446744073709551615ULL));
+}
+
+}  // namespace
+}  // namespace coinwell

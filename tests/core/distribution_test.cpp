@@ -1,0 +1,154 @@
+#include "core/goodness_of_fit.h"
+#include "core/random_generator.h"
+#include "core/run.h"
+#include "core/shortage_law.h"
+#include "support/engine_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <map>
+
+namespace coinwell::core {
+namespace {
+
+// Every one of the 2^n toss sequences, each equally likely.
+TEST(ShortageLaw, MatchesEveryTossSequenceUpToSixteenGuests)
+{
+    for (int guests = 1; guests <= 16; ++guests) {
+        std::map<int, int> sequences;  // shortage -> how many sequences
+        for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
+            int balance = 0;
+            int lowest = guests;
+            for (int guest = 0; guest < guests; ++guest) {
+                balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
+                lowest = std::min(lowest, balance);
+            }
+            ++sequences[lowest];
+        }
+        const ShortageLaw law(guests);
+        const double all = std::ldexp(1.0, guests);
+        double mean = 0.0;
+        for (int shortage = -guests - 1; shortage <= 2; ++shortage) {
+            const double p = sequences.contains(shortage) ? sequences[shortage] / all : 0.0;
+            EXPECT_NEAR(law.probability(shortage), p, 1e-15) << guests << " guests, shortage " << shortage;
+            mean += shortage * p;
+        }
+        EXPECT_NEAR(law.mean(), mean, 1e-13) << guests << " guests";
+    }
+}
+
+// By reflection, a walk of n steps from 0 goes to -a or below (a >= 1) with
+// probability P(S_n <= -a) + P(S_n < -a).
+TEST(ShortageLaw, TailsAtAThousandGuestsFollowTheReflectionPrinciple)
+{
+    constexpr int kGuests = 1000;
+    const ShortageLaw law(kGuests);
+    // P(S_n = 2k - n) for k coins paid, from log-binomials.
+    const auto endsAt = [](int end) {
+        if ((end + kGuests) % 2 != 0 || std::abs(end) > kGuests) {
+            return 0.0;
+        }
+        const int paid = (end + kGuests) / 2;
+        return std::exp(std::lgamma(kGuests + 1.0) - std::lgamma(paid + 1.0) - std::lgamma(kGuests - paid + 1.0) -
+                        kGuests * std::log(2.0));
+    };
+    const auto endsAtOrBelow = [&](int end) {
+        double p = 0.0;
+        for (int s = -kGuests; s <= end; ++s) {
+            p += endsAt(s);
+        }
+        return p;
+    };
+    for (int a : {1, 2, 10, 31, 60, 100, 150, 200}) {
+        const double reflected = endsAtOrBelow(-a) + endsAtOrBelow(-a - 1);
+        EXPECT_NEAR(law.atOrBelow(-a) / reflected, 1.0, 1e-9) << "shortage -" << a;
+    }
+    // Never below 0 means the first guest pays and the other 999 never go
+    // below that, which is as likely as 1000 steps ending at 0.
+    EXPECT_NEAR(law.probability(1) / (endsAt(0) / 2.0), 1.0, 1e-9);
+    EXPECT_NEAR(law.atOrBelow(1), 1.0, 1e-12);
+}
+
+TEST(ChiSquare, UpperTailMatchesPublishedQuantiles)
+{
+    const struct {
+        int df;
+        double statistic;
+        double pValue;
+    } cases[] = {
+        {1, 3.841458820694124, 0.05},   {1, 0.01579077409343122, 0.9}, {2, 10.0, 0.006737946999085467},
+        {10, 18.307038053275146, 0.05}, {10, 4.865182052, 0.9},        {100, 124.34211340400407, 0.05},
+        {10, 0.0, 1.0},
+    };
+    for (const auto& c : cases) {
+        const double p = upperGammaQ(c.df / 2.0, c.statistic / 2.0);
+        EXPECT_NEAR(p / c.pValue, 1.0, 1e-8) << c.df << " df, " << c.statistic;
+    }
+}
+
+// At 10 guests every probability is a multiple of 2^-10, so 1024 x k
+// experiments can match the law exactly.
+TEST(ChiSquare, PoolsRareShortagesAndScoresTheDistanceFromTheLaw)
+{
+    const ShortageLaw law(10);
+    ShortageCounts exact(10);
+    ShortageCounts allAtOne(10);
+    for (int shortage = -10; shortage <= 1; ++shortage) {
+        for (int i = 0; i < std::lround(law.probability(shortage) * 1024 * 2); ++i) {
+            exact.count(shortage);
+            allAtOne.count(1);
+        }
+    }
+    const std::optional<ChiSquareTest> same = chiSquareTest(exact, law);
+    ASSERT_TRUE(same);
+    EXPECT_EQ(same->statistic, 0.0);
+    EXPECT_EQ(same->pValue, 1.0);
+    // Of 2048 experiments, shortages -10 and -9 expect 2 each and are pooled
+    // with -8, which leaves 10 groups.
+    EXPECT_EQ(same->degreesOfFreedom, 9);
+    EXPECT_LT(chiSquareTest(allAtOne, law)->pValue, 1e-100);
+}
+
+// Too few experiments pool into one group, which leaves no degree of
+// freedom: there is no test then, rather than a p-value of 1.
+TEST(ChiSquare, HasNoTestForARunTooSmallForIt)
+{
+    const struct {
+        int guests;
+        int experiments;
+        bool tested;
+    } cases[] = {{10, 5, false}, {10, 10, false}, {1000, 9, false}, {10, 20, true}, {100, 40, true}};
+    for (const auto& c : cases) {
+        ShortageCounts counts(c.guests);
+        for (int i = 0; i < c.experiments; ++i) {
+            counts.count(-1);
+        }
+        const std::optional<ChiSquareTest> test = chiSquareTest(counts, ShortageLaw(c.guests));
+        EXPECT_EQ(test.has_value(), c.tested) << c.guests << " x " << c.experiments;
+        if (test) {
+            EXPECT_GE(test->degreesOfFreedom, 1);
+        }
+    }
+}
+
+// With the clock frozen every experiment is re-seeded with the same value;
+// the shortages must still follow the exact law.
+TEST(ShortageDistribution, RunWithFrozenClockFollowsTheExactLaw)
+{
+    RandomGenerator random(0xC0FFEE'2024ULL);
+    FixedClock frozen;
+    const RunResult result = runExperiments(Settings{100, 1000}, random, frozen);
+
+    const std::optional<ChiSquareTest> test = chiSquareTest(result.counts, ShortageLaw(100));
+    ASSERT_TRUE(test);
+    std::cout << "[ stats    ] chi-square " << test->statistic << " with " << test->degreesOfFreedom
+              << " degrees of freedom, p = " << test->pValue << "\n";
+    ASSERT_EQ(result.counts.total(), 1000) << "a shortage outside -100..+1";
+    ASSERT_GE(test->degreesOfFreedom, 10);
+    EXPECT_GT(test->pValue, 0.001);
+}
+
+}  // namespace
+}  // namespace coinwell::core

@@ -1,0 +1,241 @@
+#include "desktop/main_window/main_window.h"
+#include "support/window_fakes.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace coinwell::testing {
+namespace {
+
+const QString kGuestsQuestion = " Setting the number of guests|Please enter an integer between 10 and 1000 ...|100";
+const QString kExperimentsQuestion =
+    " Setting the number of experiments|Please enter an integer between 1 and 1000 ...|100";
+const QString kExitNotice = "Coinwell: This software will exit.";
+
+// A main window on fake services, shown and with its questions answered.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void open(const std::vector<QString>& answers = {"100", "100"})
+    {
+        fakes.dialogs.answers.assign(answers.begin(), answers.end());
+        window.reset();
+        window = std::make_unique<MainWindow>(fakes.services());
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QString text(const char* label) const { return window->findChild<QLabel*>(label)->text(); }
+    QWidget* graph() const { return window->findChild<QWidget*>("graphView"); }
+    QString graphDescription() const
+    {
+        return QAccessible::queryAccessibleInterface(graph())->text(QAccessible::Description);
+    }
+    QString spoken(const char* label) const
+    {
+        return QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(label))->text(QAccessible::Name);
+    }
+
+    FakeServices fakes;
+    std::unique_ptr<MainWindow> window;
+};
+
+// A click that waits in the event queue, as one made while a command runs.
+void queueClick(QPushButton* button)
+{
+    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+}
+
+struct EntryCase {
+    const char* what;
+    std::vector<QString> guestEntries;       // the last one is accepted
+    std::vector<QString> experimentEntries;  // the last one is accepted
+    int guests;
+    int experiments;
+};
+
+class EntryTest : public MainWindowTest, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(EntryTest, AcceptsOnlyCountsInRangeAndAsksAgainFromTheDefault)
+{
+    const EntryCase& c = GetParam();
+    std::vector<QString> answers = c.guestEntries;
+    answers.insert(answers.end(), c.experimentEntries.begin(), c.experimentEntries.end());
+    open(answers);
+    window->hide();
+    window->show();  // the questions come once, on first showing
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(text("guestCountValue"), QString::number(c.guests));
+    EXPECT_EQ(text("experimentCountValue"), QString::number(c.experiments));
+    std::vector<QString> questions(c.guestEntries.size(), kGuestsQuestion);
+    questions.insert(questions.end(), c.experimentEntries.size(), kExperimentsQuestion);
+    EXPECT_EQ(fakes.dialogs.questions, questions);
+    EXPECT_EQ(fakes.programExit.quits, 0);
+    window->startRun();
+    EXPECT_EQ(fakes.clock.reads, c.experiments) << "one re-seed per experiment";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EntryTest,
+    ::testing::Values(
+        EntryCase{"bounds", {"10"}, {"1000"}, 10, 1000},
+        EntryCase{"otherBounds", {"1000"}, {"1"}, 1000, 1},
+        EntryCase{"justOutside", {"9", "1001", "12"}, {"0", "-1", "3"}, 12, 3},
+        EntryCase{"fractionDropped", {"10.9"}, {"999.99"}, 10, 999},
+        EntryCase{"boundsBeforeRounding", {"9.99", "1000.4", "11"}, {"0.5", "2"}, 11, 2},
+        EntryCase{"beyondA16BitCount", {"40000", "70000.5", "20"}, {"32768", "65536", "9"}, 20, 9},
+        EntryCase{"blanksAreNotEmpty", {"   ", "\t", "30"}, {"　", "5"}, 30, 5},
+        EntryCase{"fullWidthAndWords", {"１００"}, {"50 runs"}, 100, 50},
+        EntryCase{"pastedText", {QString(100000, u'9'), "12" + QString(99998, u'x')}, {"\x01\x7f" "5", "8"}, 12, 8}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// Rendered with two text colours that can be told apart: the title in the
+// window-text colour on light cyan, a value in the button-text colour on
+// white, and the rule under the top row in the window-text colour beneath
+// the buttons it runs through.
+TEST_F(MainWindowTest, OpensAtItsDesignedPlaceInItsDesignedColours)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette palette = saved;
+    palette.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 200));
+    QApplication::setPalette(palette);
+    open({"1000", "1000"});
+    EXPECT_EQ(window->geometry(), QRect(232, 99, 603, 512)) << "the client area, not the frame";
+    const QImage image = window->grab().toImage();
+    QApplication::setPalette(saved);
+    const auto colours = [&](QRect area) {
+        QSet<QRgb> found;
+        for (int y = area.top() + 2; y < area.bottom() - 1; ++y) {
+            for (int x = area.left() + 2; x < area.right() - 1; ++x) {
+                found.insert(image.pixel(x, y));
+            }
+        }
+        return found;
+    };
+    EXPECT_EQ(colours({88, 0, 369, 25}).intersect({qRgb(128, 255, 255), qRgb(200, 0, 0)}).size(), 2);
+    EXPECT_EQ(colours({160, 440, 73, 25}).intersect({qRgb(255, 255, 255), qRgb(0, 0, 200)}).size(), 2);
+    EXPECT_EQ(image.pixelColor(70, 24), QColor(200, 0, 0)) << "rule between Exit and the title";
+    EXPECT_NE(image.pixelColor(28, 24), QColor(200, 0, 0)) << "rule under Exit";
+}
+
+TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled)
+{
+    open({"10", "40"});
+    button("helpButton")->setEnabled(false);  // Help is left as it was
+    int readsUnderHourglass = 0;
+    fakes.clock.onRead = [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        readsUnderHourglass += cursor != nullptr && cursor->shape() == Qt::WaitCursor &&
+                               !button("exitButton")->isEnabled() && !button("initButton")->isEnabled();
+    };
+
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+
+    EXPECT_EQ(readsUnderHourglass, 40);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(button("startButton")->isEnabled() || button("helpButton")->isEnabled());
+    EXPECT_TRUE(button("exitButton")->isEnabled() && button("initButton")->isEnabled());
+    EXPECT_TRUE(fakes.cues.played.empty());
+    // With 10 guests every shortage lies between -10 and +1, and 40
+    // experiments make some shortage occur at least 4 times.
+    const auto match = QRegularExpression(R"(^40 experiments\. Average shortage (-?\d*\.\d)\. )"
+                                          R"(Most frequent shortage (-?\d+), in (\d+) experiments\. Exact mean (-1\.96)\.$)")
+                           .match(graphDescription());
+    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
+    EXPECT_EQ(match.captured(1), text("averageValue"));
+    EXPECT_EQ(spoken("averageValue"), "Average number of shortage: " + text("averageValue"));
+    EXPECT_TRUE(text("averageValue").toDouble() >= -10 && text("averageValue").toDouble() <= 1);
+    EXPECT_TRUE(match.captured(2).toInt() >= -10 && match.captured(2).toInt() <= 1);
+    EXPECT_GE(match.captured(3).toInt(), 4);
+}
+
+// The guests label shows its count while the experiments are asked, and a
+// screen reader hears it with its caption.
+TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBlank)
+{
+    open();
+    const QImage empty = graph()->grab().toImage();
+    window->startRun();
+    ASSERT_NE(graph()->grab().toImage(), empty) << "the run drew nothing";
+    std::vector<QString> seen;  // Start enabled, graph empty, values
+    fakes.dialogs.onQuestion = [&] {
+        seen.push_back(QString::number(button("startButton")->isEnabled()) +
+                       QString::number(graph()->grab().toImage() == empty && graphDescription().isEmpty()) + "|" +
+                       text("guestCountValue") + "|" + text("experimentCountValue") + "|" + text("averageValue") +
+                       "|" + spoken("guestCountValue") + "|" + spoken("averageValue"));
+    };
+    fakes.dialogs.questions.clear();
+    fakes.dialogs.answers = {"20", "30"};
+
+    QTest::mouseClick(button("initButton"), Qt::LeftButton);
+
+    EXPECT_EQ(fakes.cues.played, std::vector<Cue>{Cue::Rising});
+    EXPECT_EQ(fakes.dialogs.questions, (std::vector<QString>{kGuestsQuestion.mid(1), kExperimentsQuestion.mid(1)}));
+    EXPECT_EQ(seen, (std::vector<QString>{"11||||Number of guests|Average number of shortage",
+                                          "11|20|||Number of guests: 20|Average number of shortage"}));
+    EXPECT_EQ(spoken("experimentCountValue"), "Number of experiments: 30");
+
+    fakes.dialogs.answers = {"250", ""};  // an empty entry ends the program at once
+    window->reinitialise();
+    EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{kExitNotice});
+    EXPECT_EQ(fakes.programExit.quits, 1);
+    EXPECT_EQ(fakes.dialogs.questions.size(), 4U);
+    EXPECT_EQ(text("guestCountValue") + "|" + text("experimentCountValue"), "250|");
+}
+
+TEST_F(MainWindowTest, ExitAndHelpChimeAndTakeTheWindowAway)
+{
+    open();
+    QTest::mouseClick(button("exitButton"), Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{kExitNotice});
+    EXPECT_EQ(fakes.programExit.quits, 1);
+
+    open();
+    QSignalSpy helpRequested(window.get(), &MainWindow::helpRequested);
+    QTest::mouseClick(button("helpButton"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(helpRequested.count(), 1);
+    EXPECT_EQ(fakes.cues.played, (std::vector<Cue>{Cue::Falling, Cue::Rising}));
+}
+
+TEST_F(MainWindowTest, ClicksWaitingBeforeStartAreHandledFirst)
+{
+    open({"50", "20"});
+    queueClick(button("startButton"));
+    window->startRun();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fakes.clock.reads, 20) << "a second Start waiting makes no second run";
+
+    fakes.dialogs.answers = {"10", "7"};
+    queueClick(button("initButton"));
+    window->startRun();
+    EXPECT_EQ(fakes.clock.reads, 20 + 7) << "a waiting Init asks first, and the run uses the new settings";
+    EXPECT_FALSE(button("startButton")->isEnabled());
+}
+
+// The window goes away for good while Start handles the clicks before it.
+TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
+{
+    for (const char* waiting : {"helpButton", "exitButton"}) {
+        open();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        const QPointer<MainWindow> watched = window.release();
+        queueClick(watched->findChild<QPushButton*>(waiting));
+        watched->startRun();
+        EXPECT_EQ(fakes.clock.reads, 0) << waiting;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.reset(watched.data());  // still open after Exit: its end is faked
+    }
+    EXPECT_EQ(fakes.programExit.quits, 1);
+}
+
+}  // namespace
+}  // namespace coinwell::testing

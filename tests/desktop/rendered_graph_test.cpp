@@ -1,0 +1,175 @@
+// The graph as painted into an image the size of the graph area at 96 dpi.
+#include "desktop/toolkit/fonts.h"
+#include "desktop/graph/graph_painter.h"
+#include "support/ink.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace coinwell::graph {
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kBackground(240, 240, 240);
+const QSize kArea(533, 381);
+
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOverlay* overlay = nullptr,
+             const QFont& font = gothicFont(9.0), QSize area = kArea)
+{
+    core::Tally tally;
+    for (const auto& [bin, count] : binCounts) {
+        tally.bins[static_cast<std::size_t>(bin)] = count;
+    }
+    QImage image(area, QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    painter.setFont(font);
+    paintGraph(painter, QRectF(QPointF(0, 0), area), tally, Qt::black, overlay);
+    return image;
+}
+
+// The pixel row or column a logical coordinate falls on.
+int row(qreal y) { return static_cast<int>(y * kArea.height() / kLogicalHeight); }
+int column(qreal x) { return static_cast<int>(x * kArea.width() / kLogicalWidth); }
+
+// A one-pixel line through a logical point lies on the pixel the point
+// falls in or, on a pixel boundary, the one before it.
+bool blackAt(const QImage& image, QPointF logical)
+{
+    const int x = column(logical.x());
+    const int y = row(logical.y());
+    for (const QPoint pixel : {QPoint(x, y), QPoint(x - 1, y), QPoint(x, y - 1), QPoint(x - 1, y - 1)}) {
+        if (image.pixelColor(pixel) == kBlack) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The frame's lines where they are designed, and bars that stand on the axis
+// up to their count, covering the grid but not the axis.
+TEST(RenderedGraph, FrameAndBarsLandOnTheirPixels)
+{
+    const QImage image = paint({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
+    const struct {
+        const char* what;
+        QPointF logical;
+        bool black;
+    } lines[] = {
+        {"horizontal axis", {50, 280}, true},
+        {"left of the lowest tick", {1, 280}, false},
+        {"tick of -110 below the axis", {10, 284}, true},
+        {"tick of 0 above the axis", {120, 278.5}, true},
+        {"vertical axis top", {3, 11}, true},
+        {"above the vertical axis", {3, 7}, false},
+        {"vertical tick", {2.5, 240}, true},
+        {"solid row of 250", {73, 30}, true},
+        {"a dash of the dotted row of 10", {11.5, 270}, true},
+        {"a gap of the dotted row of 10", {12.6, 270}, false},
+        {"between grid rows", {73, 235}, false},
+    };
+    for (const auto& line : lines) {
+        EXPECT_EQ(blackAt(image, line.logical), line.black) << line.what;
+    }
+    const auto at = [&](int bin, qreal y) { return image.pixelColor(column(5.5 + bin), row(y)); };
+    EXPECT_EQ(at(60, 230), kBlue) << "the top of a count of 50 covers the solid row of 50";
+    EXPECT_EQ(at(60, 229), kBackground);
+    EXPECT_EQ(at(60, 280), kBlack) << "the axis stays visible under a bar";
+    EXPECT_EQ(at(61, 279), kBackground) << "a count of 0 has no bar";
+    EXPECT_EQ(at(63, 279), kBlue) << "one experiment is one unit high";
+    EXPECT_EQ(at(63, 277.5), kBackground);
+    EXPECT_EQ(image.pixelColor(column(69.5), 0), kBlue) << "a count above 280 is clipped at the top edge";
+}
+
+TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
+{
+    const QImage image = paint({});
+    // Columns of the label row that hold ink, grouped into numbers.
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = row(285) + 1; y < image.height(); ++y) {
+            ink = ink || testing::isInk(image.pixel(x, y));
+        }
+        if (!ink) {
+            continue;
+        }
+        if (!runs.empty() && x - runs.back().second <= 10) {  // a gap within a number
+            runs.back().second = x;
+        } else {
+            runs.emplace_back(x, x);
+        }
+    }
+    ASSERT_EQ(runs.size(), 12U);
+    const double unit = kArea.width() / kLogicalWidth;
+    for (std::size_t n = 0; n < runs.size(); ++n) {
+        const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
+        EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
+    }
+}
+
+// The line passes through the expected counts; the mean's value lands above
+// the bars under it or, where they reach the top, below the axis, and in
+// neither case on a bar.
+TEST(RenderedGraph, TheExactLawIsDrawnOverTheBarsAndItsMeanBesideThem)
+{
+    const auto orange = [](QColor colour) { return colour.red() > 150 && colour.blue() < 100; };
+    const struct {
+        const char* what;
+        int barHeight;
+        bool labelAbove;
+    } cases[] = {{"low bars", 100, true}, {"bars to the top", 400, false}};
+    for (const auto& c : cases) {
+        ExactOverlay overlay;
+        overlay.firstBin = 40;
+        overlay.lastBin = 80;
+        overlay.expectedCounts[60] = 150;
+        overlay.mean = -40;
+        const std::initializer_list<std::pair<int, int>> bars{{70, c.barHeight}, {75, c.barHeight}, {80, c.barHeight}};
+        const QImage plain = paint(bars);
+        const QImage image = paint(bars, &overlay);
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(orange(image.pixelColor(column(65.5), row(130)))) << "the line at its peak";
+        EXPECT_FALSE(orange(image.pixelColor(column(65.5), row(100))));
+        EXPECT_TRUE(orange(image.pixelColor(column(80.5), row(283)))) << "the mark under the axis at -40";
+
+        int labelAbove = 0;
+        int labelBelow = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = column(68); x < image.width(); ++x) {  // right of where the line rises
+                if (plain.pixelColor(x, y) == kBlue && y < row(279)) {
+                    EXPECT_EQ(image.pixelColor(x, y), kBlue) << "covered at " << x << "," << y;
+                }
+                if (x > column(86) && orange(image.pixelColor(x, y))) {
+                    (y < row(280) ? labelAbove : labelBelow) += 1;
+                }
+            }
+        }
+        EXPECT_GT(c.labelAbove ? labelAbove : labelBelow, 20);
+        EXPECT_EQ(c.labelAbove ? labelBelow : labelAbove, 0);
+    }
+}
+
+// The horizontal-axis caption, which would run past the right edge at its
+// designed place, ends inside the area, in the designed face and in a wider
+// one, at 100 and 200 %: no ink touches the area's last columns.
+TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
+{
+    for (const char* face : {"IPAPGothic", "DejaVu Sans"}) {
+        for (const int zoom : {1, 2}) {
+            QFont font(face);
+            font.setPointSizeF(9.0 * zoom);
+            const QImage image = paint({}, nullptr, font, kArea * zoom);
+            const int rightmostInk = testing::rightmostInk(image, 0, row(7) * zoom + QFontMetrics(font).height());
+            EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
+            EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace coinwell::graph
