@@ -12,9 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -39,12 +37,7 @@ int openWindow(int argc, char** argv, Language language, std::optional<std::uint
         windows.showMainWindow();
         status = QApplication::exec();
     }
-    // A sound server that stopped answering must not keep the program alive.
-    if (!cues.shutDown(std::chrono::milliseconds(500))) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return cues.end(status);  // at once, even if a sound server stopped answering
 }
 
 // Help, version, a batch run or a wrong argument: no display is needed, and

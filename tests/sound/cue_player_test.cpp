@@ -5,33 +5,55 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using coinwell::Cue;
 using coinwell::QtCuePlayer;
-using namespace std::chrono_literals;
 
-constexpr QtCuePlayer::CueState kIdle{true, false};
-constexpr QtCuePlayer::CueState kPlaying{true, true};
-constexpr QtCuePlayer::CueState kSilent{false, false};
+struct CueState {
+    bool ready = false;    // its file is read and decoded
+    bool playing = false;  // started and not stopped or finished
+    friend bool operator==(const CueState&, const CueState&) = default;
+};
+using State = std::array<CueState, 2>;  // by Cue: Rising, Falling
+
+constexpr CueState kIdle{true, false};
+constexpr CueState kPlaying{true, true};
+constexpr CueState kSilent{false, false};
+
+State stateOf(QtCuePlayer& player)
+{
+    State state;
+    player.inspect([&state](const QObject* chimes) {
+        for (std::size_t i = 0; chimes != nullptr && i < state.size(); ++i) {
+            const auto* effect = qobject_cast<const QSoundEffect*>(chimes->children().value(static_cast<int>(i)));
+            ASSERT_NE(effect, nullptr);
+            state[i] = {effect->status() == QSoundEffect::Ready, effect->isPlaying()};
+        }
+    });
+    return state;
+}
 
 // Qt reads the files in the background: the state once it is as expected,
-// or the last one reported within 10 s.
-QtCuePlayer::State settled(const QtCuePlayer& player, const QtCuePlayer::State& expected)
+// or the last one seen within 10 s.
+State settled(QtCuePlayer& player, const State& expected)
 {
     QElapsedTimer waiting;
     waiting.start();
-    std::optional<QtCuePlayer::State> state = player.state(2s);
-    while (state.has_value() && *state != expected && waiting.elapsed() < 10000) {
+    State state = stateOf(player);
+    while (state != expected && waiting.elapsed() < 10000) {
         QThread::msleep(10);
-        state = player.state(2s);
+        state = stateOf(player);
     }
-    return state.value_or(QtCuePlayer::State{kSilent, kSilent});
+    return state;
 }
 
 struct PlayCase {
@@ -39,7 +61,7 @@ struct PlayCase {
     QByteArray rising;   // what pinpon.wav holds; null: no such file
     QByteArray falling;  // what endpinpon.wav holds
     std::vector<Cue> plays;
-    QtCuePlayer::State expected;  // by Cue: Rising, Falling
+    State expected;
 };
 
 class CuePlayerTest : public ::testing::TestWithParam<PlayCase> {};
@@ -56,8 +78,8 @@ TEST_P(CuePlayerTest, PlaysTheLastCueOnlyAndPassesOverWhatCannotPlay)
         player.play(cue);
     }
     EXPECT_EQ(settled(player, GetParam().expected), GetParam().expected);
-    EXPECT_TRUE(player.shutDown(2s));
-    player.play(Cue::Rising);  // ignored once shut down, and harmless
+    EXPECT_EQ(player.end(3), 3);  // had it given up, the test would end here with status 3
+    player.play(Cue::Rising);     // ignored once ended, and harmless
 }
 
 QByteArray chime()
@@ -79,23 +101,24 @@ INSTANTIATE_TEST_SUITE_P(
         PlayCase{"FallingMissing", chime(), {}, {Cue::Falling, Cue::Rising}, {kPlaying, kSilent}}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// A player that no cue has needed has no sound thread to wait for, and a
-// cue after the end starts none.
-TEST(CuePlayerNeverStarted, EndsAtOnceAndStaysEnded)
+// A player that no cue has needed ends at once, and a cue after the end
+// starts nothing.
+TEST(CuePlayerNeverStarted, EndsAndStaysEnded)
 {
     QtCuePlayer player;
-    EXPECT_TRUE(player.shutDown(0ms));
+    EXPECT_EQ(player.end(3), 3);
     player.play(Cue::Falling);
     player.readAhead();
-    EXPECT_TRUE(player.shutDown(0ms));
+    EXPECT_EQ(player.end(4), 4);
 }
 
 // Without a folder of its own the player reads the chimes the build put
 // beside bin/ and its module from lib/coinwell/, where the tests run from.
-TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimes)
+TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimesAhead)
 {
     QtCuePlayer player;
-    EXPECT_EQ(settled(player, {kIdle, kIdle}), (QtCuePlayer::State{kIdle, kIdle}));
+    player.readAhead();
+    EXPECT_EQ(settled(player, {kIdle, kIdle}), (State{kIdle, kIdle}));
 }
 
 }  // namespace
