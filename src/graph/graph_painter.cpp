@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -77,6 +76,16 @@ QTransform toAreaOf(const QRectF& area)
         .scale(area.width() / kLogicalWidth, area.height() / kLogicalHeight);
 }
 
+// The captions in the language of the moment.
+QStringList captionTexts()
+{
+    QStringList texts;
+    for (const Caption& caption : kCaptions) {
+        texts << QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
+    }
+    return texts;
+}
+
 struct PlacedText {
     QPointF topLeft;  // in the area's coordinates
     QString text;
@@ -105,50 +114,6 @@ std::vector<PlacedText> placeTexts(const QFontMetricsF& metrics, const QRectF& a
         texts.push_back({QPointF(tickX - metrics.horizontalAdvance(number) / 2, rowTop), std::move(number)});
     }
     return texts;
-}
-
-}  // namespace
-
-ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
-{
-    ExactOverlay overlay;
-    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
-        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
-            experiments * law.probability(shortage);
-    }
-    overlay.firstBin = engine::Tally::binOf(law.lowest());
-    overlay.lastBin = engine::Tally::binOf(1);
-    overlay.mean = law.mean();
-    return overlay;
-}
-
-void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
-                const ExactOverlay* overlay)
-{
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-    paintFrame(painter, area);
-    paintBars(painter, area, tally);
-    paintTexts(painter, area, textColour);
-    if (overlay != nullptr) {
-        paintOverlay(painter, area, tally, *overlay);
-    }
-    painter.restore();
-}
-
-std::optional<ExactOverlay> recordOverlay(const report::RunRecord& record, bool withExactLaw)
-{
-    if (!withExactLaw) {
-        return std::nullopt;
-    }
-    return exactOverlay(record.law, record.result.settings.experimentCount);
-}
-
-void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour)
-{
-    const std::optional<ExactOverlay> overlay = recordOverlay(record, withExactLaw);
-    paintGraph(painter, area, record.result.tally, textColour, overlay ? &*overlay : nullptr);
 }
 
 void paintFrame(QPainter& painter, const QRectF& area)
@@ -245,46 +210,44 @@ void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& ta
     painter.restore();
 }
 
-QStringList captionTexts()
+}  // namespace
+
+ExactOverlay exactOverlay(const engine::ShortageLaw& law, int experiments)
 {
-    QStringList texts;
-    for (const Caption& caption : kCaptions) {
-        texts << QCoreApplication::translate("coinwell::graph::GraphView", caption.text);
+    ExactOverlay overlay;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        overlay.expectedCounts[static_cast<std::size_t>(engine::Tally::binOf(shortage))] +=
+            experiments * law.probability(shortage);
     }
-    return texts;
+    overlay.firstBin = engine::Tally::binOf(law.lowest());
+    overlay.lastBin = engine::Tally::binOf(1);
+    overlay.mean = law.mean();
+    return overlay;
 }
 
-std::vector<QRectF> textBounds(const QFontMetricsF& metrics, const QRectF& area, qreal margin)
+void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
+                const ExactOverlay* overlay)
 {
-    std::vector<QRectF> bounds;
-    for (const PlacedText& placed : placeTexts(metrics, area)) {
-        const QRectF line(placed.topLeft, QSizeF(metrics.horizontalAdvance(placed.text), metrics.height()));
-        const QRectF ink = metrics.boundingRect(placed.text).translated(placed.topLeft + QPointF(0, metrics.ascent()));
-        bounds.push_back(line.united(ink).adjusted(-margin, -margin, margin, margin));
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    paintFrame(painter, area);
+    paintBars(painter, area, tally);
+    paintTexts(painter, area, textColour);
+    if (overlay != nullptr) {
+        paintOverlay(painter, area, tally, *overlay);
     }
-    return bounds;
+    painter.restore();
 }
 
-bool barsReach(const QRectF& area, const engine::Tally& tally, const QRectF& box)
+void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
+                 const QColor& textColour)
 {
-    const QRectF logical = toAreaOf(area).inverted().mapRect(box);
-    if (logical.top() > kBaseLineY) {
-        return false;
+    if (!withExactLaw) {
+        paintGraph(painter, area, record.result.tally, textColour);
+        return;
     }
-    if (logical.bottom() >= kBaseLineY && logical.left() <= kHorizontalAxis.x2() &&
-        logical.right() >= kHorizontalAxis.x1()) {
-        return true;
-    }
-    // The bar of bin b spans x = 5 + b to 6 + b.
-    const int firstBin = std::max(0, static_cast<int>(std::floor(logical.left())) - 6);
-    const int lastBin = std::min(engine::Tally::kBinCount - 1, static_cast<int>(std::ceil(logical.right())) - 5);
-    for (int bin = firstBin; bin <= lastBin; ++bin) {
-        const int count = tally.bins[static_cast<std::size_t>(bin)];
-        if (count > 0 && kBaseLineY - count <= logical.bottom()) {
-            return true;
-        }
-    }
-    return false;
+    const ExactOverlay overlay = exactOverlay(record.law, record.result.settings.experimentCount);
+    paintGraph(painter, area, record.result.tally, textColour, &overlay);
 }
 
 }  // namespace coinwell::graph

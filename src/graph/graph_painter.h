@@ -6,13 +6,9 @@
 
 #include <QColor>
 #include <QRectF>
-#include <QStringList>
 
 #include <array>
-#include <optional>
-#include <vector>
 
-class QFontMetricsF;
 class QPainter;
 
 namespace coinwell::graph {
@@ -50,31 +46,9 @@ inline const QColor kExactColour(230, 90, 0);
 void paintGraph(QPainter& painter, const QRectF& area, const engine::Tally& tally, const QColor& textColour,
                 const ExactOverlay* overlay = nullptr);
 
-// The overlay of a run's exact law, if it is asked for.
-std::optional<ExactOverlay> recordOverlay(const report::RunRecord& record, bool withExactLaw);
-
 // The graph of a run, with the overlay of its exact law if asked, as the
-// clipboard, image files and prints show it.
+// graph area, the clipboard, image files and prints show it.
 void paintRecord(QPainter& painter, const QRectF& area, const report::RunRecord& record, bool withExactLaw,
                  const QColor& textColour);
-
-// The layers paintGraph is made of, from the bottom up, each painted into
-// `area` as paintGraph paints it but without its clip. Only the bars and
-// the overlay depend on the run.
-void paintFrame(QPainter& painter, const QRectF& area);  // the grid, the ticks, the vertical axis
-void paintBars(QPainter& painter, const QRectF& area, const engine::Tally& tally);  // and the horizontal axis
-void paintTexts(QPainter& painter, const QRectF& area, const QColor& textColour);
-void paintOverlay(QPainter& painter, const QRectF& area, const engine::Tally& tally, const ExactOverlay& overlay);
-
-// The captions paintTexts paints, in the language of the moment.
-QStringList captionTexts();
-
-// Rectangles that hold all the ink of each text paintTexts paints with
-// `metrics` into `area`, give or take `margin`.
-std::vector<QRectF> textBounds(const QFontMetricsF& metrics, const QRectF& area, qreal margin);
-
-// Whether a bar of the tally or the horizontal axis comes into `box`
-// (in the same coordinates as `area`).
-bool barsReach(const QRectF& area, const engine::Tally& tally, const QRectF& box);
 
 }  // namespace coinwell::graph

@@ -42,16 +42,7 @@ void GraphView::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     painter.setFont(font());
-    // The kept images have a flat ground; a style's gradient or texture
-    // shows through only when the graph is painted over it afresh.
-    const QBrush& ground = palette().brush(backgroundRole());
-    if (ground.style() != Qt::SolidPattern || !ground.isOpaque()) {
-        paintRecord(painter, contentsRect(), *record_, exactLawShown_, palette().color(QPalette::WindowText));
-        return;
-    }
-    const std::optional<ExactOverlay> overlay = recordOverlay(*record_, exactLawShown_);
-    backdrop_.paint(painter, contentsRect(), record_->result.tally, palette().color(QPalette::WindowText),
-                    palette().color(backgroundRole()), overlay ? &*overlay : nullptr);
+    paintRecord(painter, contentsRect(), *record_, exactLawShown_, palette().color(QPalette::WindowText));
 }
 
 }  // namespace coinwell::graph

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "graph/graph_backdrop.h"
 #include "report/run_record.h"
 
 #include <QFrame>
@@ -35,7 +34,6 @@ protected:
 private:
     std::optional<report::RunRecord> record_;
     bool exactLawShown_ = false;
-    GraphBackdrop backdrop_;
 };
 
 }  // namespace coinwell::graph
