@@ -15,38 +15,15 @@ struct Text {
 };
 
 struct OptionName {
-    char shortName;  // '\0' for none
-    const char* longName;
+    char16_t shortName;  // u'\0' for none
+    const char16_t* longName;
     bool takesValue;
 };
 
-constexpr OptionName kGuests{'g', "guests", true};
-constexpr OptionName kExperiments{'e', "experiments", true};
-constexpr OptionName kSeed{'s', "seed", true};
-constexpr OptionName kCsv{'\0', "csv", true};
-constexpr OptionName kLang{'\0', "lang", true};
-constexpr OptionName kHelp{'h', "help", false};
-constexpr OptionName kVersion{'v', "version", false};
-constexpr OptionName kOptions[] = {kGuests, kExperiments, kSeed, kCsv, kLang, kHelp, kVersion};
-
-// The whole numbers an option takes.
-struct NumberRange {
-    std::uint64_t lowest;
-    std::uint64_t highest;
+constexpr OptionName kOptions[] = {
+    {u'g', u"guests", true}, {u'e', u"experiments", true}, {u's', u"seed", true},   {u'\0', u"csv", true},
+    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'v', u"version", false},
 };
-
-NumberRange rangeOf(const QString& option)
-{
-    if (option == QLatin1String(kGuests.longName)) {
-        return {static_cast<std::uint64_t>(core::kGuestRange.lowest),
-                static_cast<std::uint64_t>(core::kGuestRange.highest)};
-    }
-    if (option == QLatin1String(kExperiments.longName)) {
-        return {static_cast<std::uint64_t>(core::kBatchExperimentRange.lowest),
-                static_cast<std::uint64_t>(core::kBatchExperimentRange.highest)};
-    }
-    return {0, std::numeric_limits<std::uint64_t>::max()};
-}
 
 // Plain decimal digits and nothing else: no sign, blank or exponent, which a
 // script would more likely have got wrong than meant.
@@ -64,23 +41,19 @@ std::optional<std::uint64_t> wholeNumber(const QString& text)
     return error == std::errc() ? std::optional(number) : std::nullopt;  // too large otherwise
 }
 
-// A count is accepted by the same rule as a typed setting in the window.
-std::optional<std::int32_t> readCount(const QString& text, core::CountRange range)
-{
-    const std::optional<std::uint64_t> number = wholeNumber(text);
-    return number ? core::acceptCount(static_cast<double>(*number), range) : std::nullopt;
-}
-
 QString allowed(const QString& option)
 {
-    if (option == QLatin1String(kCsv.longName)) {
+    if (option == u"csv") {
         return Text::tr("a file name, or - for standard output");
     }
-    if (option == QLatin1String(kLang.longName)) {
+    if (option == u"lang") {
         return Text::tr("en (English) or ja (Japanese)");
     }
-    const NumberRange range = rangeOf(option);
-    return Text::tr("--%1 takes a whole number from %2 to %3").arg(option).arg(range.lowest).arg(range.highest);
+    const core::CountRange range = option == u"guests" ? core::kGuestRange : core::kBatchExperimentRange;
+    const auto number = [](auto value) { return QString::number(value); };
+    return Text::tr("--%1 takes a whole number from %2 to %3")
+        .arg(option, option == u"seed" ? number(0) : number(range.lowest),
+             option == u"seed" ? number(std::numeric_limits<std::uint64_t>::max()) : number(range.highest));
 }
 
 QString optionList()
@@ -116,11 +89,11 @@ Options parseCommandLine(const QStringList& arguments)
                 inlineValue = argument.mid(equals + 1);
             }
             for (const OptionName& known : kOptions) {
-                option = name == QLatin1String(known.longName) ? &known : option;
+                option = name == known.longName ? &known : option;
             }
         } else if (argument.size() == 2 && argument[0] == u'-') {
             for (const OptionName& known : kOptions) {
-                option = known.shortName != '\0' && argument[1] == QLatin1Char(known.shortName) ? &known : option;
+                option = known.shortName != u'\0' && argument[1] == known.shortName ? &known : option;
             }
         } else {
             fail(ArgumentError::Kind::UnexpectedArgument, {}, argument);
@@ -130,9 +103,9 @@ Options parseCommandLine(const QStringList& arguments)
             fail(ArgumentError::Kind::UnknownOption, {}, argument.section(u'=', 0, 0));
             continue;
         }
-        const QString name = QLatin1String(option->longName);
+        const QString name = QString::fromUtf16(option->longName);
         if (!option->takesValue) {
-            (name == QLatin1String(kHelp.longName) ? help : version) = true;
+            (name == u"help" ? help : version) = true;
             continue;
         }
         if (!inlineValue && i + 1 >= arguments.size()) {
@@ -140,31 +113,32 @@ Options parseCommandLine(const QStringList& arguments)
             continue;
         }
         const QString value = inlineValue ? *inlineValue : arguments[++i];
-
-        if (name == QLatin1String(kLang.longName)) {
+        bool valid = true;
+        if (name == u"lang") {
             options.language = languageNamed(value);
-            if (!options.language) {
-                fail(ArgumentError::Kind::BadLanguage, name, value);
-            }
-        } else if (name == QLatin1String(kCsv.longName)) {
+            valid = options.language.has_value();
+        } else if (name == u"seed") {
+            options.seed = wholeNumber(value);
+            valid = options.seed.has_value();
+        } else if (name == u"csv") {
             batch = true;
             options.csvPath = value;
-            if (value.isEmpty()) {
-                fail(ArgumentError::Kind::EmptyCsvName, name, value);
-            }
-        } else if (name == QLatin1String(kSeed.longName)) {
-            options.seed = wholeNumber(value);
-            if (!options.seed) {
-                fail(ArgumentError::Kind::BadNumber, name, value);
-            }
+            valid = !value.isEmpty();
         } else {
+            // A count is accepted by the same rule as a setting typed in the window.
             batch = true;
-            const bool forGuests = name == QLatin1String(kGuests.longName);
-            std::optional<std::int32_t>& count = forGuests ? guests : experiments;
-            count = readCount(value, forGuests ? core::kGuestRange : core::kBatchExperimentRange);
-            if (!count) {
-                fail(ArgumentError::Kind::BadNumber, name, value);
-            }
+            std::optional<std::int32_t>& count = name == u"guests" ? guests : experiments;
+            const std::optional<std::uint64_t> number = wholeNumber(value);
+            count = number ? core::acceptCount(static_cast<double>(*number),
+                                               name == u"guests" ? core::kGuestRange : core::kBatchExperimentRange)
+                           : std::nullopt;
+            valid = count.has_value();
+        }
+        if (!valid) {
+            fail(name == u"lang"  ? ArgumentError::Kind::BadLanguage
+                 : name == u"csv" ? ArgumentError::Kind::EmptyCsvName
+                                  : ArgumentError::Kind::BadNumber,
+                 name, value);
         }
     }
 
@@ -174,11 +148,10 @@ Options parseCommandLine(const QStringList& arguments)
         options.action = Options::Action::ShowVersion;
     } else if (batch) {
         options.action = Options::Action::RunBatch;
-        if (!guests) {
-            fail(ArgumentError::Kind::MissingOption, QLatin1String(kGuests.longName), {});
-        }
-        if (!experiments) {
-            fail(ArgumentError::Kind::MissingOption, QLatin1String(kExperiments.longName), {});
+        for (const auto& [count, needed] : {std::pair{guests, u"guests"}, std::pair{experiments, u"experiments"}}) {
+            if (!count) {
+                fail(ArgumentError::Kind::MissingOption, QString::fromUtf16(needed), {});
+            }
         }
         options.settings = {guests.value_or(0), experiments.value_or(0)};
     }
