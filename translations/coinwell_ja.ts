@@ -76,11 +76,11 @@ Without --guests and --experiments it opens its window. With them it runs withou
     </message>
     <message>
         <source>unknown option &apos;%1&apos;: %2</source>
-        <translation>不明なオプション '%1' です。%2</translation>
+        <translation>不明なオプション &apos;%1&apos; です。%2</translation>
     </message>
     <message>
         <source>--lang takes %1, not &apos;%2&apos;</source>
-        <translation>--lang には %1 を指定してください（指定された値: '%2'）</translation>
+        <translation>--lang には %1 を指定してください（指定された値: &apos;%2&apos;）</translation>
     </message>
     <message>
         <source>Runs without a window, with G guests (%1 to %2).</source>
@@ -99,20 +99,20 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>表示の言語: en（英語）または ja（日本語）。指定しなければロケールの言語。</translation>
     </message>
     <message>
-        <source>Shows this help and exits.</source>
-        <translation>このヘルプを表示して終了します。</translation>
-    </message>
-    <message>
-        <source>Shows the version and exits.</source>
-        <translation>バージョンを表示して終了します。</translation>
-    </message>
-    <message>
         <source>Usage: %1 [options]</source>
         <translation>使い方: %1 [オプション]</translation>
     </message>
     <message>
         <source>Options:</source>
         <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>バージョン情報を表示する。</translation>
     </message>
 </context>
 <context>

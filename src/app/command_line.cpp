@@ -22,7 +22,7 @@ struct OptionName {
 
 constexpr OptionName kOptions[] = {
     {u'g', u"guests", true}, {u'e', u"experiments", true}, {u's', u"seed", true},   {u'\0', u"csv", true},
-    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'v', u"version", false},
+    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'\0', u"help-all", false}, {u'v', u"version", false},
 };
 
 // Plain decimal digits and nothing else: no sign, blank or exponent, which a
@@ -66,11 +66,19 @@ QString optionList()
 Options parseCommandLine(const QStringList& arguments)
 {
     Options options;
+    // An argument that is not an option the program has, or lacks its value,
+    // counts before a value not allowed, which --help and --version pass over.
+    std::optional<ArgumentError> badArgument;
+    std::optional<ArgumentError> badValue;
     const auto fail = [&](ArgumentError::Kind kind, const QString& option, const QString& given) {
-        if (!options.error) {
-            options.error = ArgumentError{kind, option, given};
+        const bool ofValue = kind == ArgumentError::Kind::BadNumber || kind == ArgumentError::Kind::EmptyCsvName ||
+                             kind == ArgumentError::Kind::MissingOption;
+        std::optional<ArgumentError>& first = ofValue ? badValue : badArgument;
+        if (!first) {
+            first = ArgumentError{kind, option, given};
         }
     };
+    bool optionsEnded = false;
     bool help = false;
     bool version = false;
     bool batch = false;
@@ -79,9 +87,17 @@ Options parseCommandLine(const QStringList& arguments)
 
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        // -g 10, --guests 10 and --guests=10 are the same.
+        // -g 10, -g10, --guests 10 and --guests=10 are the same.
         const OptionName* option = nullptr;
         std::optional<QString> inlineValue;
+        if (argument == u"--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !argument.startsWith(u'-') || argument.size() < 2) {
+            fail(ArgumentError::Kind::UnexpectedArgument, {}, argument);
+            continue;
+        }
         if (argument.startsWith(u"--")) {
             const qsizetype equals = argument.indexOf(u'=');
             const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
@@ -91,21 +107,21 @@ Options parseCommandLine(const QStringList& arguments)
             for (const OptionName& known : kOptions) {
                 option = name == known.longName ? &known : option;
             }
-        } else if (argument.size() == 2 && argument[0] == u'-') {
+        } else {
             for (const OptionName& known : kOptions) {
                 option = known.shortName != u'\0' && argument[1] == known.shortName ? &known : option;
             }
-        } else {
-            fail(ArgumentError::Kind::UnexpectedArgument, {}, argument);
-            continue;
+            if (argument.size() > 2) {
+                inlineValue = argument.mid(2);
+            }
         }
         if (option == nullptr || (inlineValue && !option->takesValue)) {
-            fail(ArgumentError::Kind::UnknownOption, {}, argument.section(u'=', 0, 0));
+            fail(ArgumentError::Kind::UnknownOption, {}, argument.startsWith(u"--") ? argument.section(u'=', 0, 0) : argument);
             continue;
         }
         const QString name = QString::fromUtf16(option->longName);
         if (!option->takesValue) {
-            (name == u"help" ? help : version) = true;
+            (name.startsWith(u"help") ? help : version) = true;
             continue;
         }
         if (!inlineValue && i + 1 >= arguments.size()) {
@@ -155,6 +171,7 @@ Options parseCommandLine(const QStringList& arguments)
         }
         options.settings = {guests.value_or(0), experiments.value_or(0)};
     }
+    options.error = badArgument ? badArgument : help || version ? std::nullopt : badValue;
     return options;
 }
 
@@ -187,6 +204,8 @@ QString helpText()
         QString description;
     };
     const Line lines[] = {
+        {QStringLiteral("-h, --help"), Text::tr("Displays help on commandline options.")},
+        {QStringLiteral("-v, --version"), Text::tr("Displays version information.")},
         {QStringLiteral("-g, --guests <G>"),
          Text::tr("Runs without a window, with G guests (%1 to %2).")
              .arg(core::kGuestRange.lowest)
@@ -205,8 +224,6 @@ QString helpText()
         {QStringLiteral("--lang <language>"),
          Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
                   "language.")},
-        {QStringLiteral("-h, --help"), Text::tr("Shows this help and exits.")},
-        {QStringLiteral("-v, --version"), Text::tr("Shows the version and exits.")},
     };
     QString text = Text::tr("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + u'\n';
     text += Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
@@ -214,8 +231,21 @@ QString helpText()
                      "Without --guests and --experiments it opens its window. With them it runs without any "
                      "display, prints a report and exits.");
     text += QStringLiteral("\n\n") + Text::tr("Options:") + u'\n';
+    // Descriptions wrapped at word breaks to fit 79 columns beside the names.
+    constexpr qsizetype kNamesWidth = 22;
+    constexpr qsizetype kDescriptionWidth = 79 - 4 - kNamesWidth;
     for (const Line& line : lines) {
-        text += QStringLiteral("  %1  %2\n").arg(line.names, -22).arg(line.description);
+        QString names = line.names;
+        QString row;
+        for (const QString& word : line.description.split(u' ')) {
+            if (!row.isEmpty() && row.size() + 1 + word.size() > kDescriptionWidth) {
+                text += QStringLiteral("  %1  %2\n").arg(names, -kNamesWidth).arg(row);
+                names.clear();
+                row.clear();
+            }
+            row += (row.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        text += QStringLiteral("  %1  %2\n").arg(names, -kNamesWidth).arg(row);
     }
     return text;
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -47,6 +48,9 @@ int runWithoutWindow(const Options& options)
     }
     switch (options.action) {
     case Options::Action::RunBatch:
+        // A reader that went away fails the write, which is then reported,
+        // instead of ending the program without a word.
+        std::signal(SIGPIPE, SIG_IGN);
         return runBatch(options, stdout, stderr);
     case Options::Action::ShowHelp:
         std::fputs(helpText().toLocal8Bit().constData(), stdout);

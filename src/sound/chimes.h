@@ -8,4 +8,4 @@
 // object in the same order. A file that is missing or not whole gets an
 // effect without a source, which stays silent. Called on the sound thread
 // only: making the effects is what first connects to the sound server.
-extern "C" QObject* coinwellLoadChimes(const QStringList& paths);
+extern "C" QObject* coinwellMakeChimes(const QStringList& paths);

@@ -24,7 +24,7 @@ bool isWholeWaveFile(const QString& path)
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT QObject* coinwellLoadChimes(const QStringList& paths)
+extern "C" Q_DECL_EXPORT QObject* coinwellMakeChimes(const QStringList& paths)
 {
     auto* chimes = new QObject;
     for (const QString& path : paths) {

@@ -110,7 +110,7 @@ QObject* QtCuePlayer::chimes()
         // threads of its own.
         QLibrary module(besideProgram(QStringLiteral(COINWELL_MODULE_SUBDIR)) + u'/' +
                         QStringLiteral(COINWELL_CHIMES_MODULE));
-        if (const auto load = reinterpret_cast<decltype(&coinwellLoadChimes)>(module.resolve("coinwellLoadChimes"))) {
+        if (const auto load = reinterpret_cast<decltype(&coinwellMakeChimes)>(module.resolve("coinwellMakeChimes"))) {
             const QDir folder(folder_);
             chimes_ = load({folder.filePath(QStringLiteral("pinpon.wav")), folder.filePath(QStringLiteral("endpinpon.wav"))});
         }

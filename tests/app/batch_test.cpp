@@ -10,6 +10,8 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 namespace {
 
 struct Outcome {
@@ -18,12 +20,20 @@ struct Outcome {
     QByteArray err;
 };
 
-// stdoutFile, if given, takes standard output in place of the test.
-Outcome runProgram(const QStringList& arguments, const QString& stdoutFile = {})
+enum class Output { ToTest, ToFullDisk, ToClosedPipe };
+
+Outcome runProgram(const QStringList& arguments, Output output = Output::ToTest)
 {
     QProcess program;
-    if (!stdoutFile.isEmpty()) {
-        program.setStandardOutputFile(stdoutFile);
+    if (output == Output::ToFullDisk) {
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
+    // A pipe whose reading end is closed before the program starts.
+    int pipeEnds[2] = {-1, -1};
+    if (output == Output::ToClosedPipe) {
+        EXPECT_EQ(pipe(pipeEnds), 0);
+        close(pipeEnds[0]);
+        program.setChildProcessModifier([&] { dup2(pipeEnds[1], STDOUT_FILENO); });
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -35,6 +45,9 @@ Outcome runProgram(const QStringList& arguments, const QString& stdoutFile = {})
     if (!program.waitForFinished(600'000)) {  // a hang guard only
         program.kill();
         program.waitForFinished();
+    }
+    if (pipeEnds[1] >= 0) {
+        close(pipeEnds[1]);
     }
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
             program.readAllStandardError()};
@@ -100,13 +113,28 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
 TEST(BatchMode, OutputThatCannotBeWrittenIsAnError)
 {
     const QStringList run{"--guests", "10", "--experiments", "5", "--seed", "1"};
-    for (const QStringList& extra : {QStringList{}, QStringList{"--csv", "-"}}) {
-        SCOPED_TRACE(extra.join(' ').toStdString());
-        const Outcome outcome = runProgram(run + extra, "/dev/full");
-        EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(outcome.err.count("coinwell: standard output could not be written: No space left on device\n"), 1)
-            << outcome.err.toStdString();
+    const struct {
+        Output output;
+        const char* reason;
+    } outputs[] = {{Output::ToFullDisk, "No space left on device"}, {Output::ToClosedPipe, "Broken pipe"}};
+    for (const auto& [output, reason] : outputs) {
+        for (const QStringList& extra : {QStringList{}, QStringList{"--csv", "-"}}) {
+            SCOPED_TRACE(extra.join(' ').toStdString() + reason);
+            const Outcome outcome = runProgram(run + extra, output);
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.err.count("coinwell: standard output could not be written: " + QByteArray(reason) + '\n'), 1)
+                << outcome.err.toStdString();
+        }
     }
+}
+
+// Exact halves in the table round away from zero, as the table always has:
+// at 10 guests every probability is a multiple of 2^-10.
+TEST(BatchMode, TheTableRoundsExactHalvesAwayFromZero)
+{
+    const Outcome run = runProgram({"--guests", "10", "--experiments", "16", "--seed", "1", "--csv", "-"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains("\n-2,5,3.2813,10,16,")) << run.out.toStdString();
 }
 
 // With too few experiments for a single degree of freedom, the report says

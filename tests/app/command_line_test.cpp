@@ -48,7 +48,12 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"--lang=ja", "--seed", "3"}, Action::OpenWindow, Language::Japanese, std::nullopt, {}, {}},
         {{"-g", "10", "--experiments=7"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {10, 7}},
         {{"--guests", "1000", "-e", "10000000"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {1000, 10'000'000}},
-        {{"--help", "-g", "10"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
+        {{"-g100", "-e5"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {100, 5}},
+        {{"--help", "-g", "5"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},  // help wins over a value
+        {{"--help-all"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
+        {{"--version", "-g", "x", "-z"}, Action::ShowVersion, std::nullopt, Kind::UnknownOption, "-z", {}},
+        {{"-g", "5", "-z"}, Action::RunBatch, std::nullopt, Kind::UnknownOption, "-z", {}},  // before the value
+        {{"--", "-g"}, Action::OpenWindow, std::nullopt, Kind::UnexpectedArgument, "-g", {}},
         // --lang counts wherever it stands, for the language of the error.
         {{"-x", "--lang", "ja"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--seed", "3", "--lang", "ja", "-x"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
@@ -58,7 +63,7 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"-g", "10.5", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "10.5", {}},
         {{"-g", " 10", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, " 10", {}},
         // A value that looks like an option is still the value.
-        {{"--guests", "--experiments", "5"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "--experiments", {}},
+        {{"--guests", "--experiments", "5"}, Action::RunBatch, std::nullopt, Kind::UnexpectedArgument, "5", {}},
         {{"--experiments", "5", "--guests"}, Action::RunBatch, std::nullopt, Kind::MissingValue, "--guests", {}},
     };
     for (const auto& c : cases) {

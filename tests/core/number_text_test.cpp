@@ -1,5 +1,6 @@
 #include "core/one_decimal.h"
 #include "core/read_number.h"
+#include "core/result_table.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,26 @@ TEST(FormatOneDecimal, WritesThePattern)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatOneDecimal(c.value), c.text) << "value " << c.value;
+    }
+}
+
+// The numbers of the report and the table: exact halves, which runs of 16
+// or 128 experiments and the 2^-10 steps of 10 guests often give, round
+// away from zero, as they always have.
+TEST(FixedDecimals, RoundsExactHalvesAwayFromZero)
+{
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {3.28125, 4, "3.2813"}, {-2.0625, 3, "-2.063"}, {3.125, 2, "3.13"}, {-0.0078125, 6, "-0.007813"},
+        {9.5, 0, "10"}, {-99.995, 2, "-100.00"},  // not an exact half in binary, but carries all the way
+        {2.675, 2, "2.67"},                          // just below a half in binary
+        {0.0, 6, "0.000000"}, {-7.459123456, 3, "-7.459"}, {1000000.0, 4, "1000000.0000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fixedDecimals(c.value, c.decimals), c.text) << c.value << " to " << c.decimals;
     }
 }
 

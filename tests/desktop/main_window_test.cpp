@@ -69,7 +69,7 @@ TEST_P(EntryTest, AcceptsOnlyCountsInRangeAndAsksAgainFromTheDefault)
     answers.insert(answers.end(), c.experimentEntries.begin(), c.experimentEntries.end());
     open(answers);
     window->hide();
-    window->show();  // the questions come once, on first showing
+    window->show();  // the questions come once, when the window is made
     QCoreApplication::processEvents();
 
     EXPECT_EQ(text("guestCountValue"), QString::number(c.guests));
@@ -216,7 +216,9 @@ TEST_F(MainWindowTest, ClicksWaitingBeforeStartAreHandledFirst)
 
     fakes.dialogs.answers = {"10", "7"};
     queueClick(button("initButton"));
+    queueClick(button("startButton"));  // enabled again by the Init before it
     window->startRun();
+    QCoreApplication::processEvents();
     EXPECT_EQ(fakes.clock.reads, 20 + 7) << "a waiting Init asks first, and the run uses the new settings";
     EXPECT_FALSE(button("startButton")->isEnabled());
 }

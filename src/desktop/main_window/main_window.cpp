@@ -151,8 +151,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
 void MainWindow::startRun()
 {
-    // Start stays disabled from here on, so a second click on it that waits
-    // in the queue does nothing.
+    // A Start that waits in the queue behind an Init, which enables Start
+    // again, must not run inside this one's pass over the waiting messages.
+    if (running_) {
+        return;
+    }
+    running_ = true;
     startButton_->setEnabled(false);
 
     // Clicks made before this one are handled first. A Help or an Exit among
@@ -175,6 +179,7 @@ void MainWindow::startRun()
     initButton_->setEnabled(true);
     // Disabling Start passed the focus on to the graph; the next step is Init.
     initButton_->setFocus();
+    running_ = false;
 }
 
 void MainWindow::reinitialise()

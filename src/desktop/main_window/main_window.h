@@ -56,9 +56,10 @@ private:
 
     MainWindowServices services_;
     RunModel model_;
-    // Set once the window is on its way out (Help or the end of the
-    // program); Start, which lets waiting clicks through before it runs,
-    // stops when it finds it set.
+    // Start lets the clicks waiting before it through before it runs: while
+    // it does, running_ is set, and a Help or an Exit among them sets
+    // leaving_, as the window is then on its way out.
+    bool running_ = false;
     bool leaving_ = false;
 
     // The controls, in the order they are created: later ones lie on top
