@@ -16,8 +16,8 @@ using namespace coinwell;
 // real generator and the time of day.
 void BM_Run(benchmark::State& state)
 {
-    const core::Settings settings{static_cast<std::int16_t>(state.range(0)),
-                                    static_cast<std::int16_t>(state.range(1))};
+    const core::Settings settings{static_cast<std::int32_t>(state.range(0)),
+                                    static_cast<std::int32_t>(state.range(1))};
     core::RandomGenerator random;
     core::SystemClock clock;
     for (auto _ : state) {
@@ -61,7 +61,7 @@ BENCHMARK(BM_Fill)->Repetitions(10)->ReportAggregatesOnly(true);
 // counted. Wall time, since the threads share the work.
 void BM_BatchRun(benchmark::State& state)
 {
-    const core::Settings settings{static_cast<std::int16_t>(state.range(0)),
+    const core::Settings settings{static_cast<std::int32_t>(state.range(0)),
                                     static_cast<std::int32_t>(state.range(1))};
     const core::RandomGenerator seeded(1);
     core::FixedClock clock;

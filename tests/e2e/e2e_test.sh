@@ -40,6 +40,10 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCES
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM LC_ALL LC_MESSAGES
 export LANG=C.UTF-8  # English, but where a run asks for Japanese
+# The accessibility bus is started by the session bus, with its environment:
+# without the runtime folder there, its socket would be the one in ~/.cache
+# that every other session of the user replaces.
+dbus-update-activation-environment XDG_RUNTIME_DIR
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 
 atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
