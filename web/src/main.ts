@@ -76,7 +76,7 @@ class Program {
     this.listen(undefined);
     const view = stage(603, 512, tr(MW, 'Coinwell 3'));
     view.classList.add('ended');
-    const message = document.createElement('p');
+    const message = document.createElement('h1');
     message.textContent = pageText('Coinwell has ended.');
     const again = document.createElement('button');
     again.type = 'button';
@@ -295,7 +295,10 @@ class HelpView {
     const rule = document.createElement('hr');
     const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
     for (const placement of core.helpWindowPlacements()) place(byName[placement.name], placement);
-    view.append(close, text, rule);
+    const heading = document.createElement('h1');
+    heading.className = 'visually-hidden';
+    heading.textContent = document.title;
+    view.append(heading, close, text, rule);
     close.focus();
 
     // Close, Escape and the browser's Back all go back the one way: the
