@@ -24,7 +24,7 @@ bench: deps
 	cmake --build build/bench -j $(JOBS) --target coinwell_bench
 	QT_QPA_PLATFORM=offscreen ./build/bench/bin/coinwell_bench
 	cmake --build build/bench -j $(JOBS) --target coinwell chimes startup_baseline
-	bench/startup.py build/bench/bench/startup_baseline build/bench/bin/coinwell
+	/usr/bin/python3 bench/startup.py build/bench/bench/startup_baseline build/bench/bin/coinwell
 
 fuzz: deps
 	cmake -S . -B build/fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \

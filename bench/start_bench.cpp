@@ -1,12 +1,11 @@
 // A click on Start at 1000 guests x 1000 experiments: the run, its record
 // with the exact law, the average on a label and the graph painted as the
 // graph area paints it, into an offscreen image of the area's size at a
-// device pixel ratio of 1 and 2; the painting alone, with its backdrop kept
-// and painted whole; and the same click through a real main window with
-// everything it repaints.
+// device pixel ratio of 1 and 2; the painting alone; and the same click
+// through a real main window with everything it repaints.
 #include "desktop/toolkit/fonts.h"
 #include "core/run.h"
-#include "desktop/graph/graph_backdrop.h"
+#include "desktop/graph/graph_painter.h"
 #include "desktop/main_window/main_window.h"
 #include "core/one_decimal.h"
 #include "core/run_record.h"
@@ -39,30 +38,23 @@ QImage graphArea(benchmark::State& state)
     return image;
 }
 
-// As the graph area paints it: with the backdrop it keeps from one paint to
-// the next or, without one, the whole graph painted afresh.
-void paintGraphArea(QImage& image, const core::Tally& tally, graph::GraphBackdrop* backdrop)
+// As the graph area paints it.
+void paintGraphArea(QImage& image, const core::Tally& tally)
 {
     image.fill(Qt::lightGray);
     QPainter painter(&image);
     painter.setFont(gothicFont(9.0));
-    const QRectF area(QPointF(0, 0), image.deviceIndependentSize());
-    if (backdrop != nullptr) {
-        backdrop->paint(painter, area, tally, Qt::black, Qt::lightGray);
-    } else {
-        graph::paintGraph(painter, area, tally, Qt::black);
-    }
+    graph::paintGraph(painter, QRectF(QPointF(0, 0), image.deviceIndependentSize()), tally, Qt::black);
 }
 
 void BM_StartClick(benchmark::State& state)
 {
     QImage image = graphArea(state);
     QLabel average;
-    graph::GraphBackdrop backdrop;
     for (auto _ : state) {
         const core::RunRecord record = core::recordRun(run1000x1000(), std::nullopt);
         average.setText(QString::fromStdString(core::formatOneDecimal(record.result.averageShortage())));
-        paintGraphArea(image, record.result.tally, &backdrop);
+        paintGraphArea(image, record.result.tally);
     }
 }
 BENCHMARK(BM_StartClick)
@@ -77,14 +69,14 @@ void BM_PaintGraph(benchmark::State& state)
 {
     QImage image = graphArea(state);
     const core::RunResult result = run1000x1000();
-    graph::GraphBackdrop backdrop;
     for (auto _ : state) {
-        paintGraphArea(image, result.tally, state.range(1) != 0 ? &backdrop : nullptr);
+        paintGraphArea(image, result.tally);
     }
 }
 BENCHMARK(BM_PaintGraph)
-    ->ArgNames({"dpr", "kept"})
-    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->ArgName("dpr")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);

@@ -12,9 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -36,12 +34,7 @@ int openWindow(std::optional<std::uint64_t> seed)
         windows.showMainWindow();
         status = QApplication::exec();
     }
-    // A sound server that stopped answering must not keep the program alive.
-    if (!cues.shutDown(std::chrono::milliseconds(500))) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return cues.end(status);  // at once, even if a sound server stopped answering
 }
 
 // Help, version, a batch run or an argument not allowed: no display is

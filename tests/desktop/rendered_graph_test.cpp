@@ -17,7 +17,7 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOverlay* overlay = nullptr,
+QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const core::ExactOverlay* overlay = nullptr,
              const QFont& font = gothicFont(9.0), QSize area = kArea)
 {
     core::Tally tally;
@@ -33,8 +33,8 @@ QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const ExactOv
 }
 
 // The pixel row or column a logical coordinate falls on.
-int row(qreal y) { return static_cast<int>(y * kArea.height() / kLogicalHeight); }
-int column(qreal x) { return static_cast<int>(x * kArea.width() / kLogicalWidth); }
+int row(qreal y) { return static_cast<int>(y * kArea.height() / core::kLogicalHeight); }
+int column(qreal x) { return static_cast<int>(x * kArea.width() / core::kLogicalWidth); }
 
 // A one-pixel line through a logical point lies on the pixel the point
 // falls in or, on a pixel boundary, the one before it.
@@ -105,7 +105,7 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
         }
     }
     ASSERT_EQ(runs.size(), 12U);
-    const double unit = kArea.width() / kLogicalWidth;
+    const double unit = kArea.width() / core::kLogicalWidth;
     for (std::size_t n = 0; n < runs.size(); ++n) {
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
         EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
@@ -124,7 +124,7 @@ TEST(RenderedGraph, TheExactLawIsDrawnOverTheBarsAndItsMeanBesideThem)
         bool labelAbove;
     } cases[] = {{"low bars", 100, true}, {"bars to the top", 400, false}};
     for (const auto& c : cases) {
-        ExactOverlay overlay;
+        core::ExactOverlay overlay;
         overlay.firstBin = 40;
         overlay.lastBin = 80;
         overlay.expectedCounts[60] = 150;

@@ -10,28 +10,33 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using coinwell::Cue;
 using coinwell::QtCuePlayer;
-using namespace std::chrono_literals;
 
-constexpr QtCuePlayer::CueState kIdle{true, false};
-constexpr QtCuePlayer::CueState kPlaying{true, true};
-constexpr QtCuePlayer::CueState kSilent{false, false};
-
-// Qt reads the files in the background: the state once it is as expected,
-// or the last one reported within 10 s.
-QtCuePlayer::State settled(const QtCuePlayer& player, const QtCuePlayer::State& expected)
+// How the cues stand, Rising first: the status of each sound effect ("Ready":
+// its file is read; "Null": it has none), and whether it plays. Qt reads the
+// files in the background: the state once it is as expected, or the last one
+// seen within 10 s.
+std::string settled(QtCuePlayer& player, const std::string& expected)
 {
+    std::string state;
     QElapsedTimer waiting;
     waiting.start();
-    std::optional<QtCuePlayer::State> state = player.state(2s);
-    while (state.has_value() && *state != expected && waiting.elapsed() < 10000) {
-        QThread::msleep(10);
-        state = player.state(2s);
+    while (state != expected && waiting.elapsed() < 10000) {
+        QThread::msleep(state.empty() ? 0 : 10);
+        state.clear();
+        player.inspect([&state](const QObject* chimes) {
+            for (const QObject* child : chimes != nullptr ? chimes->children() : QObjectList()) {
+                state += (state.empty() ? "" : "|") + child->property("status").toString().toStdString();
+                state += child->property("playing").toBool() ? " playing" : "";
+            }
+        });
     }
-    return state.value_or(QtCuePlayer::State{kSilent, kSilent});
+    return state;
 }
 
 struct PlayCase {
@@ -39,7 +44,7 @@ struct PlayCase {
     QByteArray rising;   // what pinpon.wav holds; null: no such file
     QByteArray falling;  // what endpinpon.wav holds
     std::vector<Cue> plays;
-    QtCuePlayer::State expected;  // by Cue: Rising, Falling
+    std::string expected;
 };
 
 class CuePlayerTest : public ::testing::TestWithParam<PlayCase> {};
@@ -56,8 +61,8 @@ TEST_P(CuePlayerTest, PlaysTheLastCueOnlyAndPassesOverWhatCannotPlay)
         player.play(cue);
     }
     EXPECT_EQ(settled(player, GetParam().expected), GetParam().expected);
-    EXPECT_TRUE(player.shutDown(2s));
-    player.play(Cue::Rising);  // ignored once shut down, and harmless
+    EXPECT_EQ(player.end(3), 3);  // had it given up, the test would end here with status 3
+    player.play(Cue::Rising);     // ignored once ended, and harmless
 }
 
 QByteArray chime()
@@ -69,33 +74,27 @@ QByteArray chime()
 INSTANTIATE_TEST_SUITE_P(
     Cues, CuePlayerTest,
     ::testing::Values(
-        PlayCase{"Rising", chime(), chime(), {Cue::Rising}, {kPlaying, kIdle}},
-        PlayCase{"FallingCutsOffRising", chime(), chime(), {Cue::Rising, Cue::Falling}, {kIdle, kPlaying}},
-        PlayCase{"RisingAgainAfterFalling", chime(), chime(), {Cue::Rising, Cue::Falling, Cue::Rising}, {kPlaying, kIdle}},
-        PlayCase{"RisingMissing", {}, chime(), {Cue::Rising, Cue::Falling}, {kSilent, kPlaying}},
-        PlayCase{"RisingNotAWaveFile", "Thirty members\n", chime(), {Cue::Rising, Cue::Falling}, {kSilent, kPlaying}},
-        PlayCase{"RisingCutShort", chime().left(chime().size() / 2), chime(), {Cue::Rising, Cue::Falling},
-                 {kSilent, kPlaying}},
-        PlayCase{"FallingMissing", chime(), {}, {Cue::Falling, Cue::Rising}, {kPlaying, kSilent}}),
+        PlayCase{"FallingCutsOffRising", chime(), chime(), {Cue::Rising, Cue::Falling}, "Ready|Ready playing"},
+        PlayCase{"RisingAgainAfterFalling", chime(), chime(), {Cue::Rising, Cue::Falling, Cue::Rising}, "Ready playing|Ready"},
+        PlayCase{"RisingMissing", {}, chime(), {Cue::Rising, Cue::Falling}, "Null|Ready playing"},
+        PlayCase{"RisingNotAWaveFile", "Thirty members\n", chime(), {Cue::Rising, Cue::Falling}, "Null|Ready playing"},
+        PlayCase{"RisingCutShort", chime().left(chime().size() / 2), chime(), {Cue::Rising, Cue::Falling}, "Null|Ready playing"},
+        PlayCase{"FallingMissing", chime(), {}, {Cue::Falling, Cue::Rising}, "Ready playing|Null"}),
     [](const auto& info) { return std::string(info.param.label); });
-
-// A player that no cue has needed has no sound thread to wait for, and a
-// cue after the end starts none.
-TEST(CuePlayerNeverStarted, EndsAtOnceAndStaysEnded)
-{
-    QtCuePlayer player;
-    EXPECT_TRUE(player.shutDown(0ms));
-    player.play(Cue::Falling);
-    player.readAhead();
-    EXPECT_TRUE(player.shutDown(0ms));
-}
 
 // Without a folder of its own the player reads the chimes the build put
 // beside bin/ and its module from lib/coinwell/, where the tests run from.
-TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimes)
+TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimesAhead)
 {
     QtCuePlayer player;
-    EXPECT_EQ(settled(player, {kIdle, kIdle}), (QtCuePlayer::State{kIdle, kIdle}));
+    player.readAhead();
+    EXPECT_EQ(settled(player, "Ready|Ready"), "Ready|Ready");
+}
+
+// A player that no cue has needed ends at once.
+TEST(CuePlayerUnused, EndsAtOnce)
+{
+    EXPECT_EQ(QtCuePlayer().end(3), 3);
 }
 
 }  // namespace
