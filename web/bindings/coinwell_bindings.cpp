@@ -1,7 +1,8 @@
 // What the page asks of the core: the settings' rules, a session of runs
-// with the desktop's generator and clock, the run's tally, average, CSV
-// table and exact law, and the windows' placement tables.
+// with the desktop's generator and clock, the run's tally, average and CSV
+// table, the graph's scene, and the windows' placement tables.
 #include "core/clock.h"
+#include "core/graph_geometry.h"
 #include "core/one_decimal.h"
 #include "core/random_generator.h"
 #include "core/result_table.h"
@@ -80,13 +81,85 @@ val placements(std::span<const core::Placement> table)
 val mainWindowPlacements() { return placements(core::kMainWindowPlacements); }
 val helpWindowPlacements() { return placements(core::kHelpWindowPlacements); }
 
-val toArray(std::span<const double> values)
+val flatLines(const std::vector<core::Line>& lines)
 {
     val list = val::array();
-    for (double value : values) {
-        list.call<void>("push", value);
+    for (const core::Line& line : lines) {
+        for (double v : {line.from.x, line.from.y, line.to.x, line.to.y}) {
+            list.call<void>("push", v);
+        }
     }
     return list;
+}
+
+val flatPoints(const std::vector<core::Point>& points)
+{
+    val list = val::array();
+    for (const core::Point& point : points) {
+        list.call<void>("push", point.x);
+        list.call<void>("push", point.y);
+    }
+    return list;
+}
+
+val placedText(const core::PlacedText& placed)
+{
+    val text = val::object();
+    text.set("text", placed.text);
+    text.set("left", placed.topLeft.x);
+    text.set("top", placed.topLeft.y);
+    text.set("baseline", placed.baselineY);
+    return text;
+}
+
+core::MeasuredText measured(const val& text)
+{
+    return {text["text"].as<std::string>(), text["width"].as<double>()};
+}
+
+val axisNumbers()
+{
+    val list = val::array();
+    for (const core::MeasuredText& number : core::axisNumbers()) {
+        list.call<void>("push", number.text);
+    }
+    return list;
+}
+
+// The graph's scene as plain arrays: lines and bars in logical space with
+// the transform onto the area, texts and the overlay in the area's units.
+val sceneObject(const core::GraphScene& scene)
+{
+    val out = val::object();
+    val toArea = val::object();
+    toArea.set("scaleX", scene.toArea.scaleX);
+    toArea.set("scaleY", scene.toArea.scaleY);
+    toArea.set("dx", scene.toArea.dx);
+    toArea.set("dy", scene.toArea.dy);
+    out.set("toArea", toArea);
+    out.set("frame", flatLines(scene.frame));
+    val bars = val::array();
+    for (const core::Rect& bar : scene.bars) {
+        for (double v : {bar.left, bar.top, bar.width, bar.height}) {
+            bars.call<void>("push", v);
+        }
+    }
+    out.set("bars", bars);
+    out.set("axis", flatLines({scene.horizontalAxis}));
+    val texts = val::array();
+    for (const core::PlacedText& text : scene.texts) {
+        texts.call<void>("push", placedText(text));
+    }
+    out.set("texts", texts);
+    if (scene.overlay) {
+        val overlay = val::object();
+        overlay.set("line", flatPoints(scene.overlay->line));
+        overlay.set("lineWidth", scene.overlay->lineWidth);
+        overlay.set("mark", flatPoints(scene.overlay->mark));
+        overlay.set("label", placedText(scene.overlay->label));
+        out.set("overlay", overlay);
+    }
+    return out;
 }
 
 // The runs of one opening of the page. As in the desktop window, every run
@@ -143,22 +216,32 @@ public:
         return list;
     }
 
-    // The count the exact law expects in each bin for the run's number of
-    // experiments.
-    val expectedCounts() const
-    {
-        std::array<double, core::Tally::kBinCount> expected{};
-        if (record_) {
-            const core::ShortageLaw& law = record_->law;
-            for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
-                expected[static_cast<std::size_t>(core::Tally::binOf(shortage))] +=
-                    record_->result.settings.experimentCount * law.probability(shortage);
-            }
-        }
-        return toArray(expected);
-    }
-
     std::string csv() const { return record_ ? core::resultTable(*record_) : std::string(); }
+
+    // The graph of the run (an empty one before a run) in an area of
+    // `width` x `height`, with the texts as the page measured them:
+    // { verticalCaption, horizontalCaption, exactMean: {text, width},
+    // numbers: [width...] in the order of axisNumbers(), lineHeight, ascent }.
+    val graph(double width, double height, const val& measuredTexts, bool withExactLaw) const
+    {
+        core::GraphTexts texts;
+        texts.verticalCaption = measured(measuredTexts["verticalCaption"]);
+        texts.horizontalCaption = measured(measuredTexts["horizontalCaption"]);
+        texts.exactMean = measured(measuredTexts["exactMean"]);
+        const val widths = measuredTexts["numbers"];
+        for (std::size_t n = 0; n < texts.numbers.size(); ++n) {
+            texts.numbers[n].width = widths[n].as<double>();
+        }
+        texts.lineHeight = measuredTexts["lineHeight"].as<double>();
+        texts.ascent = measuredTexts["ascent"].as<double>();
+        std::optional<core::ExactOverlay> overlay;
+        if (record_ && withExactLaw) {
+            overlay = core::exactOverlay(record_->law, record_->result.settings.experimentCount);
+        }
+        const core::Tally empty;
+        return sceneObject(core::graphScene({0, 0, width, height}, record_ ? record_->result.tally : empty, texts,
+                                            overlay));
+    }
 
 private:
     std::optional<std::uint64_t> seed_;
@@ -186,6 +269,7 @@ EMSCRIPTEN_BINDINGS(coinwell)
     function("formatOneDecimal", &core::formatOneDecimal);
     function("mainWindowPlacements", &mainWindowPlacements);
     function("helpWindowPlacements", &helpWindowPlacements);
+    function("axisNumbers", &axisNumbers);
     class_<Session>("Session")
         .constructor<std::string>()
         .function("seeded", &Session::seeded)
@@ -198,7 +282,7 @@ EMSCRIPTEN_BINDINGS(coinwell)
         .function("average", &Session::average)
         .function("exactMean", &Session::exactMean)
         .function("bins", &Session::bins)
-        .function("expectedCounts", &Session::expectedCounts)
+        .function("graph", &Session::graph)
         .function("csv", &Session::csv);
 }
 

@@ -14,6 +14,31 @@ export interface Placement {
   bold: boolean;
 }
 
+export interface MeasuredText { text: string; width: number }
+
+export interface MeasuredTexts {
+  verticalCaption: MeasuredText;
+  horizontalCaption: MeasuredText;
+  exactMean: MeasuredText;
+  numbers: number[]; // the widths of axisNumbers(), in its order
+  lineHeight: number;
+  ascent: number;
+}
+
+export interface PlacedText { text: string; left: number; top: number; baseline: number }
+
+// The graph as the core places it: lines (x1 y1 x2 y2 ...) and bars (left
+// top width height ...) in logical space, drawn through toArea; texts and
+// the overlay in the area's pixels.
+export interface CoreScene {
+  toArea: { scaleX: number; scaleY: number; dx: number; dy: number };
+  frame: number[];
+  bars: number[];
+  axis: number[];
+  texts: PlacedText[];
+  overlay?: { line: number[]; lineWidth: number; mark: number[]; label: PlacedText };
+}
+
 export interface Session {
   seeded(): boolean;
   seed(): string;
@@ -25,8 +50,8 @@ export interface Session {
   average(): string;
   exactMean(decimals: number): string;
   bins(): number[];
-  expectedCounts(): number[];
   csv(): string;
+  graph(width: number, height: number, texts: MeasuredTexts, withExactLaw: boolean): CoreScene;
   delete(): void;
 }
 
@@ -45,6 +70,7 @@ export interface CoreModule {
   formatOneDecimal(value: number): string;
   mainWindowPlacements(): Placement[];
   helpWindowPlacements(): Placement[];
+  axisNumbers(): string[];
   Session: new (seedText: string) => Session;
 }
 

@@ -1,9 +1,8 @@
 // The graph area: the graph painted on a canvas at the screen's pixel
 // ratio, its description for screen readers, and its menu (right click,
 // long press, Shift+F10, the Menu key or the menu button).
-import type { Session } from './core';
-import { graphScene } from './graph_geometry_placeholder';
-import { cssFont, paintCanvas, sceneSvg, type Font, type Scene } from './graph_scene';
+import type { CoreScene, Session } from './core';
+import { cssFont, paintCanvas, sceneSvg, type Font } from './graph_scene';
 import { pageText, tr } from './texts';
 
 const GM = 'coinwell::graph::GraphMenu';
@@ -34,7 +33,7 @@ export class GraphView {
   private exactItem!: HTMLButtonElement;
   private longPress: number | undefined;
 
-  constructor(private readonly session: Session, name: string) {
+  constructor(private readonly session: Session, private readonly axisNumbers: string[], name: string) {
     this.element.className = 'graph';
     this.element.tabIndex = 0;
     this.element.setAttribute('role', 'img');
@@ -106,20 +105,23 @@ export class GraphView {
     return { family: getComputedStyle(this.element).fontFamily, pixels: ((kCaptionPoints * 96) / 72) * scale };
   }
 
-  private scene(width: number, height: number, font: Font): Scene {
+  // The texts measured in the page's font; the core places them.
+  private scene(width: number, height: number, font: Font): CoreScene {
     const g = document.createElement('canvas').getContext('2d')!;
     g.font = cssFont(font);
     const metrics = g.measureText('Mg');
-    const lineHeight = Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent) || font.pixels * 1.2;
+    const ascent = metrics.fontBoundingBoxAscent || font.pixels * 0.88;
+    const lineHeight = ascent + (metrics.fontBoundingBoxDescent || font.pixels * 0.12);
+    const measured = (text: string) => ({ text, width: g.measureText(text).width });
     const has = this.session.hasResult();
-    return graphScene(width, height, has ? {
-      bins: this.session.bins(),
-      ...(this.exactShown ? {
-        expected: this.session.expectedCounts(),
-        exactMean: Number(this.session.exactMean(6)),
-        exactMeanText: this.session.exactMean(2),
-      } : {}),
-    } : undefined, (text) => g.measureText(text).width, lineHeight);
+    return this.session.graph(width, height, {
+      verticalCaption: measured(tr('coinwell::graph::GraphView', '（Vertical axis : Number of experiments）')),
+      horizontalCaption: measured(tr('coinwell::graph::GraphView', '（Horizontal axis : Shortage）')),
+      exactMean: measured(has ? tr('coinwell::graph', 'exact mean %1', this.session.exactMean(2)) : ''),
+      numbers: this.axisNumbers.map((number) => g.measureText(number).width),
+      lineHeight,
+      ascent,
+    }, this.exactShown);
   }
 
   paint(): void {
@@ -129,7 +131,7 @@ export class GraphView {
     const font = this.font(scale);
     this.canvas.style.width = `${width}px`;
     this.canvas.style.height = `${height}px`;
-    paintCanvas(this.canvas, this.scene(width, height, font), font, window.devicePixelRatio || 1,
+    paintCanvas(this.canvas, this.scene(width, height, font), { width, height }, font, window.devicePixelRatio || 1,
       getComputedStyle(this.element).color);
     this.canvas.dataset.bars = String(this.session.hasResult() ? this.session.bins().filter((c) => c > 0).length : 0);
     this.canvas.dataset.exact = String(this.exactShown && this.session.hasResult());
@@ -137,15 +139,16 @@ export class GraphView {
   }
 
   // The graph on white at twice its designed size, for files and the clipboard.
-  private exportScene(): { scene: Scene; font: Font } {
+  private exportScene(): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
     const font = this.font(2);
-    return { scene: this.scene(kInnerWidth * 2, kInnerHeight * 2, font), font };
+    const size = { width: kInnerWidth * 2, height: kInnerHeight * 2 };
+    return { scene: this.scene(size.width, size.height, font), size, font };
   }
 
   private pngBlob(): Promise<Blob> {
-    const { scene, font } = this.exportScene();
+    const { scene, size, font } = this.exportScene();
     const canvas = document.createElement('canvas');
-    paintCanvas(canvas, scene, font, 1, '#000000', '#ffffff');
+    paintCanvas(canvas, scene, size, font, 1, '#000000', '#ffffff');
     return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
   }
 
@@ -175,8 +178,8 @@ export class GraphView {
     if (kind === 'png') {
       this.download(`${this.baseName()}.png`, await this.pngBlob());
     } else {
-      const { scene, font } = this.exportScene();
-      const svg = sceneSvg(scene, font, tr('coinwell::MainWindow', 'Frequency-distribution graph'));
+      const { scene, size, font } = this.exportScene();
+      const svg = sceneSvg(scene, size, font, tr('coinwell::MainWindow', 'Frequency-distribution graph'));
       this.download(`${this.baseName()}.svg`, new Blob([svg], { type: 'image/svg+xml' }));
     }
   }
@@ -190,10 +193,10 @@ export class GraphView {
     if (!sheet) return;
     sheet.replaceChildren();
     if (!this.session.hasResult()) return;
-    const { scene, font } = this.exportScene();
+    const { scene, size, font } = this.exportScene();
     const image = document.createElement('img');
     image.alt = tr('coinwell::MainWindow', 'Frequency-distribution graph');
-    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(sceneSvg(scene, font, image.alt))}`;
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(sceneSvg(scene, size, font, image.alt))}`;
     const caption = document.createElement('p');
     const s = this.session;
     let line = tr('coinwell::report', '%1 guests, %2 experiments, average shortage %3, exact mean %4',

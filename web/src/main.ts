@@ -112,7 +112,7 @@ class MainWindow {
     const make: Record<string, () => HTMLElement> = {
       helpButton: () => this.makeButton(tr(MW, 'Help'), () => this.showHelp()),
       graphView: () => {
-        this.graph = new GraphView(this.program.session, tr(MW, 'Frequency-distribution graph'));
+        this.graph = new GraphView(this.program.session, this.core.axisNumbers(), tr(MW, 'Frequency-distribution graph'));
         return this.graph.element;
       },
       initButton: () => this.makeButton(tr(MW, 'Init'), () => void this.reinitialise()),
