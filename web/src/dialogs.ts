@@ -63,6 +63,7 @@ export function askText(prompt: string, title: string, defaultText: string): Pro
     });
     dialog.showModal();
     entry.select();
+    performance.mark('coinwell-question');
   });
 }
 
