@@ -1,13 +1,31 @@
-# The two commands of the README, and the benchmark, fuzz and package targets.
-# Each first installs whatever Debian packages are missing.
+# The two commands of the README, the browser edition (site, web), and the
+# benchmark, fuzz and package targets. Each first installs whatever Debian
+# packages are missing; only the browser edition's targets and the tests
+# install Emscripten, Chromium and the npm packages.
 
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz package deps clean
+.PHONY: run test bench fuzz package deps deps-web site web web-bench clean
 
 deps:
 	@scripts/install-deps
+
+deps-web:
+	@scripts/install-deps web
+
+# The browser edition, a folder of static files in build/web/site. Its
+# build tools for the chimes and the icon come from HOST_BUILD.
+HOST_BUILD ?= build/web/host
+site: deps-web
+	JOBS=$(JOBS) scripts/build-site $(HOST_BUILD)
+
+web: site
+	@echo "Coinwell on http://127.0.0.1:8080/ (Ctrl+C ends)"
+	cd build/web/site && python3 -m http.server 8080 --bind 127.0.0.1
+
+web-bench: site
+	cd web && node bench/bench.mjs
 
 run: deps
 	cmake -S . -B build/release $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCOINWELL_TESTS=OFF
@@ -18,6 +36,10 @@ test: deps
 	cmake -S . -B build/test $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCOINWELL_SANITIZE=ON -DCOINWELL_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@scripts/install-deps web
+	COINWELL_WEB_TESTS=1 JOBS=$(JOBS) scripts/build-site build/test
+	cd build/web/cmake && ctest --output-on-failure
+	cd web && COINWELL_PROGRAM=$(CURDIR)/build/test/bin/coinwell node --test --test-concurrency=1 tests/
 
 bench: deps
 	cmake -S . -B build/bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCOINWELL_BENCH=ON -DCOINWELL_TESTS=OFF

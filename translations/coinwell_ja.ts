@@ -401,4 +401,35 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>厳密な法則に対するカイ二乗検定: 実験回数が少なすぎて検定できません</translation>
     </message>
 </context>
+<context>
+    <name>coinwell::web::Page</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Coinwell has ended.</source>
+        <translation>コインウェルを終了しました。</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>もう一度始める</translation>
+    </message>
+    <message>
+        <source>Graph menu</source>
+        <translation>グラフのメニュー</translation>
+    </message>
+    <message>
+        <source>Save graph as PNG...</source>
+        <translation>グラフを PNG で保存...</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG...</source>
+        <translation>グラフを SVG で保存...</translation>
+    </message>
+</context>
 </TS>

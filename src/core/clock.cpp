@@ -11,7 +11,8 @@ using std::chrono::sys_seconds;
 
 std::chrono::system_clock::duration sinceEpoch()
 {
-#ifdef CLOCK_REALTIME_COARSE
+// A browser has no coarse clock: asked for one, it leaves the time unset.
+#if defined(CLOCK_REALTIME_COARSE) && !defined(__EMSCRIPTEN__)
     timespec now{};
     clock_gettime(CLOCK_REALTIME_COARSE, &now);
     return seconds(now.tv_sec) + std::chrono::duration_cast<std::chrono::system_clock::duration>(

@@ -1,6 +1,8 @@
 #include "core/read_number.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -31,6 +33,21 @@ bool isBlank(char16_t c)
 bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// Reads digits with at most one point, correctly rounded.
+std::errc readDecimal(const std::string& digits, double& magnitude)
+{
+#if defined(__EMSCRIPTEN__)
+    // The browser's C++ library has no from_chars for doubles. Its strtod
+    // rounds the same, and a page never leaves the "C" locale, whose point
+    // is the one read here.
+    errno = 0;
+    magnitude = std::strtod(digits.c_str(), nullptr);
+    return errno == ERANGE ? std::errc::result_out_of_range : std::errc();
+#else
+    return std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec;
+#endif
 }
 
 }  // namespace
@@ -68,9 +85,7 @@ double readNumber(std::u16string_view text)
     }
 
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
+    if (readDecimal(digits, magnitude) == std::errc::result_out_of_range) {
         // Too many digits for a double: the magnitude is either huge or tiny.
         const bool huge = digits.find_first_not_of("0.") < digits.find('.');
         magnitude = huge ? std::numeric_limits<double>::infinity() : 0.0;

@@ -29,7 +29,7 @@ struct ScriptedRandom final : core::RandomSource {
         ASSERT_LT(served, script.size()) << "more fills than scripted";
         const std::string& tosses = script[served++];
         ASSERT_EQ(words.size(), (tosses.size() + 63) / 64) << "one word per 64 guests";
-        std::ranges::fill(words, ~std::uint64_t{0});
+        std::fill(words.begin(), words.end(), ~std::uint64_t{0});
         for (std::size_t guest = 0; guest < tosses.size(); ++guest) {
             if (tosses[guest] == '+') {
                 words[guest / 64] &= ~(std::uint64_t{1} << (guest % 64));

@@ -7,6 +7,8 @@ and a translation whose text left the code as vanished. Each translation must
 also keep the source's %1, %2, ... markers, or the numbers it shows would be
 lost.
 """
+import json
+import pathlib
 import re
 import shutil
 import subprocess
@@ -15,11 +17,23 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 lupdate, sources, ts_file = sys.argv[1:4]
+# The browser edition's own texts: each pageText("...") of its TypeScript.
+web_sources = sys.argv[4] if len(sys.argv) > 4 else None
 
 with tempfile.TemporaryDirectory() as work:
     copy = f"{work}/coinwell_ja.ts"
     shutil.copy(ts_file, copy)
-    subprocess.run([lupdate, "-locations", "none", "-recursive", sources, "-ts", copy],
+    inputs = [sources]
+    if web_sources:
+        texts = set()
+        for path in pathlib.Path(web_sources).rglob("*.ts"):
+            texts.update(re.findall(r"pageText\('((?:[^'\\]|\\.)*)'", path.read_text(encoding="utf-8")))
+        listing = f"{work}/page_texts.js"
+        with open(listing, "w", encoding="utf-8") as out:
+            for text in sorted(texts):
+                out.write(f"qsTranslate({json.dumps('coinwell::web::Page')}, {json.dumps(text)});\n")
+        inputs.append(listing)
+    subprocess.run([lupdate, "-locations", "none", "-recursive", *inputs, "-ts", copy],
                    check=True, stdout=subprocess.DEVNULL)
     messages = ET.parse(copy).getroot().iter("message")
 

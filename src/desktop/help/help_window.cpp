@@ -1,5 +1,7 @@
 #include "desktop/help/help_window.h"
 
+#include "core/window_layout.h"
+
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/keys.h"
 #include "desktop/toolkit/scaled_layout.h"
@@ -11,6 +13,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
 
 namespace coinwell {
 
@@ -32,10 +39,16 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     // The client area at its designed place on the screen; sizes in
     // device-independent pixels at 100 %. Only the help text is set in the
     // Gothic face; the window keeps the desktop's own.
-    auto* layout = new ScaledLayout(this, QRect(206, 136, 617, 561));
-    layout->add(textView_, {8, 32, 601, 529}, gothicFont(11.25));
-    layout->add(closeButton, {560, 0, 49, 25}, QApplication::font(closeButton));
-    layout->add(topRule, {8, 24, 601, 1}, QApplication::font(topRule));
+    auto* layout = new ScaledLayout(this, QRect(206, 136, core::kHelpWindowWidth, core::kHelpWindowHeight));
+    const std::pair<std::string_view, QWidget*> controls[] = {
+        {"helpText", textView_}, {"closeButton", closeButton}, {"topRule", topRule}};
+    for (const core::Placement& placement : core::kHelpWindowPlacements) {
+        QWidget* control = std::find_if(std::begin(controls), std::end(controls), [&](const auto& named) {
+                               return named.first == placement.name;
+                           })->second;
+        layout->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
+                    placement.points > 0 ? gothicFont(placement.points) : QApplication::font(control));
+    }
     layout->follow(zoom);
     topRule->lower();
 

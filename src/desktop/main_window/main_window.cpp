@@ -2,6 +2,7 @@
 
 #include "core/one_decimal.h"
 #include "core/run.h"
+#include "core/window_layout.h"
 #include "desktop/graph/graph_menu.h"
 #include "desktop/graph/graph_view.h"
 #include "desktop/toolkit/fonts.h"
@@ -18,16 +19,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
+#include <utility>
 
 namespace coinwell {
 namespace {
 
 const QColor kWhite(255, 255, 255);
 const QColor kLightCyan(128, 255, 255);
-constexpr qreal kWindowPoints = 11.25;
-constexpr qreal kValuePoints = 14.25;
-constexpr qreal kCaptionPoints = 9.0;
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
@@ -83,40 +83,37 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       experimentCountValue_(newLabel({}, this)),
       experimentCountCaption_(newLabel(tr("Number of experiments"), this)),
       // The client area at its designed place on the screen.
-      layout_(new ScaledLayout(this, QRect(232, 99, 603, 512)))
+      layout_(new ScaledLayout(this, QRect(232, 99, core::kMainWindowWidth, core::kMainWindowHeight)))
 {
     setWindowTitle(tr("Coinwell 3"));
     setWindowIcon(QIcon(QStringLiteral(":/coinwell/window-icon.png")));  // 32 x 32, made at build time
-    setFont(gothicFont(kWindowPoints));
+    setFont(gothicFont(core::kWindowPoints));
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, palette().color(QPalette::Button));
 
-    struct Placement {
-        QWidget* control;
-        const char* name;
-        QRect geometry;  // device-independent pixels in the client area at 100 %
-        qreal points;
-        bool bold;
+    // The controls by the names the window's placement table gives them.
+    const std::pair<std::string_view, QWidget*> controls[] = {
+        {"helpButton", helpButton_},
+        {"graphView", graphView_},
+        {"initButton", initButton_},
+        {"exitButton", exitButton_},
+        {"startButton", startButton_},
+        {"titleLabel", titleLabel_},
+        {"guestCountCaption", guestCountCaption_},
+        {"guestCountValue", guestCountValue_},
+        {"topRule", topRule_},
+        {"averageCaption", averageCaption_},
+        {"averageValue", averageValue_},
+        {"experimentCountValue", experimentCountValue_},
+        {"experimentCountCaption", experimentCountCaption_},
     };
-    const Placement placements[] = {
-        // control                name                      left  top  width height  points          bold
-        {helpButton_,             "helpButton",             {488,   0,  57,  25},    kWindowPoints,  false},
-        {graphView_,              "graphView",              { 32,  40, 537, 385},    kCaptionPoints, false},
-        {initButton_,             "initButton",             {552,   0,  57,  25},    kWindowPoints,  false},
-        {exitButton_,             "exitButton",             {  0,   0,  57,  25},    kWindowPoints,  false},
-        {startButton_,            "startButton",            {528, 448,  65,  41},    12.0,           true},
-        {titleLabel_,             "titleLabel",             { 88,   0, 369,  25},    kValuePoints,   true},
-        {guestCountCaption_,      "guestCountCaption",      {  8, 440, 153,  25},    kCaptionPoints, true},
-        {guestCountValue_,        "guestCountValue",        {160, 440,  73,  25},    kValuePoints,   false},
-        {topRule_,                "topRule",                {  0,  24, 601,   1},    kWindowPoints,  false},
-        {averageCaption_,         "averageCaption",         {240, 456, 209,  25},    9.75,           true},
-        {averageValue_,           "averageValue",           {448, 456,  73,  25},    kValuePoints,   false},
-        {experimentCountValue_,   "experimentCountValue",   {160, 472,  73,  25},    kValuePoints,   false},
-        {experimentCountCaption_, "experimentCountCaption", {  8, 472, 153,  25},    kCaptionPoints, true},
-    };
-    for (const Placement& placement : placements) {
-        placement.control->setObjectName(QLatin1String(placement.name));
-        layout_->add(placement.control, placement.geometry, gothicFont(placement.points, placement.bold));
+    for (const core::Placement& placement : core::kMainWindowPlacements) {
+        const auto named = std::find_if(std::begin(controls), std::end(controls),
+                                        [&](const auto& control) { return control.first == placement.name; });
+        QWidget* control = named->second;
+        control->setObjectName(QLatin1String(placement.name.data(), static_cast<qsizetype>(placement.name.size())));
+        layout_->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
+                     gothicFont(placement.points, placement.bold));
     }
     layout_->follow(services_.zoom);
     // The rule sets off the top row and lies beneath the buttons it meets.

@@ -1,0 +1,289 @@
+// What the page asks of the core: the settings' rules, a session of runs
+// with the desktop's generator and clock, the run's tally, average and CSV
+// table, the graph's scene, and the windows' placement tables.
+#include "core/clock.h"
+#include "core/graph_geometry.h"
+#include "core/one_decimal.h"
+#include "core/random_generator.h"
+#include "core/result_table.h"
+#include "core/run.h"
+#include "core/run_record.h"
+#include "core/settings.h"
+#include "core/tally.h"
+#include "core/window_layout.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace coinwell::web {
+namespace {
+
+using emscripten::val;
+
+// A seed as the desktop's --seed takes it: decimal digits alone, 0 to
+// 2^64 - 1.
+std::optional<std::uint64_t> parseSeed(const std::string& text)
+{
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    return error == std::errc() && end == text.data() + text.size() ? std::optional(seed) : std::nullopt;
+}
+
+std::uint64_t momentSeed()
+{
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// -1 for an entry the rule does not accept.
+int acceptedEntry(const std::u16string& entry, int lowest, int highest)
+{
+    return core::acceptEntry(entry, {lowest, highest}).value_or(-1);
+}
+
+int acceptedGuests(const std::u16string& entry)
+{
+    return acceptedEntry(entry, core::kGuestRange.lowest, core::kGuestRange.highest);
+}
+
+int acceptedExperiments(const std::u16string& entry)
+{
+    return acceptedEntry(entry, core::kExperimentRange.lowest, core::kExperimentRange.highest);
+}
+
+val placements(std::span<const core::Placement> table)
+{
+    val list = val::array();
+    for (const core::Placement& placement : table) {
+        val item = val::object();
+        item.set("name", std::string(placement.name));
+        item.set("left", placement.left);
+        item.set("top", placement.top);
+        item.set("width", placement.width);
+        item.set("height", placement.height);
+        item.set("points", placement.points);
+        item.set("bold", placement.bold);
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
+val mainWindowPlacements() { return placements(core::kMainWindowPlacements); }
+val helpWindowPlacements() { return placements(core::kHelpWindowPlacements); }
+
+val flatLines(const std::vector<core::Line>& lines)
+{
+    val list = val::array();
+    for (const core::Line& line : lines) {
+        for (double v : {line.from.x, line.from.y, line.to.x, line.to.y}) {
+            list.call<void>("push", v);
+        }
+    }
+    return list;
+}
+
+val flatPoints(const std::vector<core::Point>& points)
+{
+    val list = val::array();
+    for (const core::Point& point : points) {
+        list.call<void>("push", point.x);
+        list.call<void>("push", point.y);
+    }
+    return list;
+}
+
+val placedText(const core::PlacedText& placed)
+{
+    val text = val::object();
+    text.set("text", placed.text);
+    text.set("left", placed.topLeft.x);
+    text.set("top", placed.topLeft.y);
+    text.set("baseline", placed.baselineY);
+    return text;
+}
+
+core::MeasuredText measured(const val& text)
+{
+    return {text["text"].as<std::string>(), text["width"].as<double>()};
+}
+
+val axisNumbers()
+{
+    val list = val::array();
+    for (const core::MeasuredText& number : core::axisNumbers()) {
+        list.call<void>("push", number.text);
+    }
+    return list;
+}
+
+// The graph's scene as plain arrays: lines and bars in logical space with
+// the transform onto the area, texts and the overlay in the area's units.
+val sceneObject(const core::GraphScene& scene)
+{
+    val out = val::object();
+    val toArea = val::object();
+    toArea.set("scaleX", scene.toArea.scaleX);
+    toArea.set("scaleY", scene.toArea.scaleY);
+    toArea.set("dx", scene.toArea.dx);
+    toArea.set("dy", scene.toArea.dy);
+    out.set("toArea", toArea);
+    out.set("frame", flatLines(scene.frame));
+    val bars = val::array();
+    for (const core::Rect& bar : scene.bars) {
+        for (double v : {bar.left, bar.top, bar.width, bar.height}) {
+            bars.call<void>("push", v);
+        }
+    }
+    out.set("bars", bars);
+    out.set("axis", flatLines({scene.horizontalAxis}));
+    val texts = val::array();
+    for (const core::PlacedText& text : scene.texts) {
+        texts.call<void>("push", placedText(text));
+    }
+    out.set("texts", texts);
+    if (scene.overlay) {
+        val overlay = val::object();
+        overlay.set("line", flatPoints(scene.overlay->line));
+        overlay.set("lineWidth", scene.overlay->lineWidth);
+        overlay.set("mark", flatPoints(scene.overlay->mark));
+        overlay.set("label", placedText(scene.overlay->label));
+        out.set("overlay", overlay);
+    }
+    return out;
+}
+
+// The runs of one opening of the page. As in the desktop window, every run
+// draws on from where the one before left the generator: with a seed, the
+// same clicks give what `coinwell --seed N` gives, and the time of day is
+// never read; without one, the generator starts from the moment and each
+// experiment re-seeds it from the time of day.
+class Session {
+public:
+    explicit Session(const std::string& seedText)
+        : seed_(parseSeed(seedText)), random_(seed_ ? *seed_ : momentSeed())
+    {
+        if (seed_) {
+            clock_ = std::make_unique<core::FixedClock>();
+        } else {
+            clock_ = std::make_unique<core::SystemClock>();
+        }
+    }
+
+    bool seeded() const { return seed_.has_value(); }
+    std::string seed() const { return seed_ ? std::to_string(*seed_) : std::string(); }
+
+    void run(int guests, int experiments)
+    {
+        const core::Settings settings{guests, experiments};
+        record_ = core::recordRun(core::runExperiments(settings, random_, *clock_), seed_);
+    }
+
+    void clear() { record_.reset(); }
+    bool hasResult() const { return record_.has_value(); }
+
+    int guests() const { return record_ ? record_->result.settings.guestCount : 0; }
+    int experiments() const { return record_ ? record_->result.settings.experimentCount : 0; }
+
+    // "#####.0", as the window shows it.
+    std::string average() const
+    {
+        return record_ ? core::formatOneDecimal(record_->result.averageShortage()) : std::string();
+    }
+
+    std::string exactMean(int decimals) const
+    {
+        return record_ ? core::fixedDecimals(record_->law.mean(), decimals) : std::string();
+    }
+
+    val bins() const
+    {
+        val list = val::array();
+        if (record_) {
+            for (std::int32_t count : record_->result.tally.bins) {
+                list.call<void>("push", count);
+            }
+        }
+        return list;
+    }
+
+    std::string csv() const { return record_ ? core::resultTable(*record_) : std::string(); }
+
+    // The graph of the run (an empty one before a run) in an area of
+    // `width` x `height`, with the texts as the page measured them:
+    // { verticalCaption, horizontalCaption, exactMean: {text, width},
+    // numbers: [width...] in the order of axisNumbers(), lineHeight, ascent }.
+    val graph(double width, double height, const val& measuredTexts, bool withExactLaw) const
+    {
+        core::GraphTexts texts;
+        texts.verticalCaption = measured(measuredTexts["verticalCaption"]);
+        texts.horizontalCaption = measured(measuredTexts["horizontalCaption"]);
+        texts.exactMean = measured(measuredTexts["exactMean"]);
+        const val widths = measuredTexts["numbers"];
+        for (std::size_t n = 0; n < texts.numbers.size(); ++n) {
+            texts.numbers[n].width = widths[n].as<double>();
+        }
+        texts.lineHeight = measuredTexts["lineHeight"].as<double>();
+        texts.ascent = measuredTexts["ascent"].as<double>();
+        std::optional<core::ExactOverlay> overlay;
+        if (record_ && withExactLaw) {
+            overlay = core::exactOverlay(record_->law, record_->result.settings.experimentCount);
+        }
+        const core::Tally empty;
+        return sceneObject(core::graphScene({0, 0, width, height}, record_ ? record_->result.tally : empty, texts,
+                                            overlay));
+    }
+
+private:
+    std::optional<std::uint64_t> seed_;
+    core::RandomGenerator random_;
+    std::unique_ptr<core::Clock> clock_;
+    std::optional<core::RunRecord> record_;
+};
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(coinwell)
+{
+    using namespace emscripten;
+    constant("guestLowest", core::kGuestRange.lowest);
+    constant("guestHighest", core::kGuestRange.highest);
+    constant("experimentLowest", core::kExperimentRange.lowest);
+    constant("experimentHighest", core::kExperimentRange.highest);
+    constant("mainWindowWidth", core::kMainWindowWidth);
+    constant("mainWindowHeight", core::kMainWindowHeight);
+    constant("helpWindowWidth", core::kHelpWindowWidth);
+    constant("helpWindowHeight", core::kHelpWindowHeight);
+    constant("lowestSingleShortage", core::Tally::kLowestSingleShortage);
+    function("acceptedGuests", &acceptedGuests);
+    function("acceptedExperiments", &acceptedExperiments);
+    function("formatOneDecimal", &core::formatOneDecimal);
+    function("mainWindowPlacements", &mainWindowPlacements);
+    function("helpWindowPlacements", &helpWindowPlacements);
+    function("axisNumbers", &axisNumbers);
+    class_<Session>("Session")
+        .constructor<std::string>()
+        .function("seeded", &Session::seeded)
+        .function("seed", &Session::seed)
+        .function("run", &Session::run)
+        .function("clear", &Session::clear)
+        .function("hasResult", &Session::hasResult)
+        .function("guests", &Session::guests)
+        .function("experiments", &Session::experiments)
+        .function("average", &Session::average)
+        .function("exactMean", &Session::exactMean)
+        .function("bins", &Session::bins)
+        .function("graph", &Session::graph)
+        .function("csv", &Session::csv);
+}
+
+}  // namespace coinwell::web

@@ -1,0 +1,37 @@
+// Reads the Qt Linguist catalogue that both editions share into
+// { context: { source: translation } }. The page's English is the source
+// text; a message without a finished translation is left out, so that the
+// page falls back on its source as the desktop does.
+import { readFileSync } from 'node:fs';
+
+const entities = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
+
+export function unescapeXml(text) {
+  return text.replace(/&(#x[0-9a-f]+|#[0-9]+|[a-z]+);/gi, (whole, name) => {
+    if (name[0] === '#') {
+      return String.fromCodePoint(name[1] === 'x' || name[1] === 'X' ? parseInt(name.slice(2), 16) : parseInt(name.slice(1), 10));
+    }
+    return entities[name] ?? whole;
+  });
+}
+
+export function parseCatalogue(xml) {
+  const catalogue = {};
+  for (const [, context] of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
+    const name = unescapeXml(/<name>([\s\S]*?)<\/name>/.exec(context)?.[1] ?? '');
+    const messages = (catalogue[name] ??= {});
+    for (const [, message] of context.matchAll(/<message[^>]*>([\s\S]*?)<\/message>/g)) {
+      const source = /<source>([\s\S]*?)<\/source>/.exec(message);
+      const translation = /<translation(\s[^>]*)?>([\s\S]*?)<\/translation>/.exec(message);
+      if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? '')) {
+        continue;
+      }
+      messages[unescapeXml(source[1])] = unescapeXml(translation[2]);
+    }
+  }
+  return catalogue;
+}
+
+export function readCatalogue(path) {
+  return parseCatalogue(readFileSync(path, 'utf8'));
+}

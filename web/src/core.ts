@@ -1,0 +1,79 @@
+// The C++ core, compiled to WebAssembly: the settings' rules, the runs, the
+// average, the CSV table and the windows' placement tables all come from
+// it, as the desktop has them.
+import createCoinwellCore from 'coinwell-core';
+import wasmUrl from 'coinwell-core-wasm?url';
+
+export interface Placement {
+  name: string;
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+  points: number;
+  bold: boolean;
+}
+
+export interface MeasuredText { text: string; width: number }
+
+export interface MeasuredTexts {
+  verticalCaption: MeasuredText;
+  horizontalCaption: MeasuredText;
+  exactMean: MeasuredText;
+  numbers: number[]; // the widths of axisNumbers(), in its order
+  lineHeight: number;
+  ascent: number;
+}
+
+export interface PlacedText { text: string; left: number; top: number; baseline: number }
+
+// The graph as the core places it: lines (x1 y1 x2 y2 ...) and bars (left
+// top width height ...) in logical space, drawn through toArea; texts and
+// the overlay in the area's pixels.
+export interface CoreScene {
+  toArea: { scaleX: number; scaleY: number; dx: number; dy: number };
+  frame: number[];
+  bars: number[];
+  axis: number[];
+  texts: PlacedText[];
+  overlay?: { line: number[]; lineWidth: number; mark: number[]; label: PlacedText };
+}
+
+export interface Session {
+  seeded(): boolean;
+  seed(): string;
+  run(guests: number, experiments: number): void;
+  clear(): void;
+  hasResult(): boolean;
+  guests(): number;
+  experiments(): number;
+  average(): string;
+  exactMean(decimals: number): string;
+  bins(): number[];
+  csv(): string;
+  graph(width: number, height: number, texts: MeasuredTexts, withExactLaw: boolean): CoreScene;
+  delete(): void;
+}
+
+export interface CoreModule {
+  guestLowest: number;
+  guestHighest: number;
+  experimentLowest: number;
+  experimentHighest: number;
+  mainWindowWidth: number;
+  mainWindowHeight: number;
+  helpWindowWidth: number;
+  helpWindowHeight: number;
+  lowestSingleShortage: number;
+  acceptedGuests(entry: string): number;
+  acceptedExperiments(entry: string): number;
+  formatOneDecimal(value: number): string;
+  mainWindowPlacements(): Placement[];
+  helpWindowPlacements(): Placement[];
+  axisNumbers(): string[];
+  Session: new (seedText: string) => Session;
+}
+
+export function loadCore(): Promise<CoreModule> {
+  return createCoinwellCore({ locateFile: (path) => (path.endsWith('.wasm') ? wasmUrl : path) });
+}

@@ -1,0 +1,132 @@
+// Paints the core's scene of the graph onto a canvas and into an SVG file.
+// Lines and bars come in the graph's logical space and are mapped onto the
+// area here; texts and the overlay come in the area's pixels.
+import type { CoreScene } from './core';
+
+export const kFrameColour = '#000000';
+export const kBarColour = '#0000ff';
+export const kExactColour = 'rgb(230, 90, 0)';
+
+export interface Font { family: string; pixels: number }
+
+export function cssFont(font: Font): string {
+  return `${font.pixels}px ${font.family}`;
+}
+
+interface Mapped {
+  lines: number[][]; // [x1, y1, x2, y2] in area pixels, frame then axis
+  axisFrom: number;
+  bars: number[][];  // [left, top, right, bottom]
+}
+
+function mapped(scene: CoreScene): Mapped {
+  const { scaleX, scaleY, dx, dy } = scene.toArea;
+  const x = (v: number) => scaleX * v + dx;
+  const y = (v: number) => scaleY * v + dy;
+  const lines: number[][] = [];
+  const all = [...scene.frame, ...scene.axis];
+  for (let i = 0; i < all.length; i += 4) lines.push([x(all[i]), y(all[i + 1]), x(all[i + 2]), y(all[i + 3])]);
+  const bars: number[][] = [];
+  for (let i = 0; i < scene.bars.length; i += 4) {
+    const [l, t, w, h] = scene.bars.slice(i, i + 4);
+    if (h > 0) bars.push([x(l), y(t), x(l + w), y(t + h)]);
+  }
+  return { lines, axisFrom: scene.frame.length / 4, bars };
+}
+
+const pairs = (flat: number[]) => {
+  const points: [number, number][] = [];
+  for (let i = 0; i < flat.length; i += 2) points.push([flat[i], flat[i + 1]]);
+  return points;
+};
+
+// Paints onto a canvas whose backing store has `ratio` device pixels per
+// area pixel. Lines fall on device pixels, one wide, so they stay sharp at
+// any zoom.
+export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: { width: number; height: number },
+  font: Font, ratio: number, textColour: string, ground?: string): void {
+  canvas.width = Math.round(size.width * ratio);
+  canvas.height = Math.round(size.height * ratio);
+  const g = canvas.getContext('2d');
+  if (!g) return;
+  const { lines, axisFrom, bars } = mapped(scene);
+  if (ground) {
+    g.fillStyle = ground;
+    g.fillRect(0, 0, canvas.width, canvas.height);
+  }
+  const snap = (v: number) => Math.floor(v * ratio) + 0.5;
+  const stroke = (list: number[][]) => {
+    g.beginPath();
+    for (const [x1, y1, x2, y2] of list) {
+      g.moveTo(snap(x1), snap(y1));
+      g.lineTo(snap(x2), snap(y2));
+    }
+    g.strokeStyle = kFrameColour;
+    g.lineWidth = 1;
+    g.stroke();
+  };
+  stroke(lines.slice(0, axisFrom));
+  g.fillStyle = kBarColour;
+  for (const [l, t, r, b] of bars) {
+    const left = Math.round(l * ratio);
+    const top = Math.round(t * ratio);
+    g.fillRect(left, top, Math.max(1, Math.round(r * ratio) - left), Math.round(b * ratio) - top);
+  }
+  stroke(lines.slice(axisFrom));
+  g.scale(ratio, ratio);
+  g.font = cssFont(font);
+  g.textBaseline = 'alphabetic';
+  g.fillStyle = textColour;
+  for (const t of scene.texts) g.fillText(t.text, t.left, t.baseline);
+  const overlay = scene.overlay;
+  if (overlay) {
+    g.strokeStyle = kExactColour;
+    g.fillStyle = kExactColour;
+    g.lineWidth = overlay.lineWidth;
+    g.lineCap = 'round';
+    g.lineJoin = 'round';
+    g.beginPath();
+    pairs(overlay.line).forEach(([x, y], i) => (i === 0 ? g.moveTo(x, y) : g.lineTo(x, y)));
+    g.stroke();
+    g.beginPath();
+    pairs(overlay.mark).forEach(([x, y], i) => (i === 0 ? g.moveTo(x, y) : g.lineTo(x, y)));
+    g.fill();
+    g.fillText(overlay.label.text, overlay.label.left, overlay.label.baseline);
+  }
+}
+
+const escapeXml = (text: string) =>
+  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+
+const n = (v: number) => String(Math.round(v * 100) / 100);
+
+export function sceneSvg(scene: CoreScene, size: { width: number; height: number }, font: Font, title: string): string {
+  const { lines, axisFrom, bars } = mapped(scene);
+  const path = (list: number[][]) => list.map(([x1, y1, x2, y2]) => `M${n(x1)} ${n(y1)}L${n(x2)} ${n(y2)}`).join('');
+  const text = (t: { text: string; left: number; baseline: number }, fill: string) =>
+    `<text x="${n(t.left)}" y="${n(t.baseline)}" fill="${fill}">${escapeXml(t.text)}</text>`;
+  const parts = [
+    `<svg xmlns="http://www.w3.org/2000/svg" width="${n(size.width)}" height="${n(size.height)}" ` +
+      `viewBox="0 0 ${n(size.width)} ${n(size.height)}">`,
+    `<title>${escapeXml(title)}</title>`,
+    `<rect width="100%" height="100%" fill="#ffffff"/>`,
+    `<path d="${path(lines.slice(0, axisFrom))}" stroke="${kFrameColour}" fill="none" shape-rendering="crispEdges"/>`,
+    `<path d="${bars.map(([l, t, r, b]) => `M${n(l)} ${n(t)}H${n(r)}V${n(b)}H${n(l)}z`).join('')}" ` +
+      `fill="${kBarColour}" shape-rendering="crispEdges"/>`,
+    `<path d="${path(lines.slice(axisFrom))}" stroke="${kFrameColour}" shape-rendering="crispEdges"/>`,
+    `<g font-family="${escapeXml(font.family)}" font-size="${n(font.pixels)}">`,
+    ...scene.texts.map((t) => text(t, kFrameColour)),
+  ];
+  const overlay = scene.overlay;
+  if (overlay) {
+    const points = (flat: number[]) => pairs(flat).map(([x, y]) => `${n(x)},${n(y)}`).join(' ');
+    parts.push(
+      `<polyline points="${points(overlay.line)}" fill="none" stroke="${kExactColour}" ` +
+        `stroke-width="${n(overlay.lineWidth)}" stroke-linecap="round" stroke-linejoin="round"/>`,
+      `<polygon points="${points(overlay.mark)}" fill="${kExactColour}"/>`,
+      text(overlay.label, kExactColour),
+    );
+  }
+  parts.push('</g>', '</svg>');
+  return parts.join('\n');
+}

@@ -1,0 +1,340 @@
+// Coinwell in the browser: the main window, the help view and the ended
+// page, one at a time, over the same core as the desktop.
+import './style.css';
+import { loadCore, type CoreModule, type Placement, type Session } from './core';
+import { askText, showNotice } from './dialogs';
+import { CuePlayer } from './cues';
+import { GraphView } from './graph_view';
+import { chooseLanguage, helpLines, pageText, setLanguage, tr } from './texts';
+
+const MW = 'coinwell::MainWindow';
+const app = document.getElementById('app') as HTMLElement;
+const cues = new CuePlayer();
+const pointsToPixels = (points: number) => (points * 96) / 72;
+export const gothicFaces =
+  "'ＭＳ Ｐゴシック', 'MS PGothic', 'IPAPGothic', 'Meiryo', 'Yu Gothic', 'Hiragino Kaku Gothic ProN', " +
+  "'Hiragino Sans', 'Noto Sans CJK JP', sans-serif";
+
+// Lays a view's controls out from a placement table, in pixels of the
+// window's design scaled by --u (set to fit the viewport).
+function place(element: HTMLElement, placement: Placement): void {
+  element.dataset.control = placement.name;
+  const s = element.style;
+  s.left = `calc(var(--u) * ${placement.left}px)`;
+  s.top = `calc(var(--u) * ${placement.top}px)`;
+  s.width = `calc(var(--u) * ${placement.width}px)`;
+  s.height = `calc(var(--u) * ${placement.height}px)`;
+  if (placement.points > 0) {
+    s.fontSize = `calc(var(--u) * ${pointsToPixels(placement.points)}px)`;
+    s.fontWeight = placement.bold ? '700' : '400';
+    s.fontFamily = gothicFaces;
+  }
+}
+
+function stage(width: number, height: number, label: string): HTMLElement {
+  app.replaceChildren();
+  const view = document.createElement('div');
+  view.className = 'stage';
+  view.setAttribute('role', 'region');
+  view.setAttribute('aria-label', label);
+  view.style.width = `calc(var(--u) * ${width}px)`;
+  view.style.height = `calc(var(--u) * ${height}px)`;
+  app.append(view);
+  fit = () => {
+    const u = Math.min(window.innerWidth / width, window.innerHeight / height);
+    document.documentElement.style.setProperty('--u', String(Math.max(u, 0.1)));
+  };
+  fit();
+  document.title = label;
+  return view;
+}
+
+let fit = () => {};
+window.addEventListener('resize', () => fit());
+
+class Program {
+  private keyHandler: ((event: KeyboardEvent) => void) | undefined;
+
+  constructor(readonly core: CoreModule, readonly session: Session) {
+    document.addEventListener('keydown', (event) => this.keyHandler?.(event));
+    window.addEventListener('popstate', () => this.onBack?.());
+  }
+
+  onBack: (() => void) | undefined;
+
+  listen(handler: ((event: KeyboardEvent) => void) | undefined): void {
+    this.keyHandler = handler;
+  }
+
+  async endProgram(): Promise<void> {
+    this.listen(undefined);
+    await showNotice(tr(MW, 'This software will exit.'), tr(MW, 'Coinwell'));
+    this.showEnded();
+  }
+
+  showEnded(): void {
+    this.listen(undefined);
+    const view = stage(603, 512, tr(MW, 'Coinwell 3'));
+    view.classList.add('ended');
+    const message = document.createElement('h1');
+    message.textContent = pageText('Coinwell has ended.');
+    const again = document.createElement('button');
+    again.type = 'button';
+    again.textContent = pageText('Start again');
+    again.addEventListener('click', () => window.location.reload());
+    view.append(message, again);
+    again.focus();
+  }
+
+  showMainWindow(titles: [string, string]): void {
+    new MainWindow(this).open(titles);
+  }
+
+  showHelp(): void {
+    new HelpView(this).open();
+  }
+}
+
+class MainWindow {
+  private leaving = false;
+  private readonly controls = new Map<string, HTMLElement>();
+  private graph!: GraphView;
+
+  constructor(private readonly program: Program) {}
+
+  private get core() { return this.program.core; }
+  private button(name: string) { return this.controls.get(name) as HTMLButtonElement; }
+
+  open(titles: [string, string]): void {
+    this.program.session.clear();
+    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, tr(MW, 'Coinwell 3'));
+    view.classList.add('main-window');
+    const make: Record<string, () => HTMLElement> = {
+      helpButton: () => this.makeButton(tr(MW, 'Help'), () => this.showHelp()),
+      graphView: () => {
+        this.graph = new GraphView(this.program.session, this.core.axisNumbers(), tr(MW, 'Frequency-distribution graph'));
+        return this.graph.element;
+      },
+      initButton: () => this.makeButton(tr(MW, 'Init'), () => void this.reinitialise()),
+      exitButton: () => this.makeButton(tr(MW, 'Exit'), () => void this.exitProgram()),
+      startButton: () => this.makeButton(tr(MW, 'Start'), () => this.startRun()),
+      titleLabel: () => this.makeLabel('h1', tr(MW, 'Coinwell (Part 3)')),
+      guestCountCaption: () => this.makeLabel('div', tr(MW, 'Number of guests')),
+      guestCountValue: () => this.makeLabel('output', ''),
+      topRule: () => document.createElement('hr'),
+      averageCaption: () => this.makeLabel('div', tr(MW, 'Average number of shortage')),
+      averageValue: () => this.makeLabel('output', ''),
+      experimentCountValue: () => this.makeLabel('output', ''),
+      experimentCountCaption: () => this.makeLabel('div', tr(MW, 'Number of experiments')),
+    };
+    for (const placement of this.core.mainWindowPlacements()) {
+      const element = make[placement.name]();
+      place(element, placement);
+      this.controls.set(placement.name, element);
+    }
+    // The menu button sits in the gap of the top row between the title and Help.
+    const menuButton = this.graph.menuButton;
+    place(menuButton, { name: 'graphMenuButton', left: 459, top: 0, width: 27, height: 25, points: 11.25, bold: false });
+    // Tab order: Start, Exit, Init, the graph (and its menu button), Help.
+    const order = ['startButton', 'exitButton', 'initButton', 'graphView'];
+    view.append(...order.map((name) => this.controls.get(name)!), menuButton, this.controls.get('helpButton')!,
+      ...[...this.controls.keys()].filter((name) => !order.includes(name) && name !== 'helpButton').map((name) => this.controls.get(name)!));
+    this.graph.onChange = () => this.showModel();
+    this.graph.paint();
+    this.showModel();
+    this.program.listen((event) => this.onKey(event));
+    this.button('startButton').focus();
+    void this.askSettings(titles);
+  }
+
+  private makeButton(text: string, click: () => void): HTMLButtonElement {
+    const element = document.createElement('button');
+    element.type = 'button';
+    element.textContent = text;
+    element.addEventListener('click', click);
+    return element;
+  }
+
+  private makeLabel(tag: 'div' | 'output' | 'h1', text: string): HTMLElement {
+    const element = document.createElement(tag);
+    element.className = tag === 'h1' ? 'label title' : 'label';
+    element.textContent = text;
+    return element;
+  }
+
+  private onKey(event: KeyboardEvent): void {
+    if (document.querySelector('dialog[open]')) return;
+    if (event.key === 'F1') {
+      event.preventDefault();
+      if (!this.button('helpButton').disabled) this.button('helpButton').click();
+    } else if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'q') {
+      event.preventDefault();
+      if (!this.button('exitButton').disabled) this.button('exitButton').click();
+    } else {
+      this.graph.onKey(event);
+    }
+  }
+
+  startRun(): void {
+    const start = this.button('startButton');
+    if (start.disabled || this.leaving) return;
+    start.disabled = true;
+    document.body.classList.add('busy');
+    const settings = this.settings;
+    this.program.session.run(settings.guests, settings.experiments);
+    this.graph.paint();
+    this.showModel();
+    document.body.classList.remove('busy');
+    this.button('initButton').focus();
+  }
+
+  private settings = { guests: 0, experiments: 0 };
+
+  async reinitialise(): Promise<void> {
+    cues.play('rising');
+    this.button('startButton').disabled = false;
+    this.program.session.clear();
+    this.settings = { guests: 0, experiments: 0 };
+    this.graph.paint();
+    this.showModel();
+    await this.askSettings([tr(MW, 'Setting the number of guests'), tr(MW, 'Setting the number of experiments')]);
+    if (!this.leaving) this.button('startButton').focus();
+  }
+
+  showHelp(): void {
+    cues.play('rising');
+    this.leaving = true;
+    this.program.showHelp();
+  }
+
+  async exitProgram(): Promise<void> {
+    cues.play('falling');
+    this.leaving = true;
+    await this.program.endProgram();
+  }
+
+  private async askSettings([guestsTitle, experimentsTitle]: [string, string]): Promise<void> {
+    const guests = await this.askCount(guestsTitle, this.core.guestLowest, this.core.guestHighest,
+      (entry) => this.core.acceptedGuests(entry));
+    if (guests === undefined) return;
+    this.settings.guests = guests;
+    this.showModel();
+    cues.readAhead();
+    const experiments = await this.askCount(experimentsTitle, this.core.experimentLowest, this.core.experimentHighest,
+      (entry) => this.core.acceptedExperiments(entry));
+    if (experiments === undefined) return;
+    this.settings.experiments = experiments;
+    this.showModel();
+  }
+
+  // Asks until the entry is accepted, each time from the default again. An
+  // empty entry, Cancel or Escape ends the program instead.
+  private async askCount(title: string, lowest: number, highest: number,
+    accept: (entry: string) => number): Promise<number | undefined> {
+    const prompt = tr(MW, 'Please enter an integer between %1 and %2 ...', lowest, highest);
+    for (;;) {
+      const entry = await askText(prompt, title, '100');
+      if (entry === '') {
+        this.leaving = true;
+        await this.program.endProgram();
+        return undefined;
+      }
+      const count = accept(entry);
+      if (count >= 0) return count;
+    }
+  }
+
+  // The values, each named with its caption for screen readers, and the
+  // graph's description.
+  private showModel(): void {
+    const session = this.program.session;
+    const count = (value: number) => (value > 0 ? String(value) : '');
+    this.showValue('guestCountValue', 'guestCountCaption', count(this.settings.guests));
+    this.showValue('experimentCountValue', 'experimentCountCaption', count(this.settings.experiments));
+    this.showValue('averageValue', 'averageCaption', session.hasResult() ? session.average() : '');
+    this.graph.describe(this.description());
+  }
+
+  private showValue(valueName: string, captionName: string, text: string): void {
+    const value = this.controls.get(valueName)!;
+    const caption = this.controls.get(captionName)!.textContent ?? '';
+    value.textContent = text;
+    value.setAttribute('aria-label', text === '' ? caption : tr(MW, '%1: %2', caption, text));
+  }
+
+  private description(): string {
+    const session = this.program.session;
+    if (!session.hasResult()) return '';
+    const bins = session.bins();
+    const most = Math.max(...bins);
+    const bin = bins.indexOf(most);
+    const shortage = bin === 0 ? tr(MW, 'below %1', this.core.lowestSingleShortage) : String(bin + this.core.lowestSingleShortage - 1);
+    return tr(MW, '%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.',
+      session.experiments(), session.average(), shortage, most, session.exactMean(2));
+  }
+}
+
+const HW = 'coinwell::HelpWindow';
+
+class HelpView {
+  constructor(private readonly program: Program) {}
+
+  open(): void {
+    const core = this.program.core;
+    const view = stage(core.helpWindowWidth, core.helpWindowHeight, tr(HW, 'Coinwell 3 _ Help (Problem and operation)'));
+    view.classList.add('help-window');
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.textContent = tr(HW, 'Close');
+    const text = document.createElement('pre');
+    text.className = 'help-text';
+    text.tabIndex = 0;
+    text.setAttribute('role', 'document');
+    text.setAttribute('aria-label', tr(HW, 'Help text'));
+    text.textContent = ['', ...helpLines()].join('\n');
+    const rule = document.createElement('hr');
+    const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
+    for (const placement of core.helpWindowPlacements()) place(byName[placement.name], placement);
+    const heading = document.createElement('h1');
+    heading.className = 'visually-hidden';
+    heading.textContent = document.title;
+    view.append(heading, close, text, rule);
+    close.focus();
+
+    // Close, Escape and the browser's Back all go back the one way: the
+    // history entry this view added is taken away, and the main window
+    // opens afresh.
+    history.pushState({ view: 'help' }, '');
+    let closed = false;
+    const back = () => {
+      if (closed) return;
+      closed = true;
+      this.program.onBack = undefined;
+      this.program.listen(undefined);
+      this.program.showMainWindow([tr(MW, ' Setting the number of guests'), tr(MW, ' Setting the number of experiments')]);
+    };
+    this.program.onBack = back;
+    close.addEventListener('click', () => history.back());
+    this.program.listen((event) => {
+      if (event.key === 'Escape') {
+        // The same key must not reach the question the main window opens.
+        event.preventDefault();
+        event.stopPropagation();
+        history.back();
+      }
+    });
+  }
+}
+
+async function start(): Promise<void> {
+  setLanguage(chooseLanguage(window.location.search, navigator.languages));
+  const core = await loadCore();
+  const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
+  const program = new Program(core, new core.Session(seed));
+  program.showMainWindow([tr(MW, ' Setting the number of guests'), tr(MW, ' Setting the number of experiments')]);
+  if ('serviceWorker' in navigator && window.location.protocol !== 'file:') {
+    navigator.serviceWorker.register('./sw.js').catch(() => undefined);
+  }
+}
+
+void start();
