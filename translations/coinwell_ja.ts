@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションも含めたヘルプを表示する。</translation>
+    </message>
+</context>
+<context>
     <name>coinwell::BatchRun</name>
     <message>
         <source>--csv %1 cannot be written: %2</source>
@@ -97,22 +108,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Shows the program in &lt;language&gt;: en (English) or ja (Japanese). Without it, the locale&apos;s language.</source>
         <translation>表示の言語: en（英語）または ja（日本語）。指定しなければロケールの言語。</translation>
-    </message>
-    <message>
-        <source>Usage: %1 [options]</source>
-        <translation>使い方: %1 [オプション]</translation>
-    </message>
-    <message>
-        <source>Options:</source>
-        <translation>オプション:</translation>
-    </message>
-    <message>
-        <source>Displays help on commandline options.</source>
-        <translation>コマンドラインオプションのヘルプを表示する。</translation>
-    </message>
-    <message>
-        <source>Displays version information.</source>
-        <translation>バージョン情報を表示する。</translation>
     </message>
 </context>
 <context>

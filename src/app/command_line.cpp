@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -22,7 +23,8 @@ struct OptionName {
 
 constexpr OptionName kOptions[] = {
     {u'g', u"guests", true}, {u'e', u"experiments", true}, {u's', u"seed", true},   {u'\0', u"csv", true},
-    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'\0', u"help-all", false}, {u'v', u"version", false},
+    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'?', u"help", false},       {u'\0', u"help-all", false},
+    {u'v', u"version", false},
 };
 
 // Plain decimal digits and nothing else: no sign, blank or exponent, which a
@@ -197,57 +199,52 @@ QString describe(const ArgumentError& error)
     return {};
 }
 
+// Texts of Qt's own parser that its Japanese translation lacks, translated
+// with the program's.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
+// Qt's own parser writes the help, as it lays options out and wraps them;
+// the arguments were read above.
 QString helpText()
 {
-    struct Line {
-        QString names;
-        QString description;
-    };
-    const Line lines[] = {
-        {QStringLiteral("-h, --help"), Text::tr("Displays help on commandline options.")},
-        {QStringLiteral("-v, --version"), Text::tr("Displays version information.")},
-        {QStringLiteral("-g, --guests <G>"),
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
+                 "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
+                 "Without --guests and --experiments it opens its window. With them it runs without any "
+                 "display, prints a report and exits."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {{"g", "guests"},
          Text::tr("Runs without a window, with G guests (%1 to %2).")
              .arg(core::kGuestRange.lowest)
-             .arg(core::kGuestRange.highest)},
-        {QStringLiteral("-e, --experiments <E>"),
+             .arg(core::kGuestRange.highest),
+         "G"},
+        {{"e", "experiments"},
          Text::tr("Runs without a window, with E experiments (%1 to %2).")
              .arg(core::kBatchExperimentRange.lowest)
-             .arg(core::kBatchExperimentRange.highest)},
-        {QStringLiteral("-s, --seed <N>"),
+             .arg(core::kBatchExperimentRange.highest),
+         "E"},
+        {{"s", "seed"},
          Text::tr("Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, "
                   "settings and clicks give the same graph.")
-             .arg(std::numeric_limits<std::uint64_t>::max())},
-        {QStringLiteral("--csv <FILE>"),
+             .arg(std::numeric_limits<std::uint64_t>::max()),
+         "N"},
+        {"csv",
          Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
-                  "standard output (the report then goes to standard error).")},
-        {QStringLiteral("--lang <language>"),
+                  "standard output (the report then goes to standard error)."),
+         "FILE"},
+        {"lang",
          Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
-                  "language.")},
-    };
-    QString text = Text::tr("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + u'\n';
-    text += Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
-                     "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
-                     "Without --guests and --experiments it opens its window. With them it runs without any "
-                     "display, prints a report and exits.");
-    text += QStringLiteral("\n\n") + Text::tr("Options:") + u'\n';
-    // Descriptions wrapped at word breaks to fit 79 columns beside the names.
-    constexpr qsizetype kNamesWidth = 22;
-    constexpr qsizetype kDescriptionWidth = 79 - 4 - kNamesWidth;
-    for (const Line& line : lines) {
-        QString names = line.names;
-        QString row;
-        for (const QString& word : line.description.split(u' ')) {
-            if (!row.isEmpty() && row.size() + 1 + word.size() > kDescriptionWidth) {
-                text += QStringLiteral("  %1  %2\n").arg(names, -kNamesWidth).arg(row);
-                names.clear();
-                row.clear();
-            }
-            row += (row.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-        }
-        text += QStringLiteral("  %1  %2\n").arg(names, -kNamesWidth).arg(row);
-    }
-    return text;
+                  "language."),
+         "language"},
+    });
+    // The usage line names the program as it was started; it shows its name.
+    return parser.helpText().replace(QCoreApplication::arguments().constFirst(), QCoreApplication::applicationName());
 }
 
 }  // namespace coinwell

@@ -1,5 +1,6 @@
 #include "core/result_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -11,31 +12,18 @@ std::string fixedDecimals(double value, int decimals)
     // away from zero (3.28125 to 3.2813), and halves are common here: 2^-10
     // steps at 10 guests, averages of 16 or 128 experiments. So the digits
     // are written exactly, far past the last one kept, and rounded here.
+    constexpr int kPast = 120;
     char exact[512];
-    const int length = std::snprintf(exact, sizeof exact, "%.*f", decimals + 120, std::fabs(value));
-    if (length < 0 || static_cast<std::size_t>(length) >= sizeof exact) {
+    const int length = std::snprintf(exact, sizeof exact, "%.*f", decimals + kPast, std::fabs(value));
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof exact || length > 19 + kPast) {
         return {};  // only for magnitudes no run comes near
     }
-    std::string digits(exact, static_cast<std::size_t>(length) - 120);  // up to the last decimal kept
-    if (exact[length - 120] >= '5') {
-        // Carry the rounding up through the kept digits, past the point.
-        std::size_t i = digits.size();
-        while (i-- > 0) {
-            if (digits[i] == '.') {
-                continue;
-            }
-            if (digits[i] != '9') {
-                ++digits[i];
-                break;
-            }
-            digits[i] = '0';
-        }
-        if (i == static_cast<std::size_t>(-1)) {
-            digits.insert(digits.begin(), '1');
-        }
-    }
-    if (decimals == 0 && !digits.empty() && digits.back() == '.') {
-        digits.pop_back();
+    std::string kept(exact, static_cast<std::size_t>(length - kPast));
+    kept.erase(std::remove(kept.begin(), kept.end(), '.'), kept.end());
+    std::string digits = std::to_string(std::stoll(kept) + (exact[length - kPast] >= '5' ? 1 : 0));
+    digits.insert(0, static_cast<std::size_t>(std::max<int>(0, decimals + 1 - static_cast<int>(digits.size()))), '0');
+    if (decimals > 0) {
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
     }
     return (value < 0 ? "-" : "") + digits;
 }
