@@ -45,10 +45,17 @@ const pairs = (flat: number[]) => {
 // any zoom.
 export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: { width: number; height: number },
   font: Font, ratio: number, textColour: string, ground?: string): void {
-  canvas.width = Math.round(size.width * ratio);
-  canvas.height = Math.round(size.height * ratio);
+  // A new size costs a new backing store; the same size only a clearing.
+  const width = Math.round(size.width * ratio);
+  const height = Math.round(size.height * ratio);
+  if (canvas.width !== width || canvas.height !== height) {
+    canvas.width = width;
+    canvas.height = height;
+  }
   const g = canvas.getContext('2d');
   if (!g) return;
+  g.clearRect(0, 0, width, height);
+  g.save();  // restored at the end, so the next paint starts from the defaults
   const { lines, axisFrom, bars } = mapped(scene);
   if (ground) {
     g.fillStyle = ground;
@@ -93,6 +100,7 @@ export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: {
     g.fill();
     g.fillText(overlay.label.text, overlay.label.left, overlay.label.baseline);
   }
+  g.restore();
 }
 
 const escapeXml = (text: string) =>

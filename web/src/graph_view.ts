@@ -105,9 +105,11 @@ export class GraphView {
     return { family: getComputedStyle(this.element).fontFamily, pixels: ((kCaptionPoints * 96) / 72) * scale };
   }
 
+  private readonly measuring = document.createElement('canvas').getContext('2d')!;
+
   // The texts measured in the page's font; the core places them.
   private scene(width: number, height: number, font: Font): CoreScene {
-    const g = document.createElement('canvas').getContext('2d')!;
+    const g = this.measuring;
     g.font = cssFont(font);
     const metrics = g.measureText('Mg');
     const ascent = metrics.fontBoundingBoxAscent || font.pixels * 0.88;
