@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <iostream>
 
 #include <unistd.h>
@@ -150,11 +152,18 @@ TEST(BatchMode, ARunTooSmallForTheChiSquareTestSaysSo)
 
 // One seeded million-experiment run per number of guests, its table sent to
 // standard output and its report to standard error; the shortest run again
-// with the table in a file gives the same bytes.
+// with the table in a file gives the same bytes. The exact coins to have
+// ready for 90, 95 and 99 % of meetings are those of the reflection
+// principle; a million meetings come within a coin of them.
 TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
 {
+    struct Case {
+        const char* guests;
+        std::array<int, 3> exactCoins;
+    };
     const QTemporaryDir folder;
-    for (const char* guests : {"10", "100", "1000"}) {
+    for (const auto& [guests, exactCoins] : {Case{"10", {5, 6, 8}}, Case{"100", {16, 19, 25}},
+                                             Case{"1000", {52, 61, 81}}}) {
         SCOPED_TRACE(guests);
         const QStringList run{"--guests", guests, "--experiments", "1000000", "--seed", "20240601"};
         const Outcome piped = runProgram(run + QStringList{"--csv", "-"});
@@ -187,6 +196,16 @@ TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
                   << fit.captured(2).toStdString() << " degrees of freedom, p = " << fit.captured(3).toStdString()
                   << "\n";
         EXPECT_GT(fit.captured(3).toDouble(), 0.001);
+
+        ASSERT_TRUE(piped.err.contains("\nCoins to have ready so that every guest gets change (run / exact):\n"));
+        for (std::size_t i = 0; i < exactCoins.size(); ++i) {
+            const int percent = std::array{90, 95, 99}[i];
+            const auto ready = QRegularExpression(QStringLiteral(R"(\n  in %1% of meetings: +(\d+) / +(\d+)\n)").arg(percent))
+                                   .match(QString::fromUtf8(piped.err));
+            ASSERT_TRUE(ready.hasMatch()) << percent << " %";
+            EXPECT_EQ(ready.captured(2).toInt(), exactCoins[i]) << percent << " %";
+            EXPECT_LE(std::abs(ready.captured(1).toInt() - exactCoins[i]), 1) << percent << " %";
+        }
 
         if (guests != QByteArray("10")) {
             continue;
