@@ -170,23 +170,44 @@ TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
         ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
 
         QList<QByteArray> rows = piped.out.split('\n');
-        ASSERT_EQ(rows.takeFirst(), "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed");
+        ASSERT_EQ(rows.takeFirst(), "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,"
+                                    "share_at_least,exact_share_at_least");
         ASSERT_EQ(rows.takeLast(), "");
         qint64 counted = 0;
         double expected = 0.0;
         int shortage = rows.front().split(',').front().toInt();
         for (const QByteArray& row : rows) {
             const QList<QByteArray> cells = row.split(',');
-            ASSERT_EQ(cells.size(), 8) << row.toStdString();
+            ASSERT_EQ(cells.size(), 10) << row.toStdString();
             EXPECT_EQ(cells[0].toInt(), shortage++) << "one row per shortage";
             counted += cells[1].toLongLong();
             expected += cells[2].toDouble();
-            EXPECT_EQ(cells.mid(3).join(','), rows.front().split(',').mid(3).join(','));
+            EXPECT_EQ(cells.mid(3, 5).join(','), rows.front().split(',').mid(3, 5).join(','));
             EXPECT_EQ(cells[7], "20240601");
         }
         EXPECT_EQ(shortage, 2) << "the last row is +1";
         EXPECT_EQ(counted, 1000000);
         EXPECT_NEAR(expected, 1000000.0, 0.0001 * static_cast<double>(rows.size()));
+
+        // From +1 down, the shares of experiments at or above each row are
+        // its count and those above it over the million, to six decimals;
+        // the exact shares those of the expected counts, except on the
+        // lowest row, whose expected count holds the shortages below it too.
+        qint64 countedAbove = 0;
+        double expectedAbove = 0.0;
+        for (qsizetype i = rows.size() - 1; i >= 0; --i) {
+            const QList<QByteArray> cells = rows[i].split(',');
+            countedAbove += cells[1].toLongLong();
+            expectedAbove += cells[2].toDouble();
+            EXPECT_NEAR(cells[8].toDouble() * 1e6, static_cast<double>(countedAbove), 0.5 + 1e-6) << rows[i].toStdString();
+            if (i > 0) {
+                EXPECT_NEAR(cells[9].toDouble(), expectedAbove / 1e6, 5e-7 + 5e-5 * static_cast<double>(rows.size()) / 1e6)
+                    << rows[i].toStdString();
+            } else {
+                EXPECT_LE(cells[9].toDouble(), 1.0);
+                EXPECT_GE(cells[9].toDouble(), rows[1].split(',')[9].toDouble());
+            }
+        }
 
         const auto fit = QRegularExpression(R"(Chi-square against the exact law: ([\d.]+) with (\d+) degrees of freedom, )"
                                             R"(p-value ([\d.]+)\n)")
