@@ -395,6 +395,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>Chi-square against the exact law: the run is too small for the test</source>
         <translation>厳密な法則に対するカイ二乗検定: 実験回数が少なすぎて検定できません</translation>
     </message>
+    <message>
+        <source>Coins to have ready so that every guest gets change (run / exact):</source>
+        <translation>どの来場者にもおつりを渡せるよう用意する500円硬貨の枚数（実験 / 厳密）:</translation>
+    </message>
+    <message>
+        <source>  in %1% of meetings: %2 / %3</source>
+        <translation>  会合の %1% で足りる枚数: %2 / %3</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::web::Page</name>

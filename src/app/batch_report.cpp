@@ -1,5 +1,6 @@
 #include "app/batch_report.h"
 
+#include "core/coins_ready.h"
 #include "core/goodness_of_fit.h"
 #include "core/result_table.h"
 
@@ -49,6 +50,17 @@ QString textReport(const core::RunRecord& record)
         report += Text::tr("Chi-square against the exact law: the run is too small for the test");
     }
     report += u'\n';
+
+    // The secretary's answer, the run's beside the law's, so that a class
+    // sees how close a million meetings come to it.
+    report += u'\n' + Text::tr("Coins to have ready so that every guest gets change (run / exact):") + u'\n';
+    for (const int percent : core::kReadyPercents) {
+        report += Text::tr("  in %1% of meetings: %2 / %3")
+                      .arg(percent)
+                      .arg(core::coinsToHaveReady(result.counts, percent), 3)
+                      .arg(core::coinsToHaveReady(record.law, percent), 3) +
+                  u'\n';
+    }
 
     // The most frequent shortages, the higher first among equals, shown
     // from the lowest up as on the graph.

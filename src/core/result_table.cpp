@@ -1,5 +1,7 @@
 #include "core/result_table.h"
 
+#include "core/coins_ready.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -34,7 +36,8 @@ std::string resultTable(const RunRecord& record)
     const double experiments = result.settings.experimentCount;
     // Column names stay the same in every language: formulas and scripts
     // refer to them.
-    std::string table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed\n";
+    std::string table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,"
+                        "share_at_least,exact_share_at_least\n";
     const std::string settings = std::to_string(result.settings.guestCount) + ',' +
                                  std::to_string(result.settings.experimentCount) + ',' +
                                  fixedDecimals(result.meanShortage(), 6) + ',' + fixedDecimals(record.law.mean(), 6) +
@@ -43,7 +46,9 @@ std::string resultTable(const RunRecord& record)
     for (int shortage = lowest; shortage <= ShortageCounts::kHighestShortage; ++shortage) {
         const double p = shortage == lowest ? record.law.atOrBelow(shortage) : record.law.probability(shortage);
         table += std::to_string(shortage) + ',' + std::to_string(result.counts.at(shortage)) + ',' +
-                 fixedDecimals(experiments * p, 4) + ',' + settings + '\n';
+                 fixedDecimals(experiments * p, 4) + ',' + settings + ',' +
+                 fixedDecimals(shareAtLeast(result.counts, shortage), 6) + ',' +
+                 fixedDecimals(shareAtLeast(record.law, shortage), 6) + '\n';
     }
     return table;
 }

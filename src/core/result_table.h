@@ -9,7 +9,9 @@ namespace coinwell::core {
 // The table a spreadsheet opens as it is: UTF-8, a header row, one row per
 // shortage from the lowest counted to +1 with its count and the count the
 // exact law expects, and on every row the settings, the average, the exact
-// mean and the seed (empty without one). The lowest row's expected count
+// mean and the seed (empty without one), and last the share of the run's
+// experiments and the exact share of meetings whose shortage is at least
+// the row's: what -shortage coins cover. The lowest row's expected count
 // also holds every lower shortage, which no experiment reached, so both
 // columns add up to the number of experiments. Numbers are written the same
 // in every language, so that scripts can read them and the same seed gives

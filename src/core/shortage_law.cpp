@@ -60,7 +60,7 @@ ShortageLaw::ShortageLaw(int guests) : guests_(guestsArriving(guests))
 
 double ShortageLaw::probability(int shortage) const
 {
-    if (shortage < lowest() || shortage > 1) {
+    if (shortage < lowest() || shortage > 1 || probabilities_.empty()) {
         return 0.0;
     }
     return probabilities_[static_cast<std::size_t>(shortage + guests_)];

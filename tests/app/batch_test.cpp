@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <iostream>
 
 #include <unistd.h>
@@ -150,34 +152,62 @@ TEST(BatchMode, ARunTooSmallForTheChiSquareTestSaysSo)
 
 // One seeded million-experiment run per number of guests, its table sent to
 // standard output and its report to standard error; the shortest run again
-// with the table in a file gives the same bytes.
+// with the table in a file gives the same bytes. The exact coins to have
+// ready for 90, 95 and 99 % of meetings are those of the reflection
+// principle; a million meetings come within a coin of them.
 TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
 {
+    struct Case {
+        const char* guests;
+        std::array<int, 3> exactCoins;
+    };
     const QTemporaryDir folder;
-    for (const char* guests : {"10", "100", "1000"}) {
+    for (const auto& [guests, exactCoins] : {Case{"10", {5, 6, 8}}, Case{"100", {16, 19, 25}},
+                                             Case{"1000", {52, 61, 81}}}) {
         SCOPED_TRACE(guests);
         const QStringList run{"--guests", guests, "--experiments", "1000000", "--seed", "20240601"};
         const Outcome piped = runProgram(run + QStringList{"--csv", "-"});
         ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
 
         QList<QByteArray> rows = piped.out.split('\n');
-        ASSERT_EQ(rows.takeFirst(), "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed");
+        ASSERT_EQ(rows.takeFirst(), "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,"
+                                    "share_at_least,exact_share_at_least");
         ASSERT_EQ(rows.takeLast(), "");
         qint64 counted = 0;
         double expected = 0.0;
         int shortage = rows.front().split(',').front().toInt();
         for (const QByteArray& row : rows) {
             const QList<QByteArray> cells = row.split(',');
-            ASSERT_EQ(cells.size(), 8) << row.toStdString();
+            ASSERT_EQ(cells.size(), 10) << row.toStdString();
             EXPECT_EQ(cells[0].toInt(), shortage++) << "one row per shortage";
             counted += cells[1].toLongLong();
             expected += cells[2].toDouble();
-            EXPECT_EQ(cells.mid(3).join(','), rows.front().split(',').mid(3).join(','));
+            EXPECT_EQ(cells.mid(3, 5).join(','), rows.front().split(',').mid(3, 5).join(','));
             EXPECT_EQ(cells[7], "20240601");
         }
         EXPECT_EQ(shortage, 2) << "the last row is +1";
         EXPECT_EQ(counted, 1000000);
         EXPECT_NEAR(expected, 1000000.0, 0.0001 * static_cast<double>(rows.size()));
+
+        // From +1 down, the shares of experiments at or above each row are
+        // its count and those above it over the million, to six decimals;
+        // the exact shares those of the expected counts, except on the
+        // lowest row, whose expected count holds the shortages below it too.
+        qint64 countedAbove = 0;
+        double expectedAbove = 0.0;
+        for (qsizetype i = rows.size() - 1; i >= 0; --i) {
+            const QList<QByteArray> cells = rows[i].split(',');
+            countedAbove += cells[1].toLongLong();
+            expectedAbove += cells[2].toDouble();
+            EXPECT_NEAR(cells[8].toDouble() * 1e6, static_cast<double>(countedAbove), 0.5 + 1e-6) << rows[i].toStdString();
+            if (i > 0) {
+                EXPECT_NEAR(cells[9].toDouble(), expectedAbove / 1e6, 5e-7 + 5e-5 * static_cast<double>(rows.size()) / 1e6)
+                    << rows[i].toStdString();
+            } else {
+                EXPECT_LE(cells[9].toDouble(), 1.0);
+                EXPECT_GE(cells[9].toDouble(), rows[1].split(',')[9].toDouble());
+            }
+        }
 
         const auto fit = QRegularExpression(R"(Chi-square against the exact law: ([\d.]+) with (\d+) degrees of freedom, )"
                                             R"(p-value ([\d.]+)\n)")
@@ -187,6 +217,16 @@ TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
                   << fit.captured(2).toStdString() << " degrees of freedom, p = " << fit.captured(3).toStdString()
                   << "\n";
         EXPECT_GT(fit.captured(3).toDouble(), 0.001);
+
+        ASSERT_TRUE(piped.err.contains("\nCoins to have ready so that every guest gets change (run / exact):\n"));
+        for (std::size_t i = 0; i < exactCoins.size(); ++i) {
+            const int percent = std::array{90, 95, 99}[i];
+            const auto ready = QRegularExpression(QStringLiteral(R"(\n  in %1% of meetings: +(\d+) / +(\d+)\n)").arg(percent))
+                                   .match(QString::fromUtf8(piped.err));
+            ASSERT_TRUE(ready.hasMatch()) << percent << " %";
+            EXPECT_EQ(ready.captured(2).toInt(), exactCoins[i]) << percent << " %";
+            EXPECT_LE(std::abs(ready.captured(1).toInt() - exactCoins[i]), 1) << percent << " %";
+        }
 
         if (guests != QByteArray("10")) {
             continue;

@@ -1,7 +1,8 @@
 // What the page asks of the core: the settings' rules, a session of runs
-// with the desktop's generator and clock, the run's tally, average and CSV
-// table, the graph's scene, and the windows' placement tables.
+// with the desktop's generator and clock, the run's tally, average, coins
+// to have ready and CSV table, the graph's scene, and the windows' placement tables.
 #include "core/clock.h"
+#include "core/coins_ready.h"
 #include "core/graph_geometry.h"
 #include "core/one_decimal.h"
 #include "core/random_generator.h"
@@ -218,6 +219,23 @@ public:
 
     std::string csv() const { return record_ ? core::resultTable(*record_) : std::string(); }
 
+    // The coins to have ready for 90, 95 and 99 % of meetings, as the batch
+    // report gives them: [{percent, run, exact}...], empty before a run.
+    val coinsToHaveReady() const
+    {
+        val list = val::array();
+        if (record_) {
+            for (const int percent : core::kReadyPercents) {
+                val ready = val::object();
+                ready.set("percent", percent);
+                ready.set("run", core::coinsToHaveReady(record_->result.counts, percent));
+                ready.set("exact", core::coinsToHaveReady(record_->law, percent));
+                list.call<void>("push", ready);
+            }
+        }
+        return list;
+    }
+
     // The graph of the run (an empty one before a run) in an area of
     // `width` x `height`, with the texts as the page measured them:
     // { verticalCaption, horizontalCaption, exactMean: {text, width},
@@ -283,7 +301,8 @@ EMSCRIPTEN_BINDINGS(coinwell)
         .function("exactMean", &Session::exactMean)
         .function("bins", &Session::bins)
         .function("graph", &Session::graph)
-        .function("csv", &Session::csv);
+        .function("csv", &Session::csv)
+        .function("coinsToHaveReady", &Session::coinsToHaveReady);
 }
 
 }  // namespace coinwell::web

@@ -51,6 +51,8 @@ export interface Session {
   exactMean(decimals: number): string;
   bins(): number[];
   csv(): string;
+  // For 90, 95 and 99 % of meetings; empty before a run.
+  coinsToHaveReady(): { percent: number; run: number; exact: number }[];
   graph(width: number, height: number, texts: MeasuredTexts, withExactLaw: boolean): CoreScene;
   delete(): void;
 }

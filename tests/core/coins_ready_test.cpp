@@ -1,0 +1,159 @@
+#include "core/coins_ready.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace coinwell::core {
+namespace {
+
+constexpr int kPercents[] = {1, 25, 50, 75, 90, 95, 99};
+
+// Every one of the 2^n toss sequences as a run of 2^n experiments: the share
+// of sequences whose lowest balance stays at -k or above is what k coins
+// cover, both in that run and by the exact law, and the fewest k whose
+// share reaches a percent is found by trying k = 0, 1, ... on the sequences
+// themselves. Shares of 1/4, 1/2 and 3/4 are reached exactly at 1 and 2
+// guests, so these also check the boundary.
+TEST(CoinsToHaveReady, MatchEveryTossSequenceUpToFourteenGuests)
+{
+    for (int guests = 1; guests <= 14; ++guests) {
+        SCOPED_TRACE(guests);
+        std::vector<int> lowestBalances;
+        ShortageCounts run(guests);
+        for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
+            int balance = 0;
+            int lowest = guests;
+            for (int guest = 0; guest < guests; ++guest) {
+                balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
+                lowest = std::min(lowest, balance);
+            }
+            lowestBalances.push_back(lowest);
+            run.count(lowest);
+        }
+        const ShortageLaw law(guests);
+        const auto sequencesCovered = [&](int coins) {
+            return std::count_if(lowestBalances.begin(), lowestBalances.end(), [&](int b) { return b >= -coins; });
+        };
+        const double all = static_cast<double>(lowestBalances.size());
+        for (int coins = 0; coins <= guests; ++coins) {
+            const double share = static_cast<double>(sequencesCovered(coins)) / all;
+            EXPECT_EQ(shareCovered(run, coins), share) << coins << " coins";
+            EXPECT_NEAR(shareCovered(law, coins), share, 1e-15) << coins << " coins";
+        }
+        for (const int percent : kPercents) {
+            int fewest = 0;
+            while (100 * sequencesCovered(fewest) < percent * static_cast<std::int64_t>(lowestBalances.size())) {
+                ++fewest;
+            }
+            EXPECT_EQ(coinsToHaveReady(run, percent), fewest) << percent << " %";
+            EXPECT_EQ(coinsToHaveReady(law, percent), fewest) << percent << " %";
+        }
+    }
+}
+
+// P(-k <= S_n <= k + 1) for where n tosses end, S_n = 2j - n, from the
+// binomials in logarithms: by reflection, the chance that the lowest
+// balance stays at -k or above.
+double reflectedShare(int guests, int coins)
+{
+    double share = 0.0;
+    for (int j = 0; j <= guests; ++j) {
+        const int end = 2 * j - guests;
+        if (end >= -coins && end <= coins + 1) {
+            share += std::exp(std::lgamma(guests + 1.0) - std::lgamma(j + 1.0) - std::lgamma(guests - j + 1.0) -
+                              guests * std::log(2.0));
+        }
+    }
+    return share;
+}
+
+// Each row holds for the reflected shares (k coins reach the percent,
+// k - 1 do not), and the exact law gives the same k. At 1000 guests and
+// 95 % the share of 61 coins is 0.950015, the closest call of all.
+TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
+{
+    struct Case {
+        int guests;
+        int percent;
+        int coins;
+    };
+    const Case cases[] = {
+        {10, 90, 5},  {10, 95, 6},  {10, 99, 8},  {35, 90, 9},    {35, 95, 11},   {35, 99, 15},
+        {100, 90, 16}, {100, 95, 19}, {100, 99, 25}, {1000, 90, 52}, {1000, 95, 61}, {1000, 99, 81},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.guests << " guests, " << c.percent << " %");
+        const double goal = c.percent / 100.0;
+        EXPECT_GE(reflectedShare(c.guests, c.coins), goal);
+        EXPECT_LT(reflectedShare(c.guests, c.coins - 1), goal);
+        const ShortageLaw law(c.guests);
+        EXPECT_EQ(coinsToHaveReady(law, c.percent), c.coins);
+        for (const int coins : {c.coins - 1, c.coins}) {
+            EXPECT_NEAR(shareCovered(law, coins), reflectedShare(c.guests, coins), 1e-12) << coins << " coins";
+        }
+    }
+    // With 100 guests, 8 coins leave about 37 % of meetings short.
+    EXPECT_NEAR(1.0 - shareCovered(ShortageLaw(100), 8), 0.368, 0.001);
+}
+
+// A share a few units in the last place below the goal reaches it; one
+// that is really below does not.
+TEST(CoinsToHaveReady, AShareReachesAPercentUpToRounding)
+{
+    struct Case {
+        double share;
+        int percent;
+        bool reaches;
+    };
+    const Case cases[] = {
+        {0.95, 95, true},
+        {std::nextafter(0.95, 0.0), 95, true},
+        {0.95 - 4 * kShareTolerance / 5, 95, true},
+        {0.95 - 2 * kShareTolerance, 95, false},
+        {0.1 + 0.2, 30, true},  // 0.30000000000000004
+        {1.0 - 0.9, 10, true},  // 0.09999999999999998
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(reachesPercent(c.share, c.percent), c.reaches) << c.share << " for " << c.percent << " %";
+    }
+}
+
+// A run's shares are whole numbers of experiments: 95 % of 20 experiments
+// is 19 of them exactly, and of ten million one short of 9,500,000 is not
+// enough.
+TEST(CoinsToHaveReady, ARunComparesWholeExperiments)
+{
+    struct Case {
+        const char* what;
+        int guests;
+        std::vector<std::pair<int, int>> counted;  // shortage, experiments
+        int percent;
+        int coins;
+    };
+    const std::vector<Case> cases = {
+        {"no experiments", 10, {}, 95, 0},
+        {"every meeting ends above zero", 10, {{1, 7}}, 99, 0},
+        {"19 of 20 down to -3", 10, {{1, 4}, {-3, 15}, {-7, 1}}, 95, 3},
+        {"18 of 20 down to -3", 10, {{1, 3}, {-3, 15}, {-7, 2}}, 95, 7},
+        {"9,500,000 of 10^7 at 0 or above", 1000, {{0, 9'500'000}, {-1000, 500'000}}, 95, 0},
+        {"9,499,999 of 10^7 at 0 or above", 1000, {{0, 9'499'999}, {-999, 1}, {-1000, 500'000}}, 95, 999},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ShortageCounts counts(c.guests);
+        for (const auto& [shortage, experiments] : c.counted) {
+            for (int i = 0; i < experiments; ++i) {
+                counts.count(shortage);
+            }
+        }
+        EXPECT_EQ(coinsToHaveReady(counts, c.percent), c.coins);
+    }
+}
+
+}  // namespace
+}  // namespace coinwell::core
