@@ -1,4 +1,5 @@
 #include "core/coins_ready.h"
+#include "support/engine_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +27,7 @@ TEST(CoinsToHaveReady, MatchEveryTossSequenceUpToFourteenGuests)
         std::vector<int> lowestBalances;
         ShortageCounts run(guests);
         for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
-            int balance = 0;
-            int lowest = guests;
-            for (int guest = 0; guest < guests; ++guest) {
-                balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
-                lowest = std::min(lowest, balance);
-            }
+            const int lowest = testing::lowestBalanceOf(tosses, guests);
             lowestBalances.push_back(lowest);
             run.count(lowest);
         }
@@ -87,7 +83,7 @@ TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
         {100, 90, 16}, {100, 95, 19}, {100, 99, 25}, {1000, 90, 52}, {1000, 95, 61}, {1000, 99, 81},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.guests << " guests, " << c.percent << " %");
+        SCOPED_TRACE(::testing::Message() << c.guests << " guests, " << c.percent << " %");
         const double goal = c.percent / 100.0;
         EXPECT_GE(reflectedShare(c.guests, c.coins), goal);
         EXPECT_LT(reflectedShare(c.guests, c.coins - 1), goal);

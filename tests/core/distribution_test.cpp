@@ -19,12 +19,7 @@ TEST(ShortageLaw, MatchesEveryTossSequenceUpToSixteenGuests)
     for (int guests = 1; guests <= 16; ++guests) {
         std::map<int, int> sequences;  // shortage -> how many sequences
         for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
-            int balance = 0;
-            int lowest = guests;
-            for (int guest = 0; guest < guests; ++guest) {
-                balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
-                lowest = std::min(lowest, balance);
-            }
+            const int lowest = testing::lowestBalanceOf(tosses, guests);
             ++sequences[lowest];
         }
         const ShortageLaw law(guests);

@@ -14,6 +14,19 @@
 
 namespace coinwell::testing {
 
+// The lowest balance after any of the guests whose tosses are the low bits
+// of `tosses` (a set bit pays with a coin), walked guest by guest.
+inline int lowestBalanceOf(unsigned tosses, int guests)
+{
+    int balance = 0;
+    int lowest = guests;
+    for (int guest = 0; guest < guests; ++guest) {
+        balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
+        lowest = std::min(lowest, balance);
+    }
+    return lowest;
+}
+
 // Serves scripted tosses, one string of them per fill ('+' a guest paying
 // with a coin, '-' one taking a coin back), and logs each call: "R<seed> " per
 // reseed, "F " per fill. The bits past a string's end are '-': an experiment
