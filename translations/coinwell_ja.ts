@@ -270,6 +270,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>実験%1回。不足枚数の平均は%2。最も多い不足枚数は%3で、%4回。厳密な平均は%5。</translation>
     </message>
     <message>
+        <source>%1 coins are enough in %2% of meetings.</source>
+        <translation>%1枚あれば会議の%2%で足りる。</translation>
+    </message>
+    <message>
         <source>Please enter an integer between %1 and %2 ...</source>
         <translation>%1から%2までの整数を入力してください。</translation>
     </message>
@@ -279,6 +283,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>exact mean %1</source>
         <translation>厳密な平均 %1</translation>
+    </message>
+    <message>
+        <source>%1 coins: enough in %2% of meetings</source>
+        <translation>%1枚で会議の%2%に足りる</translation>
+    </message>
+    <message>
+        <source>exact: %1 coins</source>
+        <translation>厳密には%1枚</translation>
     </message>
 </context>
 <context>
@@ -302,6 +314,18 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Show the exact distribution</source>
         <translation>厳密な分布を表示</translation>
+    </message>
+    <message>
+        <source>Show the coins to have ready</source>
+        <translation>用意する枚数を表示</translation>
+    </message>
+    <message>
+        <source>Share of meetings covered</source>
+        <translation>足りる会議の割合</translation>
+    </message>
+    <message>
+        <source>%1% of meetings</source>
+        <translation>会議の%1%</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>

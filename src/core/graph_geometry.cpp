@@ -1,5 +1,7 @@
 #include "core/graph_geometry.h"
 
+#include "core/coins_ready.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -45,6 +47,7 @@ constexpr double kShortageZeroX = 120.5;
 constexpr double kCaptionTop = 7.0;
 constexpr double kPlotLeft = 5.0;
 constexpr double kPlotRight = 125.0;
+constexpr double kPlotTop = 20.0;  // the vertical axis's highest tick
 
 AreaTransform toAreaOf(const Rect& area)
 {
@@ -138,7 +141,49 @@ OverlayScene placeOverlay(const AreaTransform& toArea, const core::Tally& tally,
     return scene;
 }
 
+// Coins beyond the lowest single shortage stand over the bin of all of them.
+Line readyLine(int coins)
+{
+    const double x = kShortageZeroX + std::max(-coins, core::Tally::kLowestSingleShortage - 1);
+    return {{x, kBaseLineY}, {x, kPlotTop}};
+}
+
+ReadyScene placeReady(const AreaTransform& toArea, const GraphTexts& texts, const ReadyMarker& ready)
+{
+    const double plotLeft = toArea.map({kPlotLeft, 0}).x;
+    const double plotRight = toArea.map({kPlotRight, 0}).x;
+    const double gap = texts.lineHeight / 4;
+    // Right of the line where the words fit before the plot's end, else
+    // left of it, and never past the plot's left end.
+    const auto beside = [&](const Line& line, const MeasuredText& text, int row) {
+        const double x = toArea.map(line.from).x;
+        double left = x + gap;
+        if (left + text.width > plotRight) {
+            left = std::max(plotLeft, x - gap - text.width);
+        }
+        const double top = toArea.map({0, kCaptionTop}).y + (1 + row) * texts.lineHeight + gap;
+        return placed(text, {left, top}, texts);
+    };
+    ReadyScene scene;
+    scene.line = readyLine(ready.coins);
+    scene.label = beside(scene.line, texts.ready, 0);
+    if (ready.exactCoins) {
+        scene.exactLine = readyLine(*ready.exactCoins);
+        scene.exactLabel = beside(*scene.exactLine, texts.exactReady, 1);
+    }
+    return scene;
+}
+
 }  // namespace
+
+ReadyMarker readyMarker(const core::ShortageCounts& counts, int percent, const core::ShortageLaw* law)
+{
+    ReadyMarker marker{percent, coinsToHaveReady(counts, percent), std::nullopt};
+    if (law != nullptr) {
+        marker.exactCoins = coinsToHaveReady(*law, percent);
+    }
+    return marker;
+}
 
 ExactOverlay exactOverlay(const core::ShortageLaw& law, int experiments)
 {
@@ -166,7 +211,7 @@ std::vector<MeasuredText> axisNumbers()
 }
 
 GraphScene graphScene(const Rect& area, const core::Tally& tally, const GraphTexts& texts,
-                      const std::optional<ExactOverlay>& overlay)
+                      const std::optional<ExactOverlay>& overlay, const std::optional<ReadyMarker>& ready)
 {
     GraphScene scene;
     scene.toArea = toAreaOf(area);
@@ -184,6 +229,9 @@ GraphScene graphScene(const Rect& area, const core::Tally& tally, const GraphTex
     scene.texts = placeTexts(area, scene.toArea, texts);
     if (overlay) {
         scene.overlay = placeOverlay(scene.toArea, tally, texts, *overlay);
+    }
+    if (ready) {
+        scene.ready = placeReady(scene.toArea, texts, *ready);
     }
     return scene;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/shortage_counts.h"
 #include "core/shortage_law.h"
 #include "core/tally.h"
 
@@ -48,6 +49,8 @@ inline constexpr Colour kBarColour{0, 0, 255};
 // The overlay's orange stays apart from the blue bars and the black frame,
 // also on a washed-out projector.
 inline constexpr Colour kExactColour{230, 90, 0};
+// The coins to have ready stand in dark green, apart from all three.
+inline constexpr Colour kReadyColour{0, 110, 40};
 
 // What the exact law expects of a run: the average count of every bin for
 // the run's number of experiments, and the exact mean shortage.
@@ -59,6 +62,16 @@ struct ExactOverlay {
 };
 
 ExactOverlay exactOverlay(const core::ShortageLaw& law, int experiments);
+
+// The fewest coins that cover `percent` percent of a run's meetings, and,
+// when the exact law is shown too, of all meetings.
+struct ReadyMarker {
+    int percent = 0;
+    int coins = 0;
+    std::optional<int> exactCoins;
+};
+
+ReadyMarker readyMarker(const core::ShortageCounts& counts, int percent, const core::ShortageLaw* law = nullptr);
 
 // A text in UTF-8 and its width as the front end's font sets it, in the
 // area's units.
@@ -77,6 +90,8 @@ struct GraphTexts {
     MeasuredText horizontalCaption;
     std::vector<MeasuredText> numbers = axisNumbers();  // the front end measures them
     MeasuredText exactMean;                             // only shown with an overlay
+    MeasuredText ready;       // only shown with a ready marker
+    MeasuredText exactReady;  // only shown with the marker's exact coins
     double lineHeight = 0.0;
     double ascent = 0.0;
 };
@@ -108,6 +123,17 @@ struct OverlayScene {
     PlacedText label;
 };
 
+// A vertical line at the shortage -coins, from the base line up to the
+// plot's top, in logical space and kReadyColour; the exact coins' line is
+// dashed. The words are in the area's units, one row under the captions,
+// the exact coins' a row below, each beside its line within the plot.
+struct ReadyScene {
+    Line line;
+    std::optional<Line> exactLine;
+    PlacedText label;
+    std::optional<PlacedText> exactLabel;
+};
+
 // The graph in the order it is drawn. Lines and bars are in logical space,
 // for the front end to draw through `toArea` unsmoothed, lines one device
 // pixel wide whatever the scale; texts and the overlay are in the area's
@@ -120,11 +146,13 @@ struct GraphScene {
     Line horizontalAxis;      // in kFrameColour over the bars
     std::vector<PlacedText> texts;  // the captions and the axis numbers
     std::optional<OverlayScene> overlay;
+    std::optional<ReadyScene> ready;
 };
 
 // The graph of a tally in `area`, in the front end's own coordinates. An
 // area without width or height shows nothing.
 GraphScene graphScene(const Rect& area, const core::Tally& tally, const GraphTexts& texts,
-                      const std::optional<ExactOverlay>& overlay = std::nullopt);
+                      const std::optional<ExactOverlay>& overlay = std::nullopt,
+                      const std::optional<ReadyMarker>& ready = std::nullopt);
 
 }  // namespace coinwell::core

@@ -92,6 +92,44 @@ TEST(GraphGeometry, TheMeanLabelFindsRoomBesideWhatItWouldCover)
     }
 }
 
+// 94 meetings need no coin and 6 need `needed`, so 95 % of them need
+// `needed` coins; the marker's words stay inside the plot beside its line.
+TEST(GraphGeometry, TheReadyMarkerStandsAtTheCoinsOfTheRun)
+{
+    const struct {
+        int needed;
+        double x;
+        double labelWidth;
+    } cases[] = {
+        {0, 120.5, 60},    // at the right end: the words go left
+        {40, 80.5, 60},
+        {113, 7.5, 60},    // at the left end: the words go right
+        {150, 5.5, 300},   // below the lowest single shortage; words wider than the plot
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.needed);
+        ShortageCounts counts(200);
+        for (int n = 0; n < 100; ++n) {
+            counts.count(n < 94 ? 0 : -c.needed);
+        }
+        GraphTexts measured = texts();
+        measured.ready = {"ready", c.labelWidth};
+        measured.exactReady = {"exact", 30};
+        const ShortageLaw law(200);
+        const ReadyScene ready = *graphScene(kArea, {}, measured, std::nullopt, readyMarker(counts, 95, &law)).ready;
+        EXPECT_EQ(ready.line.from.x, c.x);
+        EXPECT_EQ(ready.line.from.y, 280);
+        const double left = ready.label.topLeft.x;
+        EXPECT_GE(left, 10 + 2 * 5);
+        if (c.labelWidth < 240) {
+            EXPECT_LE(left + c.labelWidth, 10 + 2 * 125);
+        }
+        EXPECT_GE(ready.label.topLeft.y, 20 + 2 * 7 + 12) << "under the captions";
+        ASSERT_TRUE(ready.exactLabel);
+        EXPECT_GE(ready.exactLabel->topLeft.y, ready.label.topLeft.y + 12) << "a row below";
+    }
+}
+
 TEST(GraphGeometry, TheExactLawSharesOutTheRunsExperiments)
 {
     for (const int guests : {10, 115, 1000}) {

@@ -2,6 +2,7 @@
 // and what copying, saving and printing leave behind.
 #include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
+#include "core/graph_geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,7 +91,7 @@ TEST_F(GraphMenuTest, ShiftF10OpensTheMenu)
     QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QWidget* menu = QApplication::activePopupWidget();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().size(), 6);
+    EXPECT_EQ(menu->actions().size(), 8);
     menu->close();
 }
 
@@ -111,6 +113,55 @@ TEST_F(GraphMenuTest, TheExactLawIsRememberedAndPaintedOverTheBars)
     item("exactLawAction")->trigger();
     open();
     EXPECT_FALSE(item("exactLawAction")->isChecked());
+}
+
+// The key K puts a dark green line at the coins the description names,
+// in the column of their shortage; the share chosen moves it, and both are
+// found again by the next window.
+TEST_F(GraphMenuTest, TheCoinsToHaveReadyAreMarkedWhereTheDescriptionSays)
+{
+    const QColor green(core::kReadyColour.red, core::kReadyColour.green, core::kReadyColour.blue);
+    const auto greenInColumn = [&](const QImage& image, int coins) {
+        const QRect area = graph()->contentsRect();
+        const int column = area.left() + static_cast<int>((120.5 - coins) * area.width() / 130);
+        int found = 0;
+        for (int x = column - 1; x <= column + 1; ++x) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                found += image.pixelColor(x, y) == green ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    const auto describedCoins = [&](int percent) {
+        const QString description = graph()->accessibleDescription();
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral(" (\\d+) coins are enough in %1% of meetings\\.$").arg(percent))
+                .match(description);
+        EXPECT_TRUE(match.hasMatch()) << description.toStdString();
+        return match.captured(1).toInt();
+    };
+    open({"100", "500"});
+    window->startRun();
+    EXPECT_EQ(greenInColumn(graph()->grab().toImage(), 0), 0);
+    QTest::keyClick(window.get(), Qt::Key_K);
+    ASSERT_TRUE(item("coinsReadyAction")->isChecked());
+    const int coins95 = describedCoins(95);
+    const int plotHeight = graph()->contentsRect().height() * 260 / 300;
+    EXPECT_GT(greenInColumn(graph()->grab().toImage(), coins95), plotHeight * 3 / 4);
+
+    item("readyShare99Action")->trigger();
+    const int coins99 = describedCoins(99);
+    ASSERT_GT(coins99, coins95 + 2);
+    const QImage shown99 = graph()->grab().toImage();
+    EXPECT_GT(greenInColumn(shown99, coins99), plotHeight * 3 / 4);
+    EXPECT_LT(greenInColumn(shown99, coins95), plotHeight / 4) << "the line has moved";
+
+    open();
+    EXPECT_TRUE(item("coinsReadyAction")->isChecked());
+    EXPECT_TRUE(item("readyShare99Action")->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_K);
+    open();
+    EXPECT_FALSE(item("coinsReadyAction")->isChecked());
 }
 
 // Counts and expected counts read back from each kind of file add up to the

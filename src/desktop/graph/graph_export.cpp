@@ -23,7 +23,7 @@ void paintOnWhite(QPainter& painter, const GraphExport& graph)
     const QRectF area(QPointF(0, 0), graph.area);
     painter.fillRect(area, Qt::white);
     painter.setFont(graph.font);
-    paintRecord(painter, area, graph.record, graph.withExactLaw, Qt::black);
+    paintRecord(painter, area, graph.record, graph.withExactLaw, Qt::black, graph.readyPercent);
 }
 
 int heightFor(const GraphExport& graph, int width)

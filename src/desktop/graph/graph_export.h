@@ -20,6 +20,7 @@ struct GraphExport {
     bool withExactLaw;
     QSizeF area;
     QFont font;  // its size in pixels
+    int readyPercent = 0;  // the coins to have ready for that share, unless 0
 
     // An image of pixelRatio device pixels per logical pixel.
     QImage image(qreal pixelRatio) const;

@@ -6,7 +6,10 @@
 #include "core/result_table.h"
 #include "desktop/toolkit/whole_file.h"
 
+#include "core/coins_ready.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -15,12 +18,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 namespace coinwell::graph {
 namespace {
 
 const QString kExactLawKey = QStringLiteral("graph/showExactDistribution");
+const QString kReadyKey = QStringLiteral("graph/showCoinsReady");
+const QString kReadyPercentKey = QStringLiteral("graph/coinsReadyPercent");
+constexpr int kDefaultReadyPercent = 95;
 constexpr int kLargestImage = 10000;
 
 }  // namespace
@@ -35,14 +42,19 @@ GraphMenu::GraphMenu(GraphView& view, const RunModel& model, Dialogs& dialogs)
       saveCsvAction_(addItem(tr("Save results as CSV..."), "saveResultsCsvAction", {})),
       printAction_(addItem(tr("Print..."), "printGraphAction", QKeySequence::Print)),
       exactLawAction_(addItem(tr("Show the exact distribution"), "exactLawAction", Qt::Key_T)),
+      readyAction_(addItem(tr("Show the coins to have ready"), "coinsReadyAction", Qt::Key_K)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    items_.insert(items_.size() - 1, separator);
+    items_.insert(items_.size() - 2, separator);
     exactLawAction_->setCheckable(true);
     exactLawAction_->setChecked(QSettings().value(kExactLawKey, false).toBool());
     view_.setExactLawShown(exactLawAction_->isChecked());
+    readyAction_->setCheckable(true);
+    readyAction_->setChecked(QSettings().value(kReadyKey, false).toBool());
+    view_.setReadyShown(readyAction_->isChecked());
+    addReadyShares();
 
     connect(copyAction_, &QAction::triggered, this, &GraphMenu::copyGraph);
     connect(saveImageAction_, &QAction::triggered, this, &GraphMenu::saveGraphImage);
@@ -51,6 +63,10 @@ GraphMenu::GraphMenu(GraphView& view, const RunModel& model, Dialogs& dialogs)
     connect(exactLawAction_, &QAction::toggled, this, [this](bool shown) {
         view_.setExactLawShown(shown);
         QSettings().setValue(kExactLawKey, shown);
+    });
+    connect(readyAction_, &QAction::toggled, this, [this](bool shown) {
+        view_.setReadyShown(shown);
+        QSettings().setValue(kReadyKey, shown);
     });
 
     view_.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -75,6 +91,7 @@ void GraphMenu::popUp(const QPoint& at)
     auto* menu = new QMenu(&view_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions(items_);
+    menu->addMenu(tr("Share of meetings covered"))->addActions(readyShares_);
     menu->popup(view_.mapToGlobal(at));
 }
 
@@ -88,6 +105,29 @@ QAction* GraphMenu::addItem(const QString& text, const char* name, const QKeySeq
     action->setShortcutVisibleInContextMenu(true);
     view_.addAction(action);
     return action;
+}
+
+// The shares of meetings to have the coins ready for, one checked; the
+// menu shows them in a submenu of its own.
+void GraphMenu::addReadyShares()
+{
+    int chosen = QSettings().value(kReadyPercentKey, kDefaultReadyPercent).toInt();
+    if (std::find(core::kReadyPercents.begin(), core::kReadyPercents.end(), chosen) == core::kReadyPercents.end()) {
+        chosen = kDefaultReadyPercent;
+    }
+    auto* group = new QActionGroup(this);
+    for (const int percent : core::kReadyPercents) {
+        auto* share = new QAction(tr("%1% of meetings").arg(percent), group);
+        share->setObjectName(QStringLiteral("readyShare%1Action").arg(percent));
+        share->setCheckable(true);
+        share->setChecked(percent == chosen);
+        readyShares_.append(share);
+        connect(share, &QAction::triggered, this, [this, percent] {
+            view_.setReadyPercent(percent);
+            QSettings().setValue(kReadyPercentKey, percent);
+        });
+    }
+    view_.setReadyPercent(chosen);
 }
 
 void GraphMenu::updateItems()
@@ -104,7 +144,7 @@ GraphExport exportOf(const GraphView& view, const core::RunRecord& record)
 {
     QFont font = view.font();
     font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * view.logicalDpiY() / 72.0)));
-    return {record, view.exactLawShown(), view.contentsRect().size(), font};
+    return {record, view.exactLawShown(), view.contentsRect().size(), font, view.readyPercentShown()};
 }
 
 QString baseName(const core::RunRecord& record)

@@ -36,6 +36,7 @@ public:
 
 private:
     void updateItems();
+    void addReadyShares();
     void popUp(const QPoint& at);
     QAction* addItem(const QString& text, const char* name, const QKeySequence& shortcut);
     QString askPath(const QString& title, const QString& name, const QStringList& filters, int& chosen);
@@ -45,11 +46,13 @@ private:
     const RunModel& model_;
     Dialogs& dialogs_;
     QList<QAction*> items_;  // in the menu's order
+    QList<QAction*> readyShares_;  // the submenu's
     QAction* copyAction_;
     QAction* saveImageAction_;
     QAction* saveCsvAction_;
     QAction* printAction_;
     QAction* exactLawAction_;
+    QAction* readyAction_;
     QString folder_;  // where the last file was saved
 };
 

@@ -29,7 +29,8 @@ core::MeasuredText measured(const QFontMetricsF& metrics, const QString& text)
     return {text.toStdString(), metrics.horizontalAdvance(text)};
 }
 
-core::GraphTexts graphTexts(const QFontMetricsF& metrics, const core::ExactOverlay* overlay)
+core::GraphTexts graphTexts(const QFontMetricsF& metrics, const core::ExactOverlay* overlay,
+                            const core::ReadyMarker* ready)
 {
     core::GraphTexts texts;
     texts.verticalCaption =
@@ -42,6 +43,15 @@ core::GraphTexts graphTexts(const QFontMetricsF& metrics, const core::ExactOverl
     if (overlay != nullptr) {
         texts.exactMean = measured(metrics, QCoreApplication::translate("coinwell::graph", "exact mean %1")
                                                 .arg(QString::number(overlay->mean, 'f', 2)));
+    }
+    if (ready != nullptr) {
+        texts.ready = measured(metrics, QCoreApplication::translate("coinwell::graph", "%1 coins: enough in %2% of meetings")
+                                            .arg(ready->coins)
+                                            .arg(ready->percent));
+        if (ready->exactCoins) {
+            texts.exactReady =
+                measured(metrics, QCoreApplication::translate("coinwell::graph", "exact: %1 coins").arg(*ready->exactCoins));
+        }
     }
     texts.lineHeight = metrics.height();
     texts.ascent = metrics.ascent();
@@ -117,15 +127,40 @@ void paintOverlay(QPainter& painter, const core::OverlayScene& overlay)
     painter.restore();
 }
 
+// The lines go through the logical space like the frame, one device pixel
+// wide; the words keep the font's size.
+void paintReady(QPainter& painter, const QTransform& toArea, const core::ReadyScene& ready)
+{
+    const QColor colour = qColour(core::kReadyColour);
+    painter.save();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toArea, true);
+    painter.setPen(QPen(colour, 0));
+    painter.drawLine(qPoint(ready.line.from), qPoint(ready.line.to));
+    if (ready.exactLine) {
+        painter.setPen(QPen(colour, 0, Qt::DashLine));
+        painter.drawLine(qPoint(ready.exactLine->from), qPoint(ready.exactLine->to));
+    }
+    painter.restore();
+    painter.setPen(colour);
+    drawText(painter, ready.label);
+    if (ready.exactLabel) {
+        drawText(painter, *ready.exactLabel);
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally, const QColor& textColour,
-                const core::ExactOverlay* overlay)
+                const core::ExactOverlay* overlay, const core::ReadyMarker* ready)
 {
     const core::GraphScene scene =
         core::graphScene({area.left(), area.top(), area.width(), area.height()}, tally,
-                         graphTexts(QFontMetricsF(painter.font()), overlay),
-                         overlay != nullptr ? std::optional(*overlay) : std::nullopt);
+                         graphTexts(QFontMetricsF(painter.font()), overlay, ready),
+                         overlay != nullptr ? std::optional(*overlay) : std::nullopt,
+                         ready != nullptr ? std::optional(*ready) : std::nullopt);
     const core::AreaTransform& map = scene.toArea;
     const QTransform toArea = QTransform::fromTranslate(map.dx, map.dy).scale(map.scaleX, map.scaleY);
     painter.save();
@@ -136,18 +171,25 @@ void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally,
     if (scene.overlay) {
         paintOverlay(painter, *scene.overlay);
     }
+    if (scene.ready) {
+        paintReady(painter, toArea, *scene.ready);
+    }
     painter.restore();
 }
 
 void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour)
+                 const QColor& textColour, int readyPercent)
 {
-    if (!withExactLaw) {
-        paintGraph(painter, area, record.result.tally, textColour);
-        return;
+    std::optional<core::ExactOverlay> overlay;
+    if (withExactLaw) {
+        overlay = core::exactOverlay(record.law, record.result.settings.experimentCount);
     }
-    const core::ExactOverlay overlay = core::exactOverlay(record.law, record.result.settings.experimentCount);
-    paintGraph(painter, area, record.result.tally, textColour, &overlay);
+    std::optional<core::ReadyMarker> ready;
+    if (readyPercent > 0) {
+        ready = core::readyMarker(record.result.counts, readyPercent, withExactLaw ? &record.law : nullptr);
+    }
+    paintGraph(painter, area, record.result.tally, textColour, overlay ? &*overlay : nullptr,
+               ready ? &*ready : nullptr);
 }
 
 }  // namespace coinwell::graph

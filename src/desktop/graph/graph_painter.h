@@ -18,13 +18,16 @@ namespace coinwell::graph {
 // size, whatever the area's; they are drawn in `textColour`. Nothing is
 // painted outside `area`. With an overlay, a thin orange line joins the
 // expected counts of the bins over the bars, a mark under the axis stands at
-// the exact mean, and its value is printed where it covers no bar.
+// the exact mean, and its value is printed where it covers no bar. With a
+// ready marker, a dark green line stands at the coins to have ready, with
+// its words under the captions.
 void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally, const QColor& textColour,
-                const core::ExactOverlay* overlay = nullptr);
+                const core::ExactOverlay* overlay = nullptr, const core::ReadyMarker* ready = nullptr);
 
-// The graph of a run, with the overlay of its exact law if asked, as the
+// The graph of a run, with the overlay of its exact law if asked, and the
+// coins that cover `readyPercent` percent of meetings unless it is 0, as the
 // graph area, the clipboard, image files and prints show it.
 void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour);
+                 const QColor& textColour, int readyPercent = 0);
 
 }  // namespace coinwell::graph

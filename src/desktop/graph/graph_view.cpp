@@ -22,6 +22,20 @@ void GraphView::setExactLawShown(bool shown)
     update();
 }
 
+void GraphView::setReadyShown(bool shown)
+{
+    readyShown_ = shown;
+    update();
+    emit readyChanged();
+}
+
+void GraphView::setReadyPercent(int percent)
+{
+    readyPercent_ = percent;
+    update();
+    emit readyChanged();
+}
+
 void GraphView::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
@@ -31,7 +45,8 @@ void GraphView::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     painter.setFont(font());
-    paintRecord(painter, contentsRect(), *record, exactLawShown_, palette().color(QPalette::WindowText));
+    paintRecord(painter, contentsRect(), *record, exactLawShown_, palette().color(QPalette::WindowText),
+                readyPercentShown());
 }
 
 }  // namespace coinwell::graph

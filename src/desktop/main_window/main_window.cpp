@@ -1,5 +1,6 @@
 #include "desktop/main_window/main_window.h"
 
+#include "core/coins_ready.h"
 #include "core/one_decimal.h"
 #include "core/run.h"
 #include "core/window_layout.h"
@@ -133,6 +134,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     new graph::GraphMenu(*graphView_, model_, services_.dialogs);
     addKeys();
     connect(&model_, &RunModel::changed, this, &MainWindow::showModel);
+    connect(graphView_, &graph::GraphView::readyChanged, this,
+            [this] { graphView_->setAccessibleDescription(graphDescription()); });
+    graphView_->setAccessibleDescription(graphDescription());
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
@@ -306,12 +310,19 @@ QString MainWindow::graphDescription() const
     const int bin = static_cast<int>(mostFrequent - bins.begin());
     const QString shortage = bin == 0 ? tr("below %1").arg(core::Tally::kLowestSingleShortage)
                                       : QString::number(core::Tally::shortageOfBin(bin));
-    return tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. "
-              "Exact mean %5.")
-        .arg(record->result.settings.experimentCount)
-        .arg(QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())), shortage)
-        .arg(*mostFrequent)
-        .arg(QString::number(record->law.mean(), 'f', 2));
+    QString description =
+        tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. "
+           "Exact mean %5.")
+            .arg(record->result.settings.experimentCount)
+            .arg(QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())), shortage)
+            .arg(*mostFrequent)
+            .arg(QString::number(record->law.mean(), 'f', 2));
+    if (const int percent = graphView_->readyPercentShown(); percent > 0) {
+        description += u' ' + tr("%1 coins are enough in %2% of meetings.")
+                                  .arg(core::coinsToHaveReady(record->result.counts, percent))
+                                  .arg(percent);
+    }
+    return description;
 }
 
 }  // namespace coinwell
