@@ -33,7 +33,9 @@ export class GraphView {
   private exactItem!: HTMLButtonElement;
   private longPress: number | undefined;
 
-  constructor(private readonly session: Session, private readonly axisNumbers: string[], name: string) {
+  // unit: the scale of the window's design pixels on the page.
+  constructor(private readonly session: Session, private readonly axisNumbers: string[], name: string,
+    private readonly unit: () => number) {
     this.element.className = 'graph';
     this.element.tabIndex = 0;
     this.element.setAttribute('role', 'img');
@@ -101,8 +103,21 @@ export class GraphView {
     this.element.title = text;
   }
 
+  // The area's font face and text colour, read from its style once: a read
+  // after the page has changed makes the browser work its style out there
+  // and then.
+  private looks: { family: string; colour: string } | undefined;
+
+  private style(): { family: string; colour: string } {
+    if (!this.looks) {
+      const style = getComputedStyle(this.element);
+      this.looks = { family: style.fontFamily, colour: style.color };
+    }
+    return this.looks;
+  }
+
   private font(scale: number): Font {
-    return { family: getComputedStyle(this.element).fontFamily, pixels: ((kCaptionPoints * 96) / 72) * scale };
+    return { family: this.style().family, pixels: ((kCaptionPoints * 96) / 72) * scale };
   }
 
   private readonly measuring = document.createElement('canvas').getContext('2d')!;
@@ -127,14 +142,16 @@ export class GraphView {
   }
 
   paint(): void {
-    const scale = Number(getComputedStyle(document.documentElement).getPropertyValue('--u')) || 1;
+    const scale = this.unit();
     const width = kInnerWidth * scale;
     const height = kInnerHeight * scale;
     const font = this.font(scale);
-    this.canvas.style.width = `${width}px`;
-    this.canvas.style.height = `${height}px`;
+    if (this.canvas.style.width !== `${width}px` || this.canvas.style.height !== `${height}px`) {
+      this.canvas.style.width = `${width}px`;
+      this.canvas.style.height = `${height}px`;
+    }
     paintCanvas(this.canvas, this.scene(width, height, font), { width, height }, font, window.devicePixelRatio || 1,
-      getComputedStyle(this.element).color);
+      this.style().colour);
     this.canvas.dataset.bars = String(this.session.hasResult() ? this.session.bins().filter((c) => c > 0).length : 0);
     this.canvas.dataset.exact = String(this.exactShown && this.session.hasResult());
     this.updateItems();
