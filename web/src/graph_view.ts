@@ -2,6 +2,7 @@
 // ratio, its description for screen readers, and its menu (right click,
 // long press, Shift+F10, the Menu key or the menu button).
 import type { CoreScene, Session } from './core';
+import { askInteger } from './dialogs';
 import { cssFont, paintCanvas, sceneSvg, type Font } from './graph_scene';
 import { pageText, tr } from './texts';
 
@@ -157,15 +158,17 @@ export class GraphView {
     this.updateItems();
   }
 
-  // The graph on white at twice its designed size, for files and the clipboard.
-  private exportScene(): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
-    const font = this.font(2);
-    const size = { width: kInnerWidth * 2, height: kInnerHeight * 2 };
+  // The graph on white, `width` pixels wide (twice its designed size unless
+  // asked), its texts scaled with it, for files, print and the clipboard.
+  private exportScene(width = 2 * kInnerWidth): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
+    const scale = width / kInnerWidth;
+    const font = this.font(scale);
+    const size = { width, height: Math.round(kInnerHeight * scale) };
     return { scene: this.scene(size.width, size.height, font), size, font };
   }
 
-  private pngBlob(): Promise<Blob> {
-    const { scene, size, font } = this.exportScene();
+  private pngBlob(width?: number): Promise<Blob> {
+    const { scene, size, font } = this.exportScene(width);
     const canvas = document.createElement('canvas');
     paintCanvas(canvas, scene, size, font, 1, '#000000', '#ffffff');
     return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
@@ -193,11 +196,15 @@ export class GraphView {
     setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
   }
 
+  // Asks for the width first, as the desktop does; Cancel saves nothing.
   private async saveImage(kind: 'png' | 'svg'): Promise<void> {
+    const width = await askInteger(tr(GM, 'Width of the image in pixels:'), tr(GM, 'Save graph as image'),
+      2 * kInnerWidth, 100, 10000);
+    if (width === undefined) return;
     if (kind === 'png') {
-      this.download(`${this.baseName()}.png`, await this.pngBlob());
+      this.download(`${this.baseName()}.png`, await this.pngBlob(width));
     } else {
-      const { scene, size, font } = this.exportScene();
+      const { scene, size, font } = this.exportScene(width);
       const svg = sceneSvg(scene, size, font, tr('coinwell::MainWindow', 'Frequency-distribution graph'));
       this.download(`${this.baseName()}.svg`, new Blob([svg], { type: 'image/svg+xml' }));
     }
