@@ -31,40 +31,71 @@ function settle<T>(dialog: HTMLDialogElement, resolve: (value: T) => void, value
   resolve(value);
 }
 
-export function askText(prompt: string, title: string, defaultText: string): Promise<string> {
+// A question's prompt, field and buttons; `answer` settles it from the
+// field on OK or Return and may leave it open, by answering false.
+function ask<T>(prompt: string, title: string, entry: HTMLInputElement, answer: (entry: HTMLInputElement) => T | false,
+  cancelled: T): Promise<T> {
   return new Promise((resolve) => {
     const { dialog, body } = makeDialog(title, 'question');
     const label = document.createElement('label');
     label.htmlFor = 'question-entry';
     label.textContent = prompt;
-    const entry = document.createElement('input');
     entry.id = 'question-entry';
-    entry.type = 'text';
-    entry.inputMode = 'numeric';
     entry.autocomplete = 'off';
-    entry.value = defaultText;
     const ok = button(pageText('OK'), 'ok');
     const cancel = button(pageText('Cancel'), 'cancel');
     const row = document.createElement('div');
     row.className = 'box-buttons';
     row.append(ok, cancel);
     body.append(label, entry, row);
-    ok.addEventListener('click', () => settle(dialog, resolve, entry.value));
-    cancel.addEventListener('click', () => settle(dialog, resolve, ''));
+    const accept = () => {
+      const value = answer(entry);
+      if (value !== false) settle(dialog, resolve, value);
+    };
+    ok.addEventListener('click', accept);
+    cancel.addEventListener('click', () => settle(dialog, resolve, cancelled));
     entry.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {
         event.preventDefault();
-        settle(dialog, resolve, entry.value);
+        accept();
       }
     });
     dialog.addEventListener('cancel', (event) => {
       event.preventDefault();
-      settle(dialog, resolve, '');
+      settle(dialog, resolve, cancelled);
     });
     dialog.showModal();
     entry.select();
     performance.mark('coinwell-question');
   });
+}
+
+export function askText(prompt: string, title: string, defaultText: string): Promise<string> {
+  const entry = document.createElement('input');
+  entry.type = 'text';
+  entry.inputMode = 'numeric';
+  entry.value = defaultText;
+  return ask(prompt, title, entry, (field) => field.value, '');
+}
+
+// An integer from lowest to highest, or undefined on Cancel or Escape. An
+// entry out of range or not whole keeps the question open and says why.
+export function askInteger(prompt: string, title: string, value: number, lowest: number,
+  highest: number): Promise<number | undefined> {
+  const entry = document.createElement('input');
+  entry.type = 'number';
+  entry.min = String(lowest);
+  entry.max = String(highest);
+  entry.step = '1';
+  entry.required = true;
+  entry.value = String(value);
+  return ask<number | undefined>(prompt, title, entry, (field) => {
+    if (!field.checkValidity()) {
+      field.reportValidity();
+      return false;
+    }
+    return Number(field.value);
+  }, undefined);
 }
 
 export function showNotice(text: string, title: string): Promise<void> {

@@ -2,6 +2,7 @@
 // ratio, its description for screen readers, and its menu (right click,
 // long press, Shift+F10, the Menu key or the menu button).
 import type { CoreScene, Session } from './core';
+import { askInteger } from './dialogs';
 import { cssFont, paintCanvas, sceneSvg, type Font } from './graph_scene';
 import { pageText, tr } from './texts';
 
@@ -33,7 +34,9 @@ export class GraphView {
   private exactItem!: HTMLButtonElement;
   private longPress: number | undefined;
 
-  constructor(private readonly session: Session, private readonly axisNumbers: string[], name: string) {
+  // unit: the scale of the window's design pixels on the page.
+  constructor(private readonly session: Session, private readonly axisNumbers: string[], name: string,
+    private readonly unit: () => number) {
     this.element.className = 'graph';
     this.element.tabIndex = 0;
     this.element.setAttribute('role', 'img');
@@ -101,8 +104,21 @@ export class GraphView {
     this.element.title = text;
   }
 
+  // The area's font face and text colour, read from its style once: a read
+  // after the page has changed makes the browser work its style out there
+  // and then.
+  private looks: { family: string; colour: string } | undefined;
+
+  private style(): { family: string; colour: string } {
+    if (!this.looks) {
+      const style = getComputedStyle(this.element);
+      this.looks = { family: style.fontFamily, colour: style.color };
+    }
+    return this.looks;
+  }
+
   private font(scale: number): Font {
-    return { family: getComputedStyle(this.element).fontFamily, pixels: ((kCaptionPoints * 96) / 72) * scale };
+    return { family: this.style().family, pixels: ((kCaptionPoints * 96) / 72) * scale };
   }
 
   private readonly measuring = document.createElement('canvas').getContext('2d')!;
@@ -127,28 +143,32 @@ export class GraphView {
   }
 
   paint(): void {
-    const scale = Number(getComputedStyle(document.documentElement).getPropertyValue('--u')) || 1;
+    const scale = this.unit();
     const width = kInnerWidth * scale;
     const height = kInnerHeight * scale;
     const font = this.font(scale);
-    this.canvas.style.width = `${width}px`;
-    this.canvas.style.height = `${height}px`;
+    if (this.canvas.style.width !== `${width}px` || this.canvas.style.height !== `${height}px`) {
+      this.canvas.style.width = `${width}px`;
+      this.canvas.style.height = `${height}px`;
+    }
     paintCanvas(this.canvas, this.scene(width, height, font), { width, height }, font, window.devicePixelRatio || 1,
-      getComputedStyle(this.element).color);
+      this.style().colour);
     this.canvas.dataset.bars = String(this.session.hasResult() ? this.session.bins().filter((c) => c > 0).length : 0);
     this.canvas.dataset.exact = String(this.exactShown && this.session.hasResult());
     this.updateItems();
   }
 
-  // The graph on white at twice its designed size, for files and the clipboard.
-  private exportScene(): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
-    const font = this.font(2);
-    const size = { width: kInnerWidth * 2, height: kInnerHeight * 2 };
+  // The graph on white, `width` pixels wide (twice its designed size unless
+  // asked), its texts scaled with it, for files, print and the clipboard.
+  private exportScene(width = 2 * kInnerWidth): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
+    const scale = width / kInnerWidth;
+    const font = this.font(scale);
+    const size = { width, height: Math.round(kInnerHeight * scale) };
     return { scene: this.scene(size.width, size.height, font), size, font };
   }
 
-  private pngBlob(): Promise<Blob> {
-    const { scene, size, font } = this.exportScene();
+  private pngBlob(width?: number): Promise<Blob> {
+    const { scene, size, font } = this.exportScene(width);
     const canvas = document.createElement('canvas');
     paintCanvas(canvas, scene, size, font, 1, '#000000', '#ffffff');
     return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
@@ -176,11 +196,15 @@ export class GraphView {
     setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
   }
 
+  // Asks for the width first, as the desktop does; Cancel saves nothing.
   private async saveImage(kind: 'png' | 'svg'): Promise<void> {
+    const width = await askInteger(tr(GM, 'Width of the image in pixels:'), tr(GM, 'Save graph as image'),
+      2 * kInnerWidth, 100, 10000);
+    if (width === undefined) return;
     if (kind === 'png') {
-      this.download(`${this.baseName()}.png`, await this.pngBlob());
+      this.download(`${this.baseName()}.png`, await this.pngBlob(width));
     } else {
-      const { scene, size, font } = this.exportScene();
+      const { scene, size, font } = this.exportScene(width);
       const svg = sceneSvg(scene, size, font, tr('coinwell::MainWindow', 'Frequency-distribution graph'));
       this.download(`${this.baseName()}.svg`, new Blob([svg], { type: 'image/svg+xml' }));
     }

@@ -41,8 +41,8 @@ function stage(width: number, height: number, label: string): HTMLElement {
   view.style.height = `calc(var(--u) * ${height}px)`;
   app.append(view);
   fit = () => {
-    const u = Math.min(window.innerWidth / width, window.innerHeight / height);
-    document.documentElement.style.setProperty('--u', String(Math.max(u, 0.1)));
+    unit = Math.max(Math.min(window.innerWidth / width, window.innerHeight / height), 0.1);
+    document.documentElement.style.setProperty('--u', String(unit));
   };
   fit();
   document.title = label;
@@ -50,6 +50,9 @@ function stage(width: number, height: number, label: string): HTMLElement {
 }
 
 let fit = () => {};
+// The value fit() last gave --u, kept here so that painting never has to
+// ask the page's style for it.
+let unit = 1;
 window.addEventListener('resize', () => fit());
 
 class Program {
@@ -112,7 +115,8 @@ class MainWindow {
     const make: Record<string, () => HTMLElement> = {
       helpButton: () => this.makeButton(tr(MW, 'Help'), () => this.showHelp()),
       graphView: () => {
-        this.graph = new GraphView(this.program.session, this.core.axisNumbers(), tr(MW, 'Frequency-distribution graph'));
+        this.graph = new GraphView(this.program.session, this.core.axisNumbers(), tr(MW, 'Frequency-distribution graph'),
+          () => unit);
         return this.graph.element;
       },
       initButton: () => this.makeButton(tr(MW, 'Init'), () => void this.reinitialise()),
@@ -178,14 +182,16 @@ class MainWindow {
   startRun(): void {
     const start = this.button('startButton');
     if (start.disabled || this.leaving) return;
+    // Focus moves first, while the page's style is still as the last frame
+    // left it; after the changes below it would make the browser work the
+    // style and layout out once more before the frame does. The run is
+    // synchronous, so no frame could show a busy pointer.
+    this.button('initButton').focus();
     start.disabled = true;
-    document.body.classList.add('busy');
     const settings = this.settings;
     this.program.session.run(settings.guests, settings.experiments);
     this.graph.paint();
     this.showModel();
-    document.body.classList.remove('busy');
-    this.button('initButton').focus();
   }
 
   private settings = { guests: 0, experiments: 0 };

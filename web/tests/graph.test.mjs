@@ -7,9 +7,13 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { answer, launch, question, serve, value } from './support.mjs';
+import { readCatalogue } from '../scripts/catalogue.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const desktop = process.env.COINWELL_PROGRAM;
+const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
+const ja = (context, source) => catalogue[context][source];
+const GM = 'coinwell::graph::GraphMenu';
 
 let server;
 let browser;
@@ -30,10 +34,28 @@ async function menuItem(page, name) {
   await page.getByRole('menuitem', { name }).or(page.getByRole('menuitemcheckbox', { name })).first().click();
 }
 
-async function download(page, item) {
-  const [file] = await Promise.all([page.waitForEvent('download'), menuItem(page, item)]);
-  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
+async function download(page, item, before = async () => {}) {
+  const [file] = await Promise.all([page.waitForEvent('download'), menuItem(page, item).then(() => before(page))]);
+  const bytes = readFileSync(await file.path());
+  return { name: file.suggestedFilename(), bytes, text: bytes.toString('utf8') };
 }
+
+// A PNG's size from its header, and its count of pure blue pixels (the
+// bars), decoded by the page's own browser.
+async function pngFacts(page, bytes) {
+  return page.evaluate(async (base64) => {
+    const blob = await (await fetch(`data:image/png;base64,${base64}`)).blob();
+    const image = await createImageBitmap(blob);
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const g = canvas.getContext('2d');
+    g.drawImage(image, 0, 0);
+    const data = g.getImageData(0, 0, image.width, image.height).data;
+    let blue = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i] < 10 && data[i + 1] < 10 && data[i + 2] > 245) blue++;
+    return { width: image.width, height: image.height, blue };
+  }, Buffer.from(bytes).toString('base64'));
+}
+
 
 function parseCsv(text) {
   const [header, ...rows] = text.trimEnd().split('\n').map((line) => line.split(','));
@@ -94,21 +116,111 @@ describe('the graph menu', () => {
     await page.close();
   });
 
-  it('saves the graph as PNG and SVG', async () => {
-    const page = await ranPage('?seed=2');
-    const png = await download(page, 'Save graph as PNG...');
-    assert.equal(png.name, 'coinwell-100x100.png');
-    const svg = await download(page, 'Save graph as SVG...');
-    assert.match(svg.text, /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"/);
-    assert.equal((svg.text.match(/<text /g) ?? []).length, 19, 'two captions, five counts, twelve shortages');
+  // Each row: the item, the width typed (none: the default as it stands),
+  // and the image's size.
+  const sizes = [
+    ['Save graph as PNG...', undefined, 1066, 762],
+    ['Save graph as PNG...', '300', 300, 214],
+    ['Save graph as PNG...', '1600', 1600, 1144],
+    ['Save graph as SVG...', '2000', 2000, 1430],
+  ];
+  for (const [item, entry, wide, high] of sizes) {
+    it(`${item} at ${entry ?? 'the default'} pixels wide: ${wide} x ${high}`, async () => {
+      const page = await ranPage('?seed=2');
+      const file = await download(page, item, async () => {
+        assert.deepEqual(await question(page),
+          { title: 'Save graph as image', prompt: 'Width of the image in pixels:', entry: '1066' });
+        await answer(page, entry ?? '1066');
+      });
+      if (item.includes('PNG')) {
+        assert.equal(file.name, 'coinwell-100x100.png');
+        const png = await pngFacts(page, file.bytes);
+        assert.deepEqual([png.width, png.height], [wide, high]);
+        assert.ok(png.blue > wide * high * 0.001, `bars painted (${png.blue} blue pixels)`);
+      } else {
+        assert.match(file.text, new RegExp(`^<svg xmlns="http://www.w3.org/2000/svg" width="${wide}" height="${high}"`));
+        assert.equal((file.text.match(/<text /g) ?? []).length, 19, 'two captions, five counts, twelve shortages');
+      }
+      await page.close();
+    });
+  }
+
+  // Each row: what is done to the width question; nothing is saved, and the
+  // next file saved is the CSV.
+  const refusals = [
+    ['Cancel', (page) => page.locator('dialog.question button[value="cancel"]').click()],
+    ['Escape', (page) => page.keyboard.press('Escape')],
+  ];
+  for (const [way, refuse] of refusals) {
+    it(`${way} on the width question saves no image`, async () => {
+      const page = await ranPage('?seed=2');
+      const names = [];
+      page.on('download', (file) => names.push(file.suggestedFilename()));
+      await menuItem(page, 'Save graph as PNG...');
+      await question(page);
+      await refuse(page);
+      await page.locator('dialog[open]').waitFor({ state: 'detached' });
+      await download(page, 'Save results as CSV...');
+      assert.deepEqual(names, ['coinwell-100x100.csv']);
+      await page.close();
+    });
+  }
+
+  it('keeps the width question open for a width out of its range, and asks in Japanese', async () => {
+    const page = await ranPage('?seed=2&lang=ja');
+    const file = await download(page, ja('coinwell::web::Page', 'Save graph as PNG...'), async () => {
+      const asked = await question(page);
+      assert.equal(asked.title, ja(GM, 'Save graph as image'));
+      assert.equal(asked.prompt, ja(GM, 'Width of the image in pixels:'));
+      const dialog = page.locator('dialog.question[open]');
+      for (const entry of ['99', '10001', '250.5', '']) {
+        await dialog.locator('input').fill(entry);
+        await dialog.locator('button[value="ok"]').click();
+        assert.equal(await dialog.locator('input').evaluate((field) => field.validity.valid), false, entry);
+        assert.equal(await page.locator('dialog.question[open]').count(), 1, `still open after ${entry || 'nothing'}`);
+      }
+      await answer(page, '100');
+    });
+    assert.equal((await pngFacts(page, file.bytes)).width, 100);
     await page.close();
   });
+
+  // Each row: how the graph is copied. The clipboard holds a text first,
+  // and then the graph at twice its designed size.
+  const copies = [
+    ['the menu', (page) => menuItem(page, 'Copy graph')],
+    ['Ctrl+C', async (page) => { await value(page, 'graphView').focus(); await page.keyboard.press('Control+c'); }],
+  ];
+  for (const [way, copy] of copies) {
+    it(`copies the graph as a PNG by ${way}`, { timeout: 30_000 }, async () => {
+      await browser.context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url.replace(/\/$/, '') });
+      const page = await ranPage('?seed=2');
+      await page.evaluate(() => navigator.clipboard.writeText('before'));
+      await copy(page);
+      // The copy is written when its PNG is made: read until it is there.
+      let held = '';
+      while (!held) {
+        held = await page.evaluate(async () => {
+          const [item] = await navigator.clipboard.read();
+          if (!item?.types.includes('image/png')) return '';
+          const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+          let text = '';
+          for (const byte of bytes) text += String.fromCharCode(byte);
+          return btoa(text);
+        });
+      }
+      const png = await pngFacts(page, Buffer.from(held, 'base64'));
+      assert.deepEqual([png.width, png.height], [1066, 762]);
+      assert.ok(png.blue > 1066 * 762 * 0.001, `bars painted (${png.blue} blue pixels)`);
+      await page.close();
+    });
+  }
 
   it('shows the exact distribution with T, and remembers it', async () => {
     const page = await ranPage('?seed=2');
     await page.keyboard.press('t');
     assert.equal(await page.locator('.graph canvas').getAttribute('data-exact'), 'true');
-    const svg = await download(page, 'Save graph as SVG...');
+    const svg = await download(page, 'Save graph as SVG...', (asked) => answer(asked, '1066'));
     assert.match(svg.text, /exact mean -7\.46/);
     await page.reload();
     await answer(page, '100');

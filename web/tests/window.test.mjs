@@ -219,3 +219,74 @@ describe('the window fits the screen', () => {
     });
   }
 });
+
+describe('the chimes', () => {
+  // The service worker would serve the chimes from its store, past the
+  // routes that take them away.
+  let own;
+  before(async () => { own = await launch({ serviceWorkers: 'block' }); });
+  after(async () => { await own.close(); });
+
+  // Records, in the page, which file each sound that starts was decoded from.
+  const listen = () => {
+    const origin = new WeakMap();
+    window.chimes = [];
+    const fetched = window.fetch;
+    window.fetch = async (...args) => {
+      const response = await fetched(...args);
+      const read = response.arrayBuffer.bind(response);
+      response.arrayBuffer = async () => {
+        const bytes = await read();
+        origin.set(bytes, String(args[0]).split('/').pop());
+        return bytes;
+      };
+      return response;
+    };
+    const decode = BaseAudioContext.prototype.decodeAudioData;
+    BaseAudioContext.prototype.decodeAudioData = async function (bytes, ...rest) {
+      const name = origin.get(bytes);
+      const buffer = await decode.call(this, bytes, ...rest);
+      origin.set(buffer, name);
+      return buffer;
+    };
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+      window.chimes.push(origin.get(this.buffer));
+      return start.apply(this, args);
+    };
+  };
+
+  // Each row: the command, and what it shows at once whatever its chime does.
+  const commands = [
+    ['Init', 'initButton', 'pinpon.wav', 'dialog.question[open]'],
+    ['Help', 'helpButton', 'pinpon.wav', '.help-text'],
+    ['Exit', 'exitButton', 'endpinpon.wav', 'dialog.notice[open]'],
+  ];
+  // Each row: how the server answers for the chimes.
+  const files = [
+    ['there', undefined],
+    ['missing', (route) => route.fulfill({ status: 404 })],
+    ['never sent', () => {}],
+  ];
+  for (const [command, control, chime, shows] of commands) {
+    for (const [state, serve] of files) {
+      it(`${command} with the chime files ${state}: ${serve ? 'goes on silently' : `plays ${chime}`}`, async () => {
+        const page = await own.context.newPage();
+        await page.addInitScript(listen);
+        if (serve) await page.route('**/*.wav', serve);
+        await page.goto(server.url);
+        await answer(page, '100');
+        await answer(page, '100');
+        await value(page, control).click();
+        await page.locator(shows).waitFor();
+        if (serve) {
+          assert.deepEqual(await page.evaluate(() => window.chimes), []);
+        } else {
+          await page.waitForFunction(() => window.chimes.length > 0);
+          assert.deepEqual(await page.evaluate(() => window.chimes), [chime]);
+        }
+        await page.close();
+      });
+    }
+  }
+});
