@@ -167,6 +167,18 @@ val sceneObject(const core::GraphScene& scene)
         overlay.set("label", placedText(scene.overlay->label));
         out.set("overlay", overlay);
     }
+    if (scene.ready) {
+        val ready = val::object();
+        ready.set("line", flatLines({scene.ready->line}));
+        ready.set("label", placedText(scene.ready->label));
+        if (scene.ready->exactLine) {
+            ready.set("exactLine", flatLines({*scene.ready->exactLine}));
+        }
+        if (scene.ready->exactLabel) {
+            ready.set("exactLabel", placedText(*scene.ready->exactLabel));
+        }
+        out.set("ready", ready);
+    }
     return out;
 }
 
@@ -243,8 +255,13 @@ public:
     // The graph of the run (an empty one before a run) in an area of
     // `width` x `height`, with the texts as the page measured them:
     // { verticalCaption, horizontalCaption, exactMean: {text, width},
-    // numbers: [width...] in the order of axisNumbers(), lineHeight, ascent }.
-    val graph(double width, double height, const val& measuredTexts, bool withExactLaw) const
+    // numbers: [width...] in the order of axisNumbers(), lineHeight, ascent,
+    // ready, exactReady: {text, width} }. The coins to have ready for
+    // `readyPercent` percent of meetings are marked when `readyShown`, with
+    // the exact law's too when that is shown; a share the reports do not
+    // answer for marks nothing.
+    val graph(double width, double height, const val& measuredTexts, bool withExactLaw, bool readyShown,
+              int readyPercent) const
     {
         core::GraphTexts texts;
         texts.verticalCaption = measured(measuredTexts["verticalCaption"]);
@@ -260,9 +277,17 @@ public:
         if (record_ && withExactLaw) {
             overlay = core::exactOverlay(record_->law, record_->result.settings.experimentCount);
         }
+        std::optional<core::ReadyMarker> ready;
+        const bool answered = std::find(core::kReadyPercents.begin(), core::kReadyPercents.end(), readyPercent) !=
+                              core::kReadyPercents.end();
+        if (record_ && readyShown && answered) {
+            texts.ready = measured(measuredTexts["ready"]);
+            texts.exactReady = measured(measuredTexts["exactReady"]);
+            ready = core::readyMarker(record_->result.counts, readyPercent, withExactLaw ? &record_->law : nullptr);
+        }
         const core::Tally empty;
         return sceneObject(core::graphScene({0, 0, width, height}, record_ ? record_->result.tally : empty, texts,
-                                            overlay));
+                                            overlay, ready));
     }
 
 private:

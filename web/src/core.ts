@@ -23,6 +23,8 @@ export interface MeasuredTexts {
   numbers: number[]; // the widths of axisNumbers(), in its order
   lineHeight: number;
   ascent: number;
+  ready: MeasuredText;      // only read while the coins to have ready are marked
+  exactReady: MeasuredText; // likewise, with the exact law shown
 }
 
 export interface PlacedText { text: string; left: number; top: number; baseline: number }
@@ -37,6 +39,9 @@ export interface CoreScene {
   axis: number[];
   texts: PlacedText[];
   overlay?: { line: number[]; lineWidth: number; mark: number[]; label: PlacedText };
+  // The coins to have ready: lines (x1 y1 x2 y2) in logical space, the
+  // exact coins' dashed; the words in the area's pixels.
+  ready?: { line: number[]; label: PlacedText; exactLine?: number[]; exactLabel?: PlacedText };
 }
 
 export interface Session {
@@ -53,7 +58,8 @@ export interface Session {
   csv(): string;
   // For 90, 95 and 99 % of meetings; empty before a run.
   coinsToHaveReady(): { percent: number; run: number; exact: number }[];
-  graph(width: number, height: number, texts: MeasuredTexts, withExactLaw: boolean): CoreScene;
+  graph(width: number, height: number, texts: MeasuredTexts, withExactLaw: boolean, readyShown: boolean,
+    readyPercent: number): CoreScene;
   delete(): void;
 }
 

@@ -6,6 +6,10 @@ import type { CoreScene } from './core';
 export const kFrameColour = '#000000';
 export const kBarColour = '#0000ff';
 export const kExactColour = 'rgb(230, 90, 0)';
+export const kReadyColour = 'rgb(0, 110, 40)';
+// The exact coins' dashes, as the desktop's dashed line of one pixel draws
+// them: four on, two off.
+const kDashes = [4, 2];
 
 export interface Font { family: string; pixels: number }
 
@@ -32,6 +36,15 @@ function mapped(scene: CoreScene): Mapped {
     if (h > 0) bars.push([x(l), y(t), x(l + w), y(t + h)]);
   }
   return { lines, axisFrom: scene.frame.length / 4, bars };
+}
+
+// The coins to have ready's lines in area pixels, the exact coins' second.
+function readyLines(scene: CoreScene): { line: number[]; exact?: number[] } | undefined {
+  const ready = scene.ready;
+  if (!ready) return undefined;
+  const { scaleX, scaleY, dx, dy } = scene.toArea;
+  const map = ([x1, y1, x2, y2]: number[]) => [scaleX * x1 + dx, scaleY * y1 + dy, scaleX * x2 + dx, scaleY * y2 + dy];
+  return { line: map(ready.line), exact: ready.exactLine && map(ready.exactLine) };
 }
 
 const pairs = (flat: number[]) => {
@@ -62,13 +75,13 @@ export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: {
     g.fillRect(0, 0, canvas.width, canvas.height);
   }
   const snap = (v: number) => Math.floor(v * ratio) + 0.5;
-  const stroke = (list: number[][]) => {
+  const stroke = (list: number[][], colour = kFrameColour) => {
     g.beginPath();
     for (const [x1, y1, x2, y2] of list) {
       g.moveTo(snap(x1), snap(y1));
       g.lineTo(snap(x2), snap(y2));
     }
-    g.strokeStyle = kFrameColour;
+    g.strokeStyle = colour;
     g.lineWidth = 1;
     g.stroke();
   };
@@ -99,6 +112,22 @@ export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: {
     pairs(overlay.mark).forEach(([x, y], i) => (i === 0 ? g.moveTo(x, y) : g.lineTo(x, y)));
     g.fill();
     g.fillText(overlay.label.text, overlay.label.left, overlay.label.baseline);
+  }
+  // Over the overlay, as on the desktop: the lines on device pixels like
+  // the frame, the words at the font's size.
+  const ready = readyLines(scene);
+  if (ready && scene.ready) {
+    g.save();
+    g.setTransform(1, 0, 0, 1, 0, 0);
+    g.lineCap = 'butt';
+    stroke([ready.line], kReadyColour);
+    if (ready.exact) {
+      g.setLineDash(kDashes);
+      stroke([ready.exact], kReadyColour);
+    }
+    g.restore();
+    g.fillStyle = kReadyColour;
+    for (const t of [scene.ready.label, scene.ready.exactLabel]) if (t) g.fillText(t.text, t.left, t.baseline);
   }
   g.restore();
 }
@@ -134,6 +163,14 @@ export function sceneSvg(scene: CoreScene, size: { width: number; height: number
       `<polygon points="${points(overlay.mark)}" fill="${kExactColour}"/>`,
       text(overlay.label, kExactColour),
     );
+  }
+  const ready = readyLines(scene);
+  if (ready && scene.ready) {
+    const line = (at: number[], dashes = '') =>
+      `<path d="${path([at])}" stroke="${kReadyColour}"${dashes} shape-rendering="crispEdges"/>`;
+    parts.push(line(ready.line), text(scene.ready.label, kReadyColour));
+    if (ready.exact) parts.push(line(ready.exact, ` stroke-dasharray="${kDashes.join(' ')}"`));
+    if (scene.ready.exactLabel) parts.push(text(scene.ready.exactLabel, kReadyColour));
   }
   parts.push('</g>', '</svg>');
   return parts.join('\n');

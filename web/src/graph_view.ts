@@ -8,16 +8,34 @@ import { pageText, tr } from './texts';
 
 const GM = 'coinwell::graph::GraphMenu';
 const kExactKey = 'coinwell.showExactDistribution';
+const kReadyKey = 'coinwell.showCoinsReady';
+const kReadyPercentKey = 'coinwell.coinsReadyPercent';
+const kReadyPercents = [90, 95, 99];
+const kDefaultReadyPercent = 95;
 const kCaptionPoints = 9;
 const kInnerWidth = 533; // inside the two-pixel sunken border
 const kInnerHeight = 381;
 
-function storedExact(): boolean {
+function stored(key: string): string | null {
   try {
-    return window.localStorage.getItem(kExactKey) === 'true';
+    return window.localStorage.getItem(key);
   } catch {
-    return false;
+    return null;
   }
+}
+
+function store(key: string, value: string): void {
+  try {
+    window.localStorage.setItem(key, value);
+  } catch {
+    // private mode: remembered for this page only
+  }
+}
+
+// A share the menu does not offer falls back on the default.
+function storedReadyPercent(): number {
+  const percent = Number(stored(kReadyPercentKey));
+  return kReadyPercents.includes(percent) ? percent : kDefaultReadyPercent;
 }
 
 interface Item { element: HTMLButtonElement; needsResult: boolean }
@@ -30,8 +48,12 @@ export class GraphView {
   private readonly description = document.createElement('p');
   private readonly menu = document.createElement('div');
   private readonly items: Item[] = [];
-  private exactShown = storedExact();
+  private exactShown = stored(kExactKey) === 'true';
   private exactItem!: HTMLButtonElement;
+  private readyShown = stored(kReadyKey) === 'true';
+  private readyPercent = storedReadyPercent();
+  private readyItem!: HTMLButtonElement;
+  private readonly shareItems = new Map<number, HTMLButtonElement>();
   private longPress: number | undefined;
 
   // unit: the scale of the window's design pixels on the page.
@@ -96,7 +118,16 @@ export class GraphView {
     } else if (!ctrl && !event.altKey && key === 't' && target?.tagName !== 'INPUT') {
       event.preventDefault();
       this.setExact(!this.exactShown);
+    } else if (!ctrl && !event.altKey && key === 'k' && target?.tagName !== 'INPUT') {
+      event.preventDefault();
+      this.setReady(!this.readyShown);
     }
+  }
+
+  // The share of meetings whose coins to have ready are marked, or 0 while
+  // they are not.
+  readyPercentShown(): number {
+    return this.readyShown ? this.readyPercent : 0;
   }
 
   describe(text: string): void {
@@ -132,6 +163,8 @@ export class GraphView {
     const lineHeight = ascent + (metrics.fontBoundingBoxDescent || font.pixels * 0.12);
     const measured = (text: string) => ({ text, width: g.measureText(text).width });
     const has = this.session.hasResult();
+    const ready = this.readyShown
+      ? this.session.coinsToHaveReady().find((coins) => coins.percent === this.readyPercent) : undefined;
     return this.session.graph(width, height, {
       verticalCaption: measured(tr('coinwell::graph::GraphView', '（Vertical axis : Number of experiments）')),
       horizontalCaption: measured(tr('coinwell::graph::GraphView', '（Horizontal axis : Shortage）')),
@@ -139,7 +172,9 @@ export class GraphView {
       numbers: this.axisNumbers.map((number) => g.measureText(number).width),
       lineHeight,
       ascent,
-    }, this.exactShown);
+      ready: measured(ready ? tr('coinwell::graph', '%1 coins: enough in %2% of meetings', ready.run, ready.percent) : ''),
+      exactReady: measured(ready ? tr('coinwell::graph', 'exact: %1 coins', ready.exact) : ''),
+    }, this.exactShown, this.readyShown, this.readyPercent);
   }
 
   paint(): void {
@@ -155,6 +190,7 @@ export class GraphView {
       this.style().colour);
     this.canvas.dataset.bars = String(this.session.hasResult() ? this.session.bins().filter((c) => c > 0).length : 0);
     this.canvas.dataset.exact = String(this.exactShown && this.session.hasResult());
+    this.canvas.dataset.ready = String(this.readyShown && this.session.hasResult());
     this.updateItems();
   }
 
@@ -239,12 +275,18 @@ export class GraphView {
 
   private setExact(shown: boolean): void {
     this.exactShown = shown;
-    try {
-      window.localStorage.setItem(kExactKey, String(shown));
-    } catch {
-      // private mode: remembered for this page only
-    }
+    store(kExactKey, String(shown));
     this.paint();
+  }
+
+  // The description names the coins too, so the window hears of it.
+  private setReady(shown: boolean, percent = this.readyPercent): void {
+    this.readyShown = shown;
+    this.readyPercent = percent;
+    store(kReadyKey, String(shown));
+    store(kReadyPercentKey, String(percent));
+    this.paint();
+    this.onChange();
   }
 
   private makeMenu(): void {
@@ -252,10 +294,11 @@ export class GraphView {
     this.menu.setAttribute('role', 'menu');
     this.menu.setAttribute('aria-label', pageText('Graph menu'));
     this.menu.hidden = true;
-    const add = (text: string, shortcut: string, needsResult: boolean, act: () => void, checkbox = false) => {
+    const add = (text: string, shortcut: string, needsResult: boolean, act: () => void,
+      role: 'menuitem' | 'menuitemcheckbox' | 'menuitemradio' = 'menuitem') => {
       const element = document.createElement('button');
       element.type = 'button';
-      element.setAttribute('role', checkbox ? 'menuitemcheckbox' : 'menuitem');
+      element.setAttribute('role', role);
       element.tabIndex = -1;
       const label = document.createElement('span');
       label.textContent = text;
@@ -278,7 +321,25 @@ export class GraphView {
     add(tr(GM, 'Save results as CSV...'), '', true, () => this.saveCsv());
     add(tr(GM, 'Print...'), 'Ctrl+P', true, () => this.print());
     this.menu.append(Object.assign(document.createElement('div'), { className: 'separator', role: 'separator' }));
-    this.exactItem = add(tr(GM, 'Show the exact distribution'), 'T', false, () => this.setExact(!this.exactShown), true);
+    this.exactItem = add(tr(GM, 'Show the exact distribution'), 'T', false, () => this.setExact(!this.exactShown),
+      'menuitemcheckbox');
+    this.readyItem = add(tr(GM, 'Show the coins to have ready'), 'K', false, () => this.setReady(!this.readyShown),
+      'menuitemcheckbox');
+    // The desktop's submenu of shares, here a group of its own under its
+    // caption. Choosing a share, as there, leaves the coins shown or not.
+    const caption = tr(GM, 'Share of meetings covered');
+    const shares = Object.assign(document.createElement('div'), { className: 'menu-group', role: 'group' });
+    shares.setAttribute('aria-label', caption);
+    const heading = Object.assign(document.createElement('div'), { className: 'menu-caption', textContent: caption });
+    heading.setAttribute('aria-hidden', 'true');
+    this.menu.append(heading);
+    for (const percent of kReadyPercents) {
+      const item = add(tr(GM, '%1% of meetings', percent), '', false, () => this.setReady(this.readyShown, percent),
+        'menuitemradio');
+      shares.append(item);
+      this.shareItems.set(percent, item);
+    }
+    this.menu.append(shares);
     this.menu.addEventListener('keydown', (event) => this.menuKey(event));
     this.menu.addEventListener('focusout', (event) => {
       if (!this.menu.contains(event.relatedTarget as Node | null)) this.closeMenu(false);
@@ -289,6 +350,8 @@ export class GraphView {
     const has = this.session.hasResult();
     for (const item of this.items) item.element.setAttribute('aria-disabled', String(item.needsResult && !has));
     this.exactItem.setAttribute('aria-checked', String(this.exactShown));
+    this.readyItem.setAttribute('aria-checked', String(this.readyShown));
+    for (const [percent, item] of this.shareItems) item.setAttribute('aria-checked', String(percent === this.readyPercent));
   }
 
   private returnFocus: HTMLElement | undefined;

@@ -275,8 +275,11 @@ class MainWindow {
     const most = Math.max(...bins);
     const bin = bins.indexOf(most);
     const shortage = bin === 0 ? tr(MW, 'below %1', this.core.lowestSingleShortage) : String(bin + this.core.lowestSingleShortage - 1);
-    return tr(MW, '%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.',
+    const text = tr(MW, '%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.',
       session.experiments(), session.average(), shortage, most, session.exactMean(2));
+    const percent = this.graph.readyPercentShown();
+    const ready = percent > 0 ? session.coinsToHaveReady().find((coins) => coins.percent === percent) : undefined;
+    return ready ? `${text} ${tr(MW, '%1 coins are enough in %2% of meetings.', ready.run, percent)}` : text;
   }
 }
 

@@ -31,7 +31,8 @@ async function ranPage(query, guests = '100', experiments = '100') {
 
 async function menuItem(page, name) {
   await value(page, 'graphMenuButton').click();
-  await page.getByRole('menuitem', { name }).or(page.getByRole('menuitemcheckbox', { name })).first().click();
+  await page.getByRole('menuitem', { name }).or(page.getByRole('menuitemcheckbox', { name }))
+    .or(page.getByRole('menuitemradio', { name })).first().click();
 }
 
 async function download(page, item, before = async () => {}) {
@@ -110,7 +111,7 @@ describe('the graph menu', () => {
     await page.keyboard.press('Shift+F10');
     const states = await page.locator('[role=menu] button').evaluateAll((items) =>
       items.map((item) => item.getAttribute('aria-disabled')));
-    assert.deepEqual(states, ['true', 'true', 'true', 'true', 'true', 'false']);
+    assert.deepEqual(states, ['true', 'true', 'true', 'true', 'true', 'false', 'false', 'false', 'false', 'false']);
     await page.keyboard.press('Escape');
     assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'graphView');
     await page.close();
@@ -231,6 +232,36 @@ describe('the graph menu', () => {
     assert.equal(await page.locator('.graph canvas').getAttribute('data-exact'), 'false');
     await page.close();
   });
+
+  // The desktop's batch report gives the run's coins for 90, 95 and 99 %.
+  it('marks the coins to have ready with K for the share chosen, as the batch run counts them, and remembers both',
+    { skip: !desktop && 'COINWELL_PROGRAM unset' }, async () => {
+      const report = execFileSync(desktop, ['--guests', '100', '--experiments', '100', '--seed', '1', '--lang', 'en'],
+        { encoding: 'utf8', env: { ...process.env, ASAN_OPTIONS: 'detect_leaks=0' } });
+      const page = await ranPage('?seed=1');
+      const coins = (percent) => new RegExp(`in ${percent}% of meetings: *(\\d+) /`).exec(report)[1];
+      const green = () => page.locator('.graph canvas').evaluate((canvas) => {
+        const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        let count = 0;
+        for (let i = 0; i < data.length; i += 4) if (data[i] === 0 && data[i + 1] === 110 && data[i + 2] === 40) count++;
+        return count;
+      });
+      const told = () => page.locator('#graph-description').textContent();
+      assert.equal(await green(), 0);
+      await page.keyboard.press('k');
+      assert.ok(await green() > 200, 'a line from the base line to the top');
+      assert.match(await told(), new RegExp(`Exact mean -7\\.46\\. ${coins(95)} coins are enough in 95% of meetings\\.$`));
+      await menuItem(page, '99% of meetings');
+      await page.reload();
+      await answer(page, '100');
+      await answer(page, '100');
+      await value(page, 'startButton').click();
+      assert.match(await told(), new RegExp(` ${coins(99)} coins are enough in 99% of meetings\\.$`));
+      await page.keyboard.press('k');
+      assert.equal(await green(), 0);
+      assert.doesNotMatch(await told(), /coins are enough/);
+      await page.close();
+    });
 
   it('prints the graph with its caption line', async () => {
     const page = await ranPage('?seed=1');
