@@ -6,13 +6,10 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { answer, launch, question, serve, value } from './support.mjs';
-import { readCatalogue } from '../scripts/catalogue.mjs';
+import { answer, ja, launch, question, serve, value } from './support.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const desktop = process.env.COINWELL_PROGRAM;
-const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
-const ja = (context, source) => catalogue[context][source];
 const GM = 'coinwell::graph::GraphMenu';
 
 let server;

@@ -6,6 +6,11 @@ import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize, resolve } from 'node:path';
 import { chromium } from 'playwright-core';
+import { readCatalogue } from '../scripts/catalogue.mjs';
+
+// The Japanese of a text as the shared catalogue has it.
+const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
+export const ja = (context, source) => catalogue[context][source];
 
 export const siteDir = resolve(process.env.COINWELL_SITE_DIR ?? new URL('../../build/web/site', import.meta.url).pathname);
 

@@ -2,11 +2,8 @@
 // Cancel, the keys, Japanese, and the window at phone and desktop sizes.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { answer, launch, openPage, question, serve, value } from './support.mjs';
-import { readCatalogue } from '../scripts/catalogue.mjs';
+import { answer, ja, launch, openPage, question, serve, value } from './support.mjs';
 
-const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
-const ja = (context, source) => catalogue[context][source];
 const MW = 'coinwell::MainWindow';
 
 let server;
