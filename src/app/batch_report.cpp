@@ -2,7 +2,7 @@
 
 #include "core/coins_ready.h"
 #include "core/goodness_of_fit.h"
-#include "core/result_table.h"
+#include "core/one_decimal.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -10,4 +10,8 @@ namespace coinwell::core {
 // rounds to zero is written without a sign (-0.001 gives ".0").
 std::string formatOneDecimal(double value);
 
+// A value with a fixed number of decimals, as the reports and the table
+// write it: an exact half rounded away from zero.
+std::string fixedDecimals(double value, int decimals);
+
 }  // namespace coinwell::core

@@ -18,8 +18,4 @@ namespace coinwell::core {
 // the same bytes.
 std::string resultTable(const RunRecord& record);
 
-// A value with a fixed number of decimals, an exact half rounded away from
-// zero.
-std::string fixedDecimals(double value, int decimals);
-
 }  // namespace coinwell::core

@@ -1,6 +1,5 @@
 #include "core/one_decimal.h"
 #include "core/read_number.h"
-#include "core/result_table.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 
 #include "desktop/graph/graph_painter.h"
 #include "core/one_decimal.h"
-#include "core/result_table.h"
 
 #include <QBuffer>
 #include <QDateTime>
