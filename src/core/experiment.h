@@ -5,6 +5,7 @@
 #include "core/settings.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace coinwell::core {
 
@@ -12,5 +13,10 @@ namespace coinwell::core {
 // guestsArriving(guestCount) guests arrive with a coin toss each, and returns
 // the shortage.
 std::int16_t runExperiment(int guestCount, RandomSource& random, Clock& clock);
+
+// The same experiment told guest by guest: the coin balance after each guest,
+// from the same draws runExperiment would take, so that its lowest value is
+// the shortage runExperiment would return.
+std::vector<int> meetingBalances(int guestCount, RandomSource& random, Clock& clock);
 
 }  // namespace coinwell::core

@@ -1,0 +1,100 @@
+#include "core/chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace coinwell::core {
+namespace {
+
+// The numbers' width: digits and a minus sign, each one digit wide.
+double numberWidth(int number, const TextMetrics& metrics)
+{
+    return static_cast<double>(std::to_string(number).size()) * metrics.digitWidth;
+}
+
+}  // namespace
+
+std::vector<int> roundTicks(AxisRange range, int most)
+{
+    most = std::max(most, 2);
+    const int span = std::max(range.to - range.from, 1);
+    int step = 1;
+    for (int power = 1;; power *= 10) {
+        const int candidates[] = {power, 2 * power, 5 * power};
+        const int* fits = std::find_if(std::begin(candidates), std::end(candidates),
+                                       [&](int candidate) { return span / candidate + 1 <= most; });
+        if (fits != std::end(candidates)) {
+            step = *fits;
+            break;
+        }
+    }
+    std::vector<int> ticks;
+    // The first multiple of the step at or after the range's start.
+    int tick = range.from >= 0 ? (range.from + step - 1) / step * step : -(-range.from / step * step);
+    for (; tick <= range.to; tick += step) {
+        ticks.push_back(tick);
+    }
+    return ticks;
+}
+
+Point ChartSpace::map(double valueX, double valueY) const
+{
+    return {plot.left + (valueX - x.from) / (x.to - x.from) * plot.width,
+            plot.top + plot.height - (valueY - y.from) / (y.to - y.from) * plot.height};
+}
+
+double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row)
+{
+    const double gap = metrics.lineHeight / 4;
+    return drawing.area.top + gap + (1 + row) * metrics.lineHeight;
+}
+
+ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove,
+                          double rightMargin)
+{
+    const Rect& area = drawing.area;
+    const TextMetrics& metrics = texts.metrics;
+    const double gap = metrics.lineHeight / 4;
+    drawing.texts.push_back({texts.verticalCaption, {area.left + gap, area.top + gap}, Align::Left, std::nullopt});
+    drawing.texts.push_back(
+        {texts.horizontalCaption, {area.left + area.width - gap, area.top + gap}, Align::Right, std::nullopt});
+
+    const std::vector<int> verticalTicks =
+        roundTicks(y, std::max(2, static_cast<int>(area.height / (2.5 * std::max(metrics.lineHeight, 1.0)))));
+    double numbersWidth = 0.0;
+    for (const int tick : verticalTicks) {
+        numbersWidth = std::max(numbersWidth, numberWidth(tick, metrics));
+    }
+    const double widestHorizontal = std::max(numberWidth(x.from, metrics), numberWidth(x.to, metrics));
+    ChartSpace space;
+    space.x = x;
+    space.y = y;
+    space.plot.left = area.left + 2 * gap + numbersWidth + gap;
+    space.plot.top = rowTop(drawing, metrics, rowsAbove) + metrics.lineHeight / 2;
+    const double right = area.left + area.width - std::max(rightMargin, widestHorizontal / 2 + gap);
+    const double bottom = area.top + area.height - gap - metrics.lineHeight - gap;
+    space.plot.width = std::max(1.0, right - space.plot.left);
+    space.plot.height = std::max(1.0, bottom - space.plot.top);
+
+    const double tickLength = gap;
+    for (const int tick : verticalTicks) {
+        const Point at = space.map(x.from, tick);
+        drawing.strokes.push_back({{at, space.map(x.to, tick)}, kGridColour, 0.0, tick != 0});
+        drawing.strokes.push_back({{{at.x - tickLength, at.y}, at}, kFrameColour, 0.0, false});
+        drawing.texts.push_back({std::to_string(tick), {at.x - tickLength - gap, at.y - metrics.lineHeight / 2},
+                                 Align::Right, std::nullopt});
+    }
+    const std::vector<int> horizontalTicks =
+        roundTicks(x, std::max(2, static_cast<int>(space.plot.width / (2.5 * std::max(widestHorizontal, 1.0)))));
+    for (const int tick : horizontalTicks) {
+        const Point at = space.map(tick, y.from);
+        drawing.strokes.push_back({{at, {at.x, at.y + tickLength}}, kFrameColour, 0.0, false});
+        drawing.texts.push_back({std::to_string(tick), {at.x, at.y + tickLength}, Align::Centre, std::nullopt});
+    }
+    drawing.strokes.push_back({{space.map(x.from, y.to), space.map(x.from, y.from), space.map(x.to, y.from)},
+                               kFrameColour, 0.0, false});
+    return space;
+}
+
+}  // namespace coinwell::core

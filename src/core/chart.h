@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/drawing.h"
+
+#include <string>
+#include <vector>
+
+// The frame of a line chart over whole numbers: a plot with its axes, a grid
+// at round numbers, the numbers under and beside it and the two captions, as
+// the views other than the histogram draw them.
+namespace coinwell::core {
+
+inline constexpr Colour kGridColour{190, 190, 190};
+
+struct AxisRange {
+    int from = 0;
+    int to = 1;  // more than from
+};
+
+// Round numbers from `range` at a step of 1, 2 or 5 times a power of ten,
+// the smallest step that keeps them to `most` (at least 2) numbers.
+std::vector<int> roundTicks(AxisRange range, int most);
+
+struct ChartTexts {
+    std::string verticalCaption;    // at the top left
+    std::string horizontalCaption;  // at the top right
+    TextMetrics metrics;
+};
+
+// Where the chart's plot lies in the area, and its values' places in it.
+struct ChartSpace {
+    Rect plot;
+    AxisRange x;
+    AxisRange y;
+
+    Point map(double valueX, double valueY) const;
+};
+
+// Draws the frame of a chart of `x` across and `y` up into `drawing`, over
+// its whole area: the captions' row on top and `rowsAbove` rows more for the
+// view's own words under it, the vertical numbers at the left, the
+// horizontal ones under the plot and `rightMargin` free at the right.
+ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove = 0,
+                          double rightMargin = 0.0);
+
+// The top of text row `row` under the captions' row (row 0 is the first).
+double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row);
+
+}  // namespace coinwell::core

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/chart.h"
+#include "core/drawing.h"
+
+#include <string>
+#include <vector>
+
+// How the shortage grows with the guests: for every number of guests a
+// setting allows, the exact mean shortage and the exact coins to have ready,
+// beside the runs made so far and the curve sqrt(2n / pi) that both follow.
+namespace coinwell::core {
+
+struct ExactForGuests {
+    int guests = 0;
+    double meanShortage = 0.0;
+    int coins = 0;  // for the chosen share of meetings
+};
+
+// From the fewest guests a setting allows to the most, one after another.
+std::vector<ExactForGuests> exactForAllGuests(int percent);
+
+// sqrt(2n / pi): how far below its start a walk of n fair steps reaches on
+// average, the longer the closer.
+double squareRootReference(int guests);
+
+// A run made so far: its guests, its average shortage and its coins to have
+// ready at the chosen share.
+struct RunPoint {
+    int guests = 0;
+    double averageShortage = 0.0;
+    int coins = 0;
+};
+
+struct SquareRootTexts {
+    ChartTexts chart;
+    std::string lesson;           // the caption's line under the axes' captions
+    std::string meanLegend;       // in the exact mean's colour
+    std::string coinsLegend;      // in the coins' colour
+    std::string referenceLegend;  // sqrt(2n / pi)
+    std::string runsLegend;
+};
+
+// Coins up, guests across: the negated exact mean and the exact coins as
+// lines, the reference dashed, each run as a ring at its negated average and
+// a dot at its coins.
+Drawing squareRootScene(const Rect& area, const std::vector<ExactForGuests>& exact, const std::vector<RunPoint>& runs,
+                        const SquareRootTexts& texts);
+
+}  // namespace coinwell::core
