@@ -292,6 +292,74 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>exact: %1 coins</source>
         <translation>厳密には%1枚</translation>
     </message>
+    <message>
+        <source>Coin balance</source>
+        <translation>硬貨の残高</translation>
+    </message>
+    <message>
+        <source>Guests in order</source>
+        <translation>来た順の客</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2, balance %3</source>
+        <translation>%2人中%1人目、残高%3</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2, balance %3, lowest so far %4</source>
+        <translation>%2人中%1人目、残高%3、これまでの最低%4</translation>
+    </message>
+    <message>
+        <source>%1 guests a second</source>
+        <translation>毎秒%1人</translation>
+    </message>
+    <message>
+        <source>paused: Space plays on, → shows the next guest</source>
+        <translation>一時停止中：Spaceで続き、→で次の客</translation>
+    </message>
+    <message>
+        <source>lowest balance %1: %2 coins would have been enough</source>
+        <translation>最低残高%1：%2枚あれば足りた</translation>
+    </message>
+    <message>
+        <source>lowest balance %1: no coins were needed</source>
+        <translation>最低残高%1：硬貨は要らなかった</translation>
+    </message>
+    <message>
+        <source>mirrored at %1</source>
+        <translation>%1で折り返し</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <translation>硬貨の枚数</translation>
+    </message>
+    <message>
+        <source>Guests</source>
+        <translation>客の人数</translation>
+    </message>
+    <message>
+        <source>Four times the guests need only about twice the coins.</source>
+        <translation>客が4倍になっても、要る硬貨は約2倍で済む。</translation>
+    </message>
+    <message>
+        <source>exact mean shortage, as coins</source>
+        <translation>厳密な平均不足（枚）</translation>
+    </message>
+    <message>
+        <source>exact coins for %1% of meetings</source>
+        <translation>会議の%1%に足りる厳密な枚数</translation>
+    </message>
+    <message>
+        <source>runs: ○ average, ● coins</source>
+        <translation>実験：○平均、●枚数</translation>
+    </message>
+    <message>
+        <source>Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, %4 at 400 and %5 at 1000; runs shown: %6.</source>
+        <translation>平方根の法則。%1 会議の%2%に足りる厳密な枚数は、客100人で%3枚、400人で%4枚、1000人で%5枚。表示した実験：%6。</translation>
+    </message>
+    <message>
+        <source>The coverage curve shows the share of meetings that each number of coins covers.</source>
+        <translation>カバー曲線は、硬貨の枚数ごとに足りる会議の割合を示す。</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphMenu</name>
@@ -364,6 +432,50 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Coinwell</source>
         <translation>コインウェル</translation>
+    </message>
+    <message>
+        <source>Show the coverage curve</source>
+        <translation>足りる割合の曲線を表示</translation>
+    </message>
+    <message>
+        <source>Replay one meeting</source>
+        <translation>会議を1回再生</translation>
+    </message>
+    <message>
+        <source>Show the square-root law</source>
+        <translation>平方根の法則を表示</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause or play on</source>
+        <translation>一時停止／続き</translation>
+    </message>
+    <message>
+        <source>Next guest</source>
+        <translation>次の客</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Whole meeting</source>
+        <translation>会議の全体</translation>
+    </message>
+    <message>
+        <source>Mirror at the coins to have ready</source>
+        <translation>用意する枚数で折り返す</translation>
+    </message>
+    <message>
+        <source>Back to the histogram</source>
+        <translation>度数分布のグラフに戻る</translation>
     </message>
 </context>
 <context>
