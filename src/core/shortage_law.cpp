@@ -12,13 +12,15 @@ namespace {
 
 // P(S = 2j - n) for j from 0 to n, where S is where n fair tosses of +1 or -1
 // end, from C(n, j) / 2^n one after another: exact as long as C(n, j) is, and
-// 2^-n is still a double for every n an experiment has.
+// 2^-n is still a double for every n an experiment has. The ratios stand
+// apart from the chain of products, so that only a multiplication waits for
+// the one before.
 std::vector<double> endPoints(int n)
 {
     std::vector<double> mass(static_cast<std::size_t>(n) + 1);
     mass[0] = std::ldexp(1.0, -n);
     for (int j = 0; j < n; ++j) {
-        mass[static_cast<std::size_t>(j) + 1] = mass[static_cast<std::size_t>(j)] * (n - j) / (j + 1);
+        mass[static_cast<std::size_t>(j) + 1] = mass[static_cast<std::size_t>(j)] * (static_cast<double>(n - j) / (j + 1));
     }
     return mass;
 }
@@ -49,9 +51,10 @@ ShortageLaw::ShortageLaw(int guests) : guests_(guestsArriving(guests))
             belowZero += p;
         }
     }
-    const std::vector<double> endsOfTheRest = endPoints(n - 1);
-    const int middle = (n - 1) / 2;  // the j whose end, 2j - (n - 1), is 0 or 1
-    at(1) = endsOfTheRest[static_cast<std::size_t>(n % 2 == 1 ? middle : middle + 1)] / 2.0;
+    // C(n - 1, j) / 2^(n - 1) is 2 C(n, j) / 2^n (n - j) / n, for the j whose
+    // end, 2j - (n - 1), is 0 or 1.
+    const int middle = (n - 1) / 2 + (n % 2 == 1 ? 0 : 1);
+    at(1) = ends[static_cast<std::size_t>(middle)] * (n - middle) / n;
     at(0) = 1.0 - belowZero - at(1);
     for (int shortage = lowest(); shortage <= 1; ++shortage) {
         mean_ += shortage * probability(shortage);
