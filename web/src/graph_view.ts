@@ -199,8 +199,8 @@ export class GraphView {
     if (guests <= 0) return;
     this.show('histogram');
     this.player = new ReplayPlayer(this.session.meeting(guests), () => this.readyPercent, () => this.paint(),
-      (text) => {
-        this.spoken.textContent = text;
+      (text, aloud) => {
+        if (aloud) this.spoken.textContent = text;
         this.tell(text);
       });
     this.view = 'replay';

@@ -12,9 +12,10 @@ export class ReplayPlayer {
   mirrored = false;
   private frame = 0;
 
-  // percent: the share of meetings whose exact coins the mirror stands at.
+  // percent: the share of meetings whose exact coins the mirror stands at;
+  // tell: the words after each key, `aloud` on a pause, a step and the end.
   constructor(private readonly replay: Replay, private readonly percent: () => number,
-    private readonly repaint: () => void, private readonly announce: (text: string) => void) {}
+    private readonly repaint: () => void, private readonly tell: (text: string, aloud: boolean) => void) {}
 
   guests(): number { return this.replay.guests(); }
 
@@ -26,7 +27,7 @@ export class ReplayPlayer {
       if (last !== undefined) this.replay.advance((now - last) / 1000);
       last = now;
       this.repaint();
-      if (this.replay.finished()) this.announce(this.told());
+      if (this.replay.finished()) this.tell(this.told(), true);
       else if (!this.replay.paused()) this.frame = requestAnimationFrame(tick);
     };
     this.frame = requestAnimationFrame(tick);
@@ -40,13 +41,11 @@ export class ReplayPlayer {
     else if (action === 'slower') r.slower();
     else if (action === 'finish') r.finish();
     else this.mirrored = !this.mirrored;
-    if (r.paused() || r.finished()) {
-      this.pause();
-      if (action === 'pause' || action === 'step' || action === 'finish') this.announce(this.told());
-    } else {
-      this.play();
-    }
+    const still = r.paused() || r.finished();
+    if (still) this.pause();
+    else this.play();
     this.repaint();
+    this.tell(this.told(), still && (action === 'pause' || action === 'step' || action === 'finish'));
   }
 
   // Progress and state, as the picture shows them.
