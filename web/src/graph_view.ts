@@ -59,7 +59,7 @@ const kReplayKeys: [ReplayAction, string, string, string[]][] = [
   ['finish', 'Whole meeting', 'End', ['End']],
   ['mirror', 'Mirror at the coins to have ready', 'M', ['m', 'M']],
 ];
-const kAriaKeys: Record<string, string> = { Space: 'Space', '→': 'ArrowRight', '+': '+ = ArrowUp', '-': '- ArrowDown' };
+const kAriaKeys: Record<string, string> = { Space: 'Space', '→': 'ArrowRight', '+': 'ArrowUp', '-': 'ArrowDown' };
 
 export class GraphView {
   readonly element = document.createElement('div');
@@ -188,6 +188,7 @@ export class GraphView {
     if (view !== 'replay') {
       this.player?.end();
       this.player = undefined;
+      this.spoken.textContent = '';
     }
     this.view = view;
     this.paint();

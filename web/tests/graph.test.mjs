@@ -288,6 +288,10 @@ describe('everyone', () => {
       await page.goto(server.url); await answer(page, '100'); await answer(page, '100');
       await value(page, 'startButton').click(); await value(page, 'graphMenuButton').click();
     }],
+    ['the replay at its end, menu open', async (page) => {
+      await page.goto(server.url); await answer(page, '100'); await answer(page, '100');
+      await page.keyboard.press('w'); await page.keyboard.press('End'); await value(page, 'graphMenuButton').click();
+    }],
     ['the help view', async (page) => { await page.goto(server.url); await answer(page, '100'); await answer(page, '100'); await page.keyboard.press('F1'); }],
     ['the ended page in Japanese', async (page) => {
       await page.goto(server.url + '?lang=ja'); await page.locator('dialog[open] button[value=cancel]').click();
