@@ -1,13 +1,13 @@
 // The square-root law's picture and its sentence for screen readers: the
 // exact curves for the share of meetings chosen, and the page's runs.
-import type { ChartTexts, CoreDrawing, Session } from './core';
+import type { CoreDrawing, Session, TextMetrics } from './core';
 import { tr } from './texts';
 
 const G = 'coinwell::graph';
 // The reference curve's legend is a formula, the same in every language.
 const kReferenceLegend = '√(2n/π)';
 
-export function squareRootView(session: Session, width: number, height: number, metrics: Omit<ChartTexts, 'verticalCaption' | 'horizontalCaption'>,
+export function squareRootView(session: Session, width: number, height: number, metrics: TextMetrics,
   percent: number): { drawing: CoreDrawing; told: string } {
   const lesson = tr(G, 'Four times the guests need only about twice the coins.');
   const law = session.squareRoot(width, height, {
