@@ -1,7 +1,8 @@
 // Measures the browser edition, and asserts nothing: a cold load on
 // localhost to the first question, a Start click at 1000 guests x 1000
-// experiments from the click to the end of the frame that shows it, and the
-// site's size gzipped.
+// experiments from the click to the end of the frame that shows it, a
+// replay's frame at 1000 guests, the square-root law's exact curves in the
+// core, and the site's size gzipped.
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -66,8 +67,53 @@ for (let n = 0; n < 15; n++) {
   await answer(page, '1000');
   await answer(page, '1000');
 }
+
+// A replay's frame at 1000 guests, the whole meeting shown: M repaints it
+// (mirrored or not), the scene from the core and its painting, up to the
+// canvas's pixels being there to read.
+await page.keyboard.press('w');
+await page.keyboard.press('End');
+const replayFrames = await page.evaluate(() => {
+  const canvas = document.querySelector('.graph canvas');
+  const times = [];
+  for (let n = 0; n < 41; n++) {
+    const began = performance.now();
+    document.dispatchEvent(new KeyboardEvent('keydown', { key: 'm', bubbles: true }));
+    canvas.getContext('2d').getImageData(0, 0, 1, 1);
+    times.push(performance.now() - began);
+  }
+  return times;
+});
 await browser.close();
 await server.close();
+
+// The square-root law's exact curves for every number of guests, made by a
+// fresh Session's first view of it, and a view once they are made; the core
+// loaded on its own.
+const core = await serve(new URL('../../build/web/cmake/wasm', import.meta.url).pathname);
+const alone = await launch();
+const corePage = alone.context.pages()[0];
+await corePage.goto(core.url + 'coinwell_core.js');
+const curves = await corePage.evaluate(async () => {
+  const made = await (await import('/coinwell_core.js')).default();
+  const texts = { verticalCaption: 'Coins', horizontalCaption: 'Guests', lineHeight: 16, digitWidth: 7, lesson: '',
+    meanLegend: '', coinsLegend: '', referenceLegend: '', runsLegend: '' };
+  const first = [];
+  const again = [];
+  for (let n = 0; n < 15; n++) {
+    const session = new made.Session('1');
+    let began = performance.now();
+    session.squareRoot(1066, 762, texts, 95);
+    first.push(performance.now() - began);
+    began = performance.now();
+    session.squareRoot(1066, 762, texts, 95);
+    again.push(performance.now() - began);
+    session.delete();
+  }
+  return { first, again };
+});
+await alone.close();
+await core.close();
 
 let raw = 0;
 let gzipped = 0;
@@ -97,5 +143,9 @@ console.log(`Start at 1000 x 1000 (${clicks.length} clicks): click handled ${fig
   `the frame that shows it ${figures('frame')}; the two together median ${median(work).toFixed(1)} ms, ` +
   `max ${Math.max(...work).toFixed(1)}; from the click's timeStamp to that frame's end ${figures('latency')}, ` +
   `of which waiting for the frame to begin ${figures('waited')}`);
+const spread = (list) => `median ${median(list).toFixed(2)} ms (min ${Math.min(...list).toFixed(2)}, max ${Math.max(...list).toFixed(2)})`;
+console.log(`replay frame at 1000 guests, scene and painting (${replayFrames.length} frames): ${spread(replayFrames)}`);
+console.log(`square-root law: the exact curves and the view, first time ${spread(curves.first)}; ` +
+  `the view again ${spread(curves.again)}`);
 console.log(`site: ${(raw / 1024).toFixed(1)} kB, gzipped ${(gzipped / 1024).toFixed(1)} kB`);
 for (const line of files) console.log(`  ${line}`);

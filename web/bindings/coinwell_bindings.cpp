@@ -1,8 +1,12 @@
 // What the page asks of the core: the settings' rules, a session of runs
 // with the desktop's generator and clock, the run's tally, average, coins
-// to have ready and CSV table, the graph's scene, and the windows' placement tables.
+// to have ready and CSV table, the graph's scene with its coverage curve,
+// one meeting to replay, the square-root law, and the windows' placement
+// tables.
 #include "core/clock.h"
 #include "core/coins_ready.h"
+#include "core/coverage_curve.h"
+#include "core/experiment.h"
 #include "core/graph_geometry.h"
 #include "core/one_decimal.h"
 #include "core/random_generator.h"
@@ -10,13 +14,17 @@
 #include "core/run.h"
 #include "core/run_record.h"
 #include "core/settings.h"
+#include "core/square_root_law.h"
 #include "core/tally.h"
 #include "core/window_layout.h"
+#include "drawing_object.h"
+#include "replay.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <memory>
@@ -81,15 +89,6 @@ val placements(std::span<const core::Placement> table)
 
 val mainWindowPlacements() { return placements(core::kMainWindowPlacements); }
 val helpWindowPlacements() { return placements(core::kHelpWindowPlacements); }
-
-// A plain array of numbers made in one call: a push per number through
-// embind costs far more than copying them out of the module's memory.
-template <typename Number>
-val numberArray(std::span<const Number> numbers)
-{
-    static const val array = val::global("Array");
-    return array.call<val>("from", val(emscripten::typed_memory_view(numbers.size(), numbers.data())));
-}
 
 val flatLines(const std::vector<core::Line>& lines)
 {
@@ -206,7 +205,16 @@ public:
     {
         const core::Settings settings{guests, experiments};
         record_ = core::recordRun(core::runExperiments(settings, random_, *clock_), seed_);
+        RunCoins coins{guests, record_->result.meanShortage(), {}};
+        for (std::size_t n = 0; n < core::kReadyPercents.size(); ++n) {
+            coins.coins[n] = core::coinsToHaveReady(record_->result.counts, core::kReadyPercents[n]);
+        }
+        runs_.push_back(coins);
     }
+
+    // One meeting more from the runs' generator and clock, so that a seeded
+    // page replays the same meetings.
+    Replay meeting(int guests) { return Replay(core::meetingBalances(guests, random_, *clock_)); }
 
     void clear() { record_.reset(); }
     bool hasResult() const { return record_.has_value(); }
@@ -260,8 +268,11 @@ public:
     // `readyPercent` percent of meetings are marked when `readyShown`, with
     // the exact law's too when that is shown; a share the reports do not
     // answer for marks nothing.
+    // With `coverageShown`, the scene's `coverage` is the coverage curve's
+    // drawing, for which measuredTexts also holds coverageTop (the scale's
+    // 100 %) and digitWidth.
     val graph(double width, double height, const val& measuredTexts, bool withExactLaw, bool readyShown,
-              int readyPercent) const
+              int readyPercent, bool coverageShown) const
     {
         core::GraphTexts texts;
         texts.verticalCaption = measured(measuredTexts["verticalCaption"]);
@@ -286,8 +297,53 @@ public:
             ready = core::readyMarker(record_->result.counts, readyPercent, withExactLaw ? &record_->law : nullptr);
         }
         const core::Tally empty;
-        return sceneObject(core::graphScene({0, 0, width, height}, record_ ? record_->result.tally : empty, texts,
-                                            overlay, ready));
+        const core::Rect area{0, 0, width, height};
+        const core::GraphScene scene =
+            core::graphScene(area, record_ ? record_->result.tally : empty, texts, overlay, ready);
+        val out = sceneObject(scene);
+        if (record_ && coverageShown) {
+            out.set("coverage", drawingObject(core::coverageCurve(
+                                    scene, area, record_->result.counts, withExactLaw ? &record_->law : nullptr,
+                                    measuredTexts["coverageTop"].as<std::string>(), textMetrics(measuredTexts))));
+        }
+        return out;
+    }
+
+    // The square-root law for `percent` (one of kReadyPercents) percent of
+    // meetings with this page's runs so far, in `width` x `height`: {
+    // drawing, coins: the exact coins at 100, 400 and 1000 guests, runs }.
+    // texts: { verticalCaption, horizontalCaption, lineHeight, digitWidth,
+    // lesson, meanLegend, coinsLegend, referenceLegend, runsLegend }.
+    val squareRoot(double width, double height, const val& texts, int percent)
+    {
+        if (exactPercent_ != percent) {
+            exact_ = core::exactForAllGuests(percent);
+            exactPercent_ = percent;
+        }
+        const auto chosen = std::find(core::kReadyPercents.begin(), core::kReadyPercents.end(), percent);
+        std::vector<core::RunPoint> points;
+        if (chosen != core::kReadyPercents.end()) {
+            const auto at = static_cast<std::size_t>(chosen - core::kReadyPercents.begin());
+            for (const RunCoins& run : runs_) {
+                points.push_back({run.guests, run.average, run.coins[at]});
+            }
+        }
+        const core::SquareRootTexts words{chartTexts(texts), texts["lesson"].as<std::string>(),
+                                          texts["meanLegend"].as<std::string>(),
+                                          texts["coinsLegend"].as<std::string>(),
+                                          texts["referenceLegend"].as<std::string>(),
+                                          texts["runsLegend"].as<std::string>()};
+        val out = val::object();
+        out.set("drawing", drawingObject(core::squareRootScene({0, 0, width, height}, exact_, points, words)));
+        val coins = val::array();
+        for (const core::ExactForGuests& exact : exact_) {
+            if (exact.guests == 100 || exact.guests == 400 || exact.guests == 1000) {
+                coins.call<void>("push", exact.coins);
+            }
+        }
+        out.set("coins", coins);
+        out.set("runs", static_cast<int>(points.size()));
+        return out;
     }
 
 private:
@@ -295,6 +351,16 @@ private:
     core::RandomGenerator random_;
     std::unique_ptr<core::Clock> clock_;
     std::optional<core::RunRecord> record_;
+    // Every run of the page, for the square-root law: its coins for each
+    // of kReadyPercents.
+    struct RunCoins {
+        int guests = 0;
+        double average = 0.0;
+        std::array<int, core::kReadyPercents.size()> coins{};
+    };
+    std::vector<RunCoins> runs_;
+    std::vector<core::ExactForGuests> exact_;
+    int exactPercent_ = 0;
 };
 
 }  // namespace
@@ -331,7 +397,9 @@ EMSCRIPTEN_BINDINGS(coinwell)
         .function("bins", &Session::bins)
         .function("graph", &Session::graph)
         .function("csv", &Session::csv)
-        .function("coinsToHaveReady", &Session::coinsToHaveReady);
+        .function("coinsToHaveReady", &Session::coinsToHaveReady)
+        .function("meeting", &Session::meeting)
+        .function("squareRoot", &Session::squareRoot);
 }
 
 }  // namespace coinwell::web

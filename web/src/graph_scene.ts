@@ -2,6 +2,8 @@
 // Lines and bars come in the graph's logical space and are mapped onto the
 // area here; texts and the overlay come in the area's pixels.
 import type { CoreScene } from './core';
+import { drawingSvg, paintDrawing } from './drawing_paint';
+import { cssFont, escapeXml, n, prepareCanvas, svgDocument, type TextLook } from './surface';
 
 export const kFrameColour = '#000000';
 export const kBarColour = '#0000ff';
@@ -10,12 +12,6 @@ export const kReadyColour = 'rgb(0, 110, 40)';
 // The exact coins' dashes, as the desktop's dashed line of one pixel draws
 // them: four on, two off.
 const kDashes = [4, 2];
-
-export interface Font { family: string; pixels: number }
-
-export function cssFont(font: Font): string {
-  return `${font.pixels}px ${font.family}`;
-}
 
 interface Mapped {
   lines: number[][]; // [x1, y1, x2, y2] in area pixels, frame then axis
@@ -57,23 +53,11 @@ const pairs = (flat: number[]) => {
 // area pixel. Lines fall on device pixels, one wide, so they stay sharp at
 // any zoom.
 export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: { width: number; height: number },
-  font: Font, ratio: number, textColour: string, ground?: string): void {
-  // A new size costs a new backing store; the same size only a clearing.
-  const width = Math.round(size.width * ratio);
-  const height = Math.round(size.height * ratio);
-  if (canvas.width !== width || canvas.height !== height) {
-    canvas.width = width;
-    canvas.height = height;
-  }
-  const g = canvas.getContext('2d');
+  look: TextLook, ratio: number, ground?: string): void {
+  const g = prepareCanvas(canvas, size, ratio, ground);
   if (!g) return;
-  g.clearRect(0, 0, width, height);
   g.save();  // restored at the end, so the next paint starts from the defaults
   const { lines, axisFrom, bars } = mapped(scene);
-  if (ground) {
-    g.fillStyle = ground;
-    g.fillRect(0, 0, canvas.width, canvas.height);
-  }
   const snap = (v: number) => Math.floor(v * ratio) + 0.5;
   const stroke = (list: number[][], colour = kFrameColour) => {
     g.beginPath();
@@ -94,9 +78,9 @@ export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: {
   }
   stroke(lines.slice(axisFrom));
   g.scale(ratio, ratio);
-  g.font = cssFont(font);
+  g.font = cssFont(look.font);
   g.textBaseline = 'alphabetic';
-  g.fillStyle = textColour;
+  g.fillStyle = look.colour;
   for (const t of scene.texts) g.fillText(t.text, t.left, t.baseline);
   const overlay = scene.overlay;
   if (overlay) {
@@ -129,24 +113,19 @@ export function paintCanvas(canvas: HTMLCanvasElement, scene: CoreScene, size: {
     g.fillStyle = kReadyColour;
     for (const t of [scene.ready.label, scene.ready.exactLabel]) if (t) g.fillText(t.text, t.left, t.baseline);
   }
+  if (scene.coverage) paintDrawing(g, scene.coverage, look, ratio);
   g.restore();
 }
 
-const escapeXml = (text: string) =>
-  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
-
-const n = (v: number) => String(Math.round(v * 100) / 100);
-
-export function sceneSvg(scene: CoreScene, size: { width: number; height: number }, font: Font, title: string): string {
+// `measure` sets a text in look's font, for the coverage curve's words.
+export function sceneSvg(scene: CoreScene, size: { width: number; height: number }, look: TextLook, title: string,
+  measure: (text: string) => number): string {
+  const font = look.font;
   const { lines, axisFrom, bars } = mapped(scene);
   const path = (list: number[][]) => list.map(([x1, y1, x2, y2]) => `M${n(x1)} ${n(y1)}L${n(x2)} ${n(y2)}`).join('');
   const text = (t: { text: string; left: number; baseline: number }, fill: string) =>
     `<text x="${n(t.left)}" y="${n(t.baseline)}" fill="${fill}">${escapeXml(t.text)}</text>`;
   const parts = [
-    `<svg xmlns="http://www.w3.org/2000/svg" width="${n(size.width)}" height="${n(size.height)}" ` +
-      `viewBox="0 0 ${n(size.width)} ${n(size.height)}">`,
-    `<title>${escapeXml(title)}</title>`,
-    `<rect width="100%" height="100%" fill="#ffffff"/>`,
     `<path d="${path(lines.slice(0, axisFrom))}" stroke="${kFrameColour}" fill="none" shape-rendering="crispEdges"/>`,
     `<path d="${bars.map(([l, t, r, b]) => `M${n(l)} ${n(t)}H${n(r)}V${n(b)}H${n(l)}z`).join('')}" ` +
       `fill="${kBarColour}" shape-rendering="crispEdges"/>`,
@@ -172,6 +151,7 @@ export function sceneSvg(scene: CoreScene, size: { width: number; height: number
     if (ready.exact) parts.push(line(ready.exact, ` stroke-dasharray="${kDashes.join(' ')}"`));
     if (scene.ready.exactLabel) parts.push(text(scene.ready.exactLabel, kReadyColour));
   }
-  parts.push('</g>', '</svg>');
-  return parts.join('\n');
+  parts.push('</g>');
+  if (scene.coverage) parts.push(...drawingSvg(scene.coverage, look, measure));
+  return svgDocument(size, title, parts);
 }

@@ -1,15 +1,22 @@
-// The graph area: the graph painted on a canvas at the screen's pixel
-// ratio, its description for screen readers, and its menu (right click,
-// long press, Shift+F10, the Menu key or the menu button).
-import type { CoreScene, Session } from './core';
+// The graph area: one of three views painted on a canvas at the screen's
+// pixel ratio (the histogram of the run, one meeting replayed, the
+// square-root law), its description for screen readers, and its menu
+// (right click, long press, Shift+F10, the Menu key or the menu button).
+import type { CoreDrawing, CoreScene, Session } from './core';
 import { askInteger } from './dialogs';
-import { cssFont, paintCanvas, sceneSvg, type Font } from './graph_scene';
+import { drawingSvg, paintDrawingCanvas } from './drawing_paint';
+import { GraphMenu, type MenuEntry } from './graph_menu';
+import { paintCanvas, sceneSvg } from './graph_scene';
+import { ReplayPlayer, type ReplayAction } from './replay_player';
+import { squareRootView } from './square_root_view';
+import { cssFont, svgDocument, type Font, type TextLook } from './surface';
 import { pageText, tr } from './texts';
 
 const GM = 'coinwell::graph::GraphMenu';
 const kExactKey = 'coinwell.showExactDistribution';
 const kReadyKey = 'coinwell.showCoinsReady';
 const kReadyPercentKey = 'coinwell.coinsReadyPercent';
+const kCoverageKey = 'coinwell.showCoverageCurve';
 const kReadyPercents = [90, 95, 99];
 const kDefaultReadyPercent = 95;
 const kCaptionPoints = 9;
@@ -38,22 +45,39 @@ function storedReadyPercent(): number {
   return kReadyPercents.includes(percent) ? percent : kDefaultReadyPercent;
 }
 
-interface Item { element: HTMLButtonElement; needsResult: boolean }
+type View = 'histogram' | 'replay' | 'squareRoot';
+type Look = TextLook & { digitWidth: number };
+// What a view paints: the histogram's scene, or another view's drawing.
+type Picture = { scene: CoreScene } | { drawing: CoreDrawing };
+
+// The replay's keys, as the menu shows them and as KeyboardEvent.key names them.
+const kReplayKeys: [ReplayAction, string, string, string[]][] = [
+  ['pause', 'Pause or play on', 'Space', [' ']],
+  ['step', 'Next guest', '→', ['ArrowRight']],
+  ['faster', 'Faster', '+', ['+', '=', 'ArrowUp']],
+  ['slower', 'Slower', '-', ['-', 'ArrowDown']],
+  ['finish', 'Whole meeting', 'End', ['End']],
+  ['mirror', 'Mirror at the coins to have ready', 'M', ['m', 'M']],
+];
+const kAriaKeys: Record<string, string> = { Space: 'Space', '→': 'ArrowRight', '+': 'ArrowUp', '-': 'ArrowDown' };
 
 export class GraphView {
   readonly element = document.createElement('div');
-  readonly menuButton = document.createElement('button');
+  private readonly menu = new GraphMenu(pageText('Graph menu'));
+  readonly menuButton = this.menu.button;
   onChange: () => void = () => {};
+  // The number of guests given so far, 0 before it is.
+  guestsGiven: () => number = () => 0;
   private readonly canvas = document.createElement('canvas');
   private readonly description = document.createElement('p');
-  private readonly menu = document.createElement('div');
-  private readonly items: Item[] = [];
+  private readonly spoken = document.createElement('p');
   private exactShown = stored(kExactKey) === 'true';
-  private exactItem!: HTMLButtonElement;
   private readyShown = stored(kReadyKey) === 'true';
   private readyPercent = storedReadyPercent();
-  private readyItem!: HTMLButtonElement;
-  private readonly shareItems = new Map<number, HTMLButtonElement>();
+  private coverageShown = stored(kCoverageKey) === 'true';
+  private view: View = 'histogram';
+  private player: ReplayPlayer | undefined;
+  private histogramText = '';
   private longPress: number | undefined;
 
   // unit: the scale of the window's design pixels on the page.
@@ -65,26 +89,21 @@ export class GraphView {
     this.element.setAttribute('aria-label', name);
     this.description.id = 'graph-description';
     this.description.className = 'visually-hidden';
+    this.spoken.className = 'visually-hidden';
+    this.spoken.setAttribute('aria-live', 'polite');
     this.element.setAttribute('aria-describedby', this.description.id);
-    this.element.append(this.canvas, this.description);
-
-    this.menuButton.type = 'button';
-    this.menuButton.className = 'menu-button';
-    this.menuButton.textContent = '☰';
-    this.menuButton.setAttribute('aria-label', pageText('Graph menu'));
-    this.menuButton.setAttribute('aria-haspopup', 'menu');
-    this.menuButton.setAttribute('aria-expanded', 'false');
-    this.menuButton.addEventListener('click', () => this.openMenu(this.menuButton));
+    this.element.append(this.canvas, this.description, this.spoken);
+    this.menuButton.addEventListener('click', () => this.menu.open(this.element, this.menuButton));
     this.makeMenu();
 
     this.element.addEventListener('contextmenu', (event) => {
       event.preventDefault();
-      this.openMenu(this.element, event.offsetX, event.offsetY);
+      this.menu.open(this.element, this.element, event.offsetX, event.offsetY);
     });
     this.element.addEventListener('pointerdown', (event) => {
       if (event.pointerType === 'mouse') return;
       const { offsetX, offsetY } = event;
-      this.longPress = window.setTimeout(() => this.openMenu(this.element, offsetX, offsetY), 500);
+      this.longPress = window.setTimeout(() => this.menu.open(this.element, this.element, offsetX, offsetY), 500);
     });
     for (const type of ['pointerup', 'pointercancel', 'pointerleave']) {
       this.element.addEventListener(type, () => window.clearTimeout(this.longPress));
@@ -92,7 +111,7 @@ export class GraphView {
     this.element.addEventListener('keydown', (event) => {
       if ((event.shiftKey && event.key === 'F10') || event.key === 'ContextMenu') {
         event.preventDefault();
-        this.openMenu(this.element);
+        this.menu.open(this.element, this.element);
       }
     });
     window.addEventListener('resize', () => this.paint());
@@ -105,22 +124,36 @@ export class GraphView {
     if (target?.closest('[role="menu"]')) return;
     const ctrl = event.ctrlKey || event.metaKey;
     const key = event.key.toLowerCase();
-    const has = this.session.hasResult();
-    if (ctrl && key === 'c' && has && !window.getSelection()?.toString()) {
+    const shown = this.hasPicture();
+    if (ctrl && key === 'c' && shown && !window.getSelection()?.toString()) {
       event.preventDefault();
       void this.copyGraph();
+      return;
     } else if (ctrl && key === 's') {
       event.preventDefault();
-      if (has) void this.saveImage('png');
+      if (shown) void this.saveImage('png');
+      return;
     } else if (ctrl && key === 'p') {
       event.preventDefault();
-      if (has) this.print();
-    } else if (!ctrl && !event.altKey && key === 't' && target?.tagName !== 'INPUT') {
+      if (shown) this.print();
+      return;
+    }
+    if (ctrl || event.altKey || target?.tagName === 'INPUT') return;
+    const plain: Record<string, () => void> = {
+      t: () => this.setExact(!this.exactShown),
+      k: () => this.setReady(!this.readyShown),
+      c: () => this.setCoverage(!this.coverageShown),
+      w: () => (this.view === 'replay' ? this.showHistogram() : this.startReplay()),
+      g: () => this.show(this.view === 'squareRoot' ? 'histogram' : 'squareRoot'),
+      escape: () => this.showHistogram(),
+    };
+    const replayAction = this.player && kReplayKeys.find(([, , , keys]) => keys.includes(event.key))?.[0];
+    if (replayAction) {
       event.preventDefault();
-      this.setExact(!this.exactShown);
-    } else if (!ctrl && !event.altKey && key === 'k' && target?.tagName !== 'INPUT') {
+      this.player!.act(replayAction);
+    } else if (plain[key] && (key !== 'escape' || this.view !== 'histogram')) {
       event.preventDefault();
-      this.setReady(!this.readyShown);
+      plain[key]();
     }
   }
 
@@ -130,9 +163,58 @@ export class GraphView {
     return this.readyShown ? this.readyPercent : 0;
   }
 
+  coverageCurveShown(): boolean {
+    return this.coverageShown;
+  }
+
+  // The histogram's description; the other views tell their own.
   describe(text: string): void {
+    this.histogramText = text;
+    if (this.view === 'histogram') this.tell(text);
+  }
+
+  // Back to the histogram, the replay's meeting done with: also what Start,
+  // Init and leaving the window do.
+  showHistogram(): void {
+    this.show('histogram');
+  }
+
+  private tell(text: string): void {
     this.description.textContent = text;
     this.element.title = text;
+  }
+
+  private show(view: View): void {
+    if (view !== 'replay') {
+      this.player?.end();
+      this.player = undefined;
+      this.spoken.textContent = '';
+    }
+    this.view = view;
+    this.paint();
+    if (view === 'histogram') this.tell(this.histogramText);
+  }
+
+  private startReplay(): void {
+    const guests = this.guestsGiven();
+    if (guests <= 0) return;
+    this.show('histogram');
+    this.player = new ReplayPlayer(this.session.meeting(guests), () => this.readyPercent, () => this.paint(),
+      (text, aloud) => {
+        if (aloud) this.spoken.textContent = text;
+        this.tell(text);
+      });
+    this.view = 'replay';
+    this.tell(this.player.told());
+    // Space then plays and pauses here rather than pressing a button.
+    this.element.focus();
+    this.player.play();
+    this.paint();
+  }
+
+  // Something to copy, save or print: a run's histogram, or another view.
+  private hasPicture(): boolean {
+    return this.view !== 'histogram' || this.session.hasResult();
   }
 
   // The area's font face and text colour, read from its style once: a read
@@ -154,63 +236,104 @@ export class GraphView {
 
   private readonly measuring = document.createElement('canvas').getContext('2d')!;
 
-  // The texts measured in the page's font; the core places them.
-  private scene(width: number, height: number, font: Font): CoreScene {
+  private look(font: Font, colour: string): Look {
     const g = this.measuring;
     g.font = cssFont(font);
     const metrics = g.measureText('Mg');
     const ascent = metrics.fontBoundingBoxAscent || font.pixels * 0.88;
     const lineHeight = ascent + (metrics.fontBoundingBoxDescent || font.pixels * 0.12);
-    const measured = (text: string) => ({ text, width: g.measureText(text).width });
+    return { font, colour, ascent, lineHeight, digitWidth: g.measureText('0').width };
+  }
+
+  private measure(look: Look): (text: string) => number {
+    const g = this.measuring;
+    g.font = cssFont(look.font);
+    return (text) => g.measureText(text).width;
+  }
+
+  // The view shown, its texts measured in the page's font; the core places them.
+  private picture(width: number, height: number, look: Look): Picture {
+    const chart = { lineHeight: look.lineHeight, digitWidth: look.digitWidth };
+    if (this.view === 'replay' && this.player) {
+      return { drawing: this.player.drawing(width, height, {
+        ...chart, verticalCaption: tr('coinwell::graph', 'Coin balance'), horizontalCaption: tr('coinwell::graph', 'Guests in order') }) };
+    }
+    if (this.view === 'squareRoot') {
+      const law = squareRootView(this.session, width, height, chart, this.readyPercent);
+      this.tell(law.told);
+      return { drawing: law.drawing };
+    }
+    const measured = this.measure(look);
+    const text = (text: string) => ({ text, width: measured(text) });
     const has = this.session.hasResult();
     const ready = this.readyShown
       ? this.session.coinsToHaveReady().find((coins) => coins.percent === this.readyPercent) : undefined;
-    return this.session.graph(width, height, {
-      verticalCaption: measured(tr('coinwell::graph::GraphView', '（Vertical axis : Number of experiments）')),
-      horizontalCaption: measured(tr('coinwell::graph::GraphView', '（Horizontal axis : Shortage）')),
-      exactMean: measured(has ? tr('coinwell::graph', 'exact mean %1', this.session.exactMean(2)) : ''),
-      numbers: this.axisNumbers.map((number) => g.measureText(number).width),
-      lineHeight,
-      ascent,
-      ready: measured(ready ? tr('coinwell::graph', '%1 coins: enough in %2% of meetings', ready.run, ready.percent) : ''),
-      exactReady: measured(ready ? tr('coinwell::graph', 'exact: %1 coins', ready.exact) : ''),
-    }, this.exactShown, this.readyShown, this.readyPercent);
+    return { scene: this.session.graph(width, height, {
+      verticalCaption: text(tr('coinwell::graph::GraphView', '（Vertical axis : Number of experiments）')),
+      horizontalCaption: text(tr('coinwell::graph::GraphView', '（Horizontal axis : Shortage）')),
+      exactMean: text(has ? tr('coinwell::graph', 'exact mean %1', this.session.exactMean(2)) : ''),
+      numbers: this.axisNumbers.map(measured),
+      lineHeight: look.lineHeight,
+      ascent: look.ascent,
+      ready: text(ready ? tr('coinwell::graph', '%1 coins: enough in %2% of meetings', ready.run, ready.percent) : ''),
+      exactReady: text(ready ? tr('coinwell::graph', 'exact: %1 coins', ready.exact) : ''),
+      coverageTop: tr(GM, '%1% of meetings', 100),
+      digitWidth: look.digitWidth,
+    }, this.exactShown, this.readyShown, this.readyPercent, this.coverageShown) };
+  }
+
+  private paintOn(canvas: HTMLCanvasElement, picture: Picture, size: { width: number; height: number }, look: Look,
+    ratio: number, ground?: string): void {
+    if ('scene' in picture) paintCanvas(canvas, picture.scene, size, look, ratio, ground);
+    else paintDrawingCanvas(canvas, picture.drawing, size, look, ratio, ground);
   }
 
   paint(): void {
     const scale = this.unit();
     const width = kInnerWidth * scale;
     const height = kInnerHeight * scale;
-    const font = this.font(scale);
+    const look = this.look(this.font(scale), this.style().colour);
     if (this.canvas.style.width !== `${width}px` || this.canvas.style.height !== `${height}px`) {
       this.canvas.style.width = `${width}px`;
       this.canvas.style.height = `${height}px`;
     }
-    paintCanvas(this.canvas, this.scene(width, height, font), { width, height }, font, window.devicePixelRatio || 1,
-      this.style().colour);
-    this.canvas.dataset.bars = String(this.session.hasResult() ? this.session.bins().filter((c) => c > 0).length : 0);
-    this.canvas.dataset.exact = String(this.exactShown && this.session.hasResult());
-    this.canvas.dataset.ready = String(this.readyShown && this.session.hasResult());
-    this.updateItems();
+    this.paintOn(this.canvas, this.picture(width, height, look), { width, height }, look, window.devicePixelRatio || 1);
+    const has = this.session.hasResult();
+    const data = this.canvas.dataset;
+    data.view = this.view;
+    data.bars = String(has && this.view === 'histogram' ? this.session.bins().filter((c) => c > 0).length : 0);
+    data.exact = String(this.exactShown && has);
+    data.ready = String(this.readyShown && has);
+    data.coverage = String(this.coverageShown && has);
+    this.menu.update();
   }
 
-  // The graph on white, `width` pixels wide (twice its designed size unless
+  // The view on white, `width` pixels wide (twice its designed size unless
   // asked), its texts scaled with it, for files, print and the clipboard.
-  private exportScene(width = 2 * kInnerWidth): { scene: CoreScene; size: { width: number; height: number }; font: Font } {
+  private exportPicture(width = 2 * kInnerWidth): { picture: Picture; size: { width: number; height: number }; look: Look } {
     const scale = width / kInnerWidth;
-    const font = this.font(scale);
+    const look = this.look(this.font(scale), '#000000');
     const size = { width, height: Math.round(kInnerHeight * scale) };
-    return { scene: this.scene(size.width, size.height, font), size, font };
+    return { picture: this.picture(size.width, size.height, look), size, look };
   }
 
   private pngBlob(width?: number): Promise<Blob> {
-    const { scene, size, font } = this.exportScene(width);
+    const { picture, size, look } = this.exportPicture(width);
     const canvas = document.createElement('canvas');
-    paintCanvas(canvas, scene, size, font, 1, '#000000', '#ffffff');
+    this.paintOn(canvas, picture, size, look, 1, '#ffffff');
     return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
   }
 
+  private svg(width?: number): string {
+    const { picture, size, look } = this.exportPicture(width);
+    const title = tr('coinwell::MainWindow', 'Frequency-distribution graph');
+    return 'scene' in picture ? sceneSvg(picture.scene, size, look, title, this.measure(look))
+      : svgDocument(size, title, drawingSvg(picture.drawing, look, this.measure(look)));
+  }
+
   private baseName(): string {
+    if (this.view === 'replay') return `coinwell-replay-${this.player?.guests()}`;
+    if (this.view === 'squareRoot') return 'coinwell-square-root';
     return `coinwell-${this.session.guests()}x${this.session.experiments()}`;
   }
 
@@ -237,13 +360,8 @@ export class GraphView {
     const width = await askInteger(tr(GM, 'Width of the image in pixels:'), tr(GM, 'Save graph as image'),
       2 * kInnerWidth, 100, 10000);
     if (width === undefined) return;
-    if (kind === 'png') {
-      this.download(`${this.baseName()}.png`, await this.pngBlob(width));
-    } else {
-      const { scene, size, font } = this.exportScene(width);
-      const svg = sceneSvg(scene, size, font, tr('coinwell::MainWindow', 'Frequency-distribution graph'));
-      this.download(`${this.baseName()}.svg`, new Blob([svg], { type: 'image/svg+xml' }));
-    }
+    if (kind === 'png') this.download(`${this.baseName()}.png`, await this.pngBlob(width));
+    else this.download(`${this.baseName()}.svg`, new Blob([this.svg(width)], { type: 'image/svg+xml' }));
   }
 
   private saveCsv(): void {
@@ -254,16 +372,18 @@ export class GraphView {
     const sheet = document.getElementById('print-sheet');
     if (!sheet) return;
     sheet.replaceChildren();
-    if (!this.session.hasResult()) return;
-    const { scene, size, font } = this.exportScene();
+    if (!this.hasPicture()) return;
     const image = document.createElement('img');
     image.alt = tr('coinwell::MainWindow', 'Frequency-distribution graph');
-    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(sceneSvg(scene, size, font, image.alt))}`;
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(this.svg())}`;
     const caption = document.createElement('p');
     const s = this.session;
-    let line = tr('coinwell::report', '%1 guests, %2 experiments, average shortage %3, exact mean %4',
-      s.guests(), s.experiments(), s.average(), s.exactMean(2));
-    if (s.seeded()) line += tr('coinwell::report', ', seed %1', s.seed());
+    let line = this.description.textContent ?? '';
+    if (this.view === 'histogram') {
+      line = tr('coinwell::report', '%1 guests, %2 experiments, average shortage %3, exact mean %4',
+        s.guests(), s.experiments(), s.average(), s.exactMean(2));
+      if (s.seeded()) line += tr('coinwell::report', ', seed %1', s.seed());
+    }
     caption.textContent = `${line}, ${new Date().toLocaleString(document.documentElement.lang)}`;
     sheet.append(image, caption);
   }
@@ -276,121 +396,63 @@ export class GraphView {
   private setExact(shown: boolean): void {
     this.exactShown = shown;
     store(kExactKey, String(shown));
-    this.paint();
+    this.show('histogram');
   }
 
-  // The description names the coins too, so the window hears of it.
-  private setReady(shown: boolean, percent = this.readyPercent): void {
+  private setCoverage(shown: boolean): void {
+    this.coverageShown = shown;
+    store(kCoverageKey, String(shown));
+    this.show('histogram');
+    this.onChange();
+  }
+
+  // The description names the coins too, so the window hears of it. A
+  // share chosen keeps the view, whose curves or mirror it moves.
+  private setReady(shown: boolean, percent = this.readyPercent, view: View = 'histogram'): void {
     this.readyShown = shown;
     this.readyPercent = percent;
     store(kReadyKey, String(shown));
     store(kReadyPercentKey, String(percent));
-    this.paint();
+    this.show(view);
     this.onChange();
   }
 
   private makeMenu(): void {
-    this.menu.className = 'graph-menu';
-    this.menu.setAttribute('role', 'menu');
-    this.menu.setAttribute('aria-label', pageText('Graph menu'));
-    this.menu.hidden = true;
-    const add = (text: string, shortcut: string, needsResult: boolean, act: () => void,
-      role: 'menuitem' | 'menuitemcheckbox' | 'menuitemradio' = 'menuitem') => {
-      const element = document.createElement('button');
-      element.type = 'button';
-      element.setAttribute('role', role);
-      element.tabIndex = -1;
-      const label = document.createElement('span');
-      label.textContent = text;
-      const key = document.createElement('kbd');
-      key.textContent = shortcut;
-      element.append(label, key);
-      if (shortcut) element.setAttribute('aria-keyshortcuts', shortcut.replace('Ctrl', 'Control'));
-      element.addEventListener('click', () => {
-        if (element.getAttribute('aria-disabled') === 'true') return;
-        this.closeMenu();
-        act();
-      });
-      this.menu.append(element);
-      this.items.push({ element, needsResult });
-      return element;
-    };
-    add(tr(GM, 'Copy graph'), 'Ctrl+C', true, () => void this.copyGraph());
-    add(pageText('Save graph as PNG...'), 'Ctrl+S', true, () => void this.saveImage('png'));
-    add(pageText('Save graph as SVG...'), '', true, () => void this.saveImage('svg'));
-    add(tr(GM, 'Save results as CSV...'), '', true, () => this.saveCsv());
-    add(tr(GM, 'Print...'), 'Ctrl+P', true, () => this.print());
-    this.menu.append(Object.assign(document.createElement('div'), { className: 'separator', role: 'separator' }));
-    this.exactItem = add(tr(GM, 'Show the exact distribution'), 'T', false, () => this.setExact(!this.exactShown),
-      'menuitemcheckbox');
-    this.readyItem = add(tr(GM, 'Show the coins to have ready'), 'K', false, () => this.setReady(!this.readyShown),
-      'menuitemcheckbox');
-    // The desktop's submenu of shares, here a group of its own under its
-    // caption. Choosing a share, as there, leaves the coins shown or not.
-    const caption = tr(GM, 'Share of meetings covered');
-    const shares = Object.assign(document.createElement('div'), { className: 'menu-group', role: 'group' });
-    shares.setAttribute('aria-label', caption);
-    const heading = Object.assign(document.createElement('div'), { className: 'menu-caption', textContent: caption });
-    heading.setAttribute('aria-hidden', 'true');
-    this.menu.append(heading);
-    for (const percent of kReadyPercents) {
-      const item = add(tr(GM, '%1% of meetings', percent), '', false, () => this.setReady(this.readyShown, percent),
-        'menuitemradio');
-      shares.append(item);
-      this.shareItems.set(percent, item);
-    }
-    this.menu.append(shares);
-    this.menu.addEventListener('keydown', (event) => this.menuKey(event));
-    this.menu.addEventListener('focusout', (event) => {
-      if (!this.menu.contains(event.relatedTarget as Node | null)) this.closeMenu(false);
-    });
-  }
-
-  private updateItems(): void {
-    const has = this.session.hasResult();
-    for (const item of this.items) item.element.setAttribute('aria-disabled', String(item.needsResult && !has));
-    this.exactItem.setAttribute('aria-checked', String(this.exactShown));
-    this.readyItem.setAttribute('aria-checked', String(this.readyShown));
-    for (const [percent, item] of this.shareItems) item.setAttribute('aria-checked', String(percent === this.readyPercent));
-  }
-
-  private returnFocus: HTMLElement | undefined;
-
-  private openMenu(from: HTMLElement, x?: number, y?: number): void {
-    if (!this.menu.isConnected) this.element.parentElement?.append(this.menu);
-    this.updateItems();
-    this.returnFocus = from;
-    const stage = this.element.parentElement!.getBoundingClientRect();
-    const anchor = from.getBoundingClientRect();
-    const left = anchor.left - stage.left + (x ?? anchor.width / 2);
-    const top = anchor.top - stage.top + (y ?? anchor.height / 2);
-    this.menu.hidden = false;
-    const width = this.menu.offsetWidth;
-    const height = this.menu.offsetHeight;
-    this.menu.style.left = `${Math.max(0, Math.min(left, stage.width - width))}px`;
-    this.menu.style.top = `${Math.max(0, Math.min(top, stage.height - height))}px`;
-    this.menuButton.setAttribute('aria-expanded', 'true');
-    this.items[0].element.focus();
-  }
-
-  private closeMenu(refocus = true): void {
-    if (this.menu.hidden) return;
-    this.menu.hidden = true;
-    this.menuButton.setAttribute('aria-expanded', 'false');
-    if (refocus) this.returnFocus?.focus();
-  }
-
-  private menuKey(event: KeyboardEvent): void {
-    const elements = this.items.map((item) => item.element);
-    const at = elements.indexOf(document.activeElement as HTMLButtonElement);
-    const move = (step: number) => elements[(at + step + elements.length) % elements.length].focus();
-    if (event.key === 'ArrowDown') move(1);
-    else if (event.key === 'ArrowUp') move(-1);
-    else if (event.key === 'Home') elements[0].focus();
-    else if (event.key === 'End') elements[elements.length - 1].focus();
-    else if (event.key === 'Escape' || event.key === 'Tab') this.closeMenu();
-    else return;
-    event.preventDefault();
-    event.stopPropagation();
+    const menu = this.menu;
+    const has = () => this.session.hasResult();
+    const shown = () => this.hasPicture();
+    const checkbox = (entry: MenuEntry): MenuEntry => ({ role: 'menuitemcheckbox', ...entry });
+    menu.add({ text: tr(GM, 'Copy graph'), shortcut: 'Ctrl+C', enabled: shown, act: () => void this.copyGraph() });
+    menu.add({ text: pageText('Save graph as PNG...'), shortcut: 'Ctrl+S', enabled: shown, act: () => void this.saveImage('png') });
+    menu.add({ text: pageText('Save graph as SVG...'), enabled: shown, act: () => void this.saveImage('svg') });
+    menu.add({ text: tr(GM, 'Save results as CSV...'), enabled: has, act: () => this.saveCsv() });
+    menu.add({ text: tr(GM, 'Print...'), shortcut: 'Ctrl+P', enabled: shown, act: () => this.print() });
+    menu.separator();
+    menu.add(checkbox({ text: tr(GM, 'Show the exact distribution'), shortcut: 'T', checked: () => this.exactShown,
+      act: () => this.setExact(!this.exactShown) }));
+    menu.add(checkbox({ text: tr(GM, 'Show the coins to have ready'), shortcut: 'K', checked: () => this.readyShown,
+      act: () => this.setReady(!this.readyShown) }));
+    menu.add(checkbox({ text: tr(GM, 'Show the coverage curve'), shortcut: 'C', checked: () => this.coverageShown,
+      act: () => this.setCoverage(!this.coverageShown) }));
+    // Choosing a share, as on the desktop, leaves the coins shown or not.
+    menu.group(tr(GM, 'Share of meetings covered'), kReadyPercents.map((percent) => ({
+      text: tr(GM, '%1% of meetings', percent), role: 'menuitemradio', checked: () => percent === this.readyPercent,
+      act: () => this.setReady(this.readyShown, percent, this.view),
+    })));
+    menu.separator();
+    menu.add(checkbox({ text: tr(GM, 'Show the square-root law'), shortcut: 'G', checked: () => this.view === 'squareRoot',
+      act: () => this.show(this.view === 'squareRoot' ? 'histogram' : 'squareRoot') }));
+    menu.add(checkbox({ text: tr(GM, 'Replay one meeting'), shortcut: 'W', checked: () => this.view === 'replay',
+      enabled: () => this.guestsGiven() > 0, act: () => (this.view === 'replay' ? this.showHistogram() : this.startReplay()) }));
+    const replaying = () => this.view === 'replay';
+    menu.group(tr(GM, 'Replay'), [
+      ...kReplayKeys.map(([action, text, shortcut]): MenuEntry => ({
+        text: tr(GM, text), shortcut, keys: kAriaKeys[shortcut], enabled: replaying,
+        ...(action === 'mirror' ? { role: 'menuitemcheckbox', checked: () => this.player?.mirrored ?? false } : {}),
+        act: () => this.player?.act(action),
+      })),
+      { text: tr(GM, 'Back to the histogram'), shortcut: 'Esc', keys: 'Escape', enabled: () => this.view !== 'histogram',
+        act: () => this.showHistogram() },
+    ]);
   }
 }

@@ -144,6 +144,7 @@ class MainWindow {
     view.append(...order.map((name) => this.controls.get(name)!), menuButton, this.controls.get('helpButton')!,
       ...[...this.controls.keys()].filter((name) => !order.includes(name) && name !== 'helpButton').map((name) => this.controls.get(name)!));
     this.graph.onChange = () => this.showModel();
+    this.graph.guestsGiven = () => this.settings.guests;
     this.graph.paint();
     this.showModel();
     this.program.listen((event) => this.onKey(event));
@@ -190,7 +191,7 @@ class MainWindow {
     start.disabled = true;
     const settings = this.settings;
     this.program.session.run(settings.guests, settings.experiments);
-    this.graph.paint();
+    this.graph.showHistogram();
     this.showModel();
   }
 
@@ -201,7 +202,7 @@ class MainWindow {
     this.button('startButton').disabled = false;
     this.program.session.clear();
     this.settings = { guests: 0, experiments: 0 };
-    this.graph.paint();
+    this.graph.showHistogram();
     this.showModel();
     await this.askSettings([tr(MW, 'Setting the number of guests'), tr(MW, 'Setting the number of experiments')]);
     if (!this.leaving) this.button('startButton').focus();
@@ -210,12 +211,14 @@ class MainWindow {
   showHelp(): void {
     cues.play('rising');
     this.leaving = true;
+    this.graph.showHistogram();
     this.program.showHelp();
   }
 
   async exitProgram(): Promise<void> {
     cues.play('falling');
     this.leaving = true;
+    this.graph.showHistogram();
     await this.program.endProgram();
   }
 
@@ -279,7 +282,9 @@ class MainWindow {
       session.experiments(), session.average(), shortage, most, session.exactMean(2));
     const percent = this.graph.readyPercentShown();
     const ready = percent > 0 ? session.coinsToHaveReady().find((coins) => coins.percent === percent) : undefined;
-    return ready ? `${text} ${tr(MW, '%1 coins are enough in %2% of meetings.', ready.run, percent)}` : text;
+    const told = ready ? `${text} ${tr(MW, '%1 coins are enough in %2% of meetings.', ready.run, percent)}` : text;
+    return this.graph.coverageCurveShown()
+      ? `${told} ${tr('coinwell::graph', 'The coverage curve shows the share of meetings that each number of coins covers.')}` : told;
   }
 }
 

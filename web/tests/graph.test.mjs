@@ -108,7 +108,9 @@ describe('the graph menu', () => {
     await page.keyboard.press('Shift+F10');
     const states = await page.locator('[role=menu] button').evaluateAll((items) =>
       items.map((item) => item.getAttribute('aria-disabled')));
-    assert.deepEqual(states, ['true', 'true', 'true', 'true', 'true', 'false', 'false', 'false', 'false', 'false']);
+    // Copy, the two images, CSV, print; T, K, C, the three shares; G and W;
+    // the replay's six and the way back.
+    assert.deepEqual(states, [...Array(5).fill('true'), ...Array(8).fill('false'), ...Array(7).fill('true')]);
     await page.keyboard.press('Escape');
     assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'graphView');
     await page.close();
@@ -285,6 +287,10 @@ describe('everyone', () => {
     ['the window after a run, menu open', async (page) => {
       await page.goto(server.url); await answer(page, '100'); await answer(page, '100');
       await value(page, 'startButton').click(); await value(page, 'graphMenuButton').click();
+    }],
+    ['the replay at its end, menu open', async (page) => {
+      await page.goto(server.url); await answer(page, '100'); await answer(page, '100');
+      await page.keyboard.press('w'); await page.keyboard.press('End'); await value(page, 'graphMenuButton').click();
     }],
     ['the help view', async (page) => { await page.goto(server.url); await answer(page, '100'); await answer(page, '100'); await page.keyboard.press('F1'); }],
     ['the ended page in Japanese', async (page) => {

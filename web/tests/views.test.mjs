@@ -1,0 +1,185 @@
+// The views beside the histogram: one meeting replayed, the square-root law
+// and the coverage curve, by their keys in English and Japanese, and what
+// is copied of them.
+import { after, before, describe, it } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { answer, ja, launch, serve, value } from './support.mjs';
+
+const G = 'coinwell::graph';
+const desktop = process.env.COINWELL_PROGRAM;
+const wasmDir = new URL('../../build/web/cmake/wasm', import.meta.url).pathname;
+
+let server;
+let core;
+let browser;
+before(async () => { server = await serve(); core = await serve(wasmDir); browser = await launch(); });
+after(async () => { await browser.close(); await server.close(); await core.close(); });
+
+const say = (lang, source, ...args) =>
+  (lang === 'ja' ? ja(G, source) : source).replace(/%(\d)/g, (_, n) => String(args[n - 1]));
+
+// The numbers a text of `source` holds, in the order of its markers.
+function numbers(lang, source, text) {
+  const template = lang === 'ja' ? ja(G, source) : source;
+  const order = [...template.matchAll(/%(\d)/g)].map((m) => Number(m[1]));
+  const pattern = template.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%\d/g, '(-?\\d+)');
+  const found = new RegExp(pattern).exec(text);
+  assert.ok(found, `${text} holds ${template}`);
+  const values = [];
+  order.forEach((n, i) => { values[n - 1] = Number(found[i + 1]); });
+  return values;
+}
+
+// The first meeting of a page seeded so, from the core in a page of its own.
+async function firstMeeting(seed, guests) {
+  const page = await browser.context.newPage();
+  await page.goto(core.url + 'coinwell_core.js');
+  const balances = await page.evaluate(async ([seed, guests]) => {
+    const made = await (await import('/coinwell_core.js')).default();
+    return new made.Session(seed).meeting(guests).balances();
+  }, [seed, guests]);
+  await page.close();
+  return balances;
+}
+
+async function openPage(query, run = false) {
+  const page = await browser.context.newPage();
+  await page.goto(server.url + query);
+  await answer(page, '100');
+  await answer(page, '100');
+  if (run) await value(page, 'startButton').click();
+  return page;
+}
+
+const canvas = (page) => page.locator('.graph canvas');
+const told = (page) => page.locator('#graph-description').textContent();
+const spoken = (page) => page.locator('.graph [aria-live]').textContent();
+
+// The canvas's pixels within a few steps of a colour.
+const pixels = (page, [r, g, b]) => canvas(page).evaluate((c, [r, g, b]) => {
+  const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let count = 0;
+  for (let i = 0; i < data.length; i += 4) {
+    if (Math.abs(data[i] - r) < 8 && Math.abs(data[i + 1] - g) < 8 && Math.abs(data[i + 2] - b) < 8) count++;
+  }
+  return count;
+}, [r, g, b]);
+const kMirror = [0, 110, 40];
+const kCoverage = [140, 30, 150];
+
+describe('the replay', () => {
+  for (const lang of ['en', 'ja']) {
+    it(`W plays the page's next meeting; Space, → and End tell where it stands; M mirrors; Escape leaves (${lang})`, async () => {
+      const balances = await firstMeeting('3', 100);
+      const lowestAfter = (k) => Math.min(...balances.slice(0, k));
+      const progress = 'Guest %1 of %2, balance %3, lowest so far %4';
+      const page = await openPage(`?seed=3&lang=${lang}`);
+      await page.keyboard.press('w');
+      assert.equal(await canvas(page).getAttribute('data-view'), 'replay');
+      assert.equal(await page.evaluate(() => document.activeElement.className), 'graph');
+      await page.keyboard.press(' ');
+      assert.ok((await spoken(page)).endsWith(say(lang, 'paused: Space plays on, → shows the next guest')));
+      for (let n = 0; n < 2; n++) {
+        await page.keyboard.press('ArrowRight');
+        const [guest, guests, balance, lowest] = numbers(lang, progress, await spoken(page));
+        assert.deepEqual([guests, balance, lowest], [100, balances[guest - 1], lowestAfter(guest)]);
+      }
+      await page.keyboard.press('End');
+      const lowest = lowestAfter(100);
+      assert.ok(lowest < 0, 'seed 3 has a meeting that runs short');
+      assert.equal(await spoken(page), `${say(lang, progress, 100, 100, balances[99], lowest)} ` +
+        say(lang, 'lowest balance %1: %2 coins would have been enough', lowest, -lowest));
+      assert.equal(await pixels(page, kMirror), 0);
+      await page.keyboard.press('m');
+      assert.ok(await pixels(page, kMirror) > 100, 'the mirror\'s level drawn');
+      await page.keyboard.press('Escape');
+      assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
+      await page.close();
+    });
+  }
+});
+
+describe('the square-root law', () => {
+  // The exact coins for 95 % of meetings, as the desktop's batch report gives them.
+  const exactCoins = (guests) => Number(/in 95% of meetings: *\d+ \/ *(\d+)/.exec(execFileSync(desktop,
+    ['--guests', String(guests), '--experiments', '1', '--seed', '1', '--lang', 'en'],
+    { encoding: 'utf8', env: { ...process.env, ASAN_OPTIONS: 'detect_leaks=0' } }))[1]);
+  for (const lang of ['en', 'ja']) {
+    it(`G shows it before any run and with the runs since, and G again leaves (${lang})`,
+      { skip: !desktop && 'COINWELL_PROGRAM unset' }, async () => {
+        const coins = [100, 400, 1000].map(exactCoins);
+        const sentence = (runs) => say(lang, 'Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, %4 at 400 and %5 at 1000; runs shown: %6.',
+          say(lang, 'Four times the guests need only about twice the coins.'), 95, ...coins, runs);
+        const page = await openPage(`?seed=1&lang=${lang}`);
+        for (const runs of [0, 1]) {
+          await page.keyboard.press('g');
+          assert.equal(await canvas(page).getAttribute('data-view'), 'squareRoot');
+          assert.equal(await told(page), sentence(runs));
+          await page.keyboard.press('g');
+          assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
+          if (runs === 0) await value(page, 'startButton').click();
+        }
+        await page.close();
+      });
+  }
+});
+
+describe('the coverage curve', () => {
+  it('C draws it over the histogram, tells of it, and is remembered', async () => {
+    const page = await openPage('?seed=1', true);
+    assert.equal(await pixels(page, kCoverage), 0);
+    await page.keyboard.press('c');
+    assert.ok(await pixels(page, kCoverage) > 200, 'the curve and its scale drawn');
+    assert.match(await told(page), /The coverage curve shows the share of meetings that each number of coins covers\.$/);
+    await page.reload();
+    await answer(page, '100');
+    await answer(page, '100');
+    await value(page, 'startButton').click();
+    assert.equal(await canvas(page).getAttribute('data-coverage'), 'true');
+    await page.keyboard.press('c');
+    assert.equal(await pixels(page, kCoverage), 0);
+    await page.close();
+  });
+
+  it('K, C and T in the replay or the square-root law go back to the histogram with the option changed', async () => {
+    const page = await openPage('?seed=1', true);
+    for (const view of ['w', 'g']) {
+      for (const [key, option] of [['k', 'data-ready'], ['c', 'data-coverage'], ['t', 'data-exact']]) {
+        const before = await canvas(page).getAttribute(option);
+        await page.keyboard.press(view);
+        await page.keyboard.press(key);
+        assert.equal(await canvas(page).getAttribute('data-view'), 'histogram', `${view} then ${key}`);
+        assert.notEqual(await canvas(page).getAttribute(option), before, `${view} then ${key}`);
+      }
+    }
+    await page.close();
+  });
+});
+
+describe('what is saved of a view', () => {
+  // Each row: the key of the view, the file's name and what only that view draws.
+  const views = [
+    ['w', 'coinwell-replay-100.svg', /Coin balance/],
+    ['g', 'coinwell-square-root.svg', /Four times the guests need only about twice the coins\./],
+    ['c', 'coinwell-100x100.svg', /stroke="rgb\(140, 30, 150\)"/],
+  ];
+  for (const [key, name, drawn] of views) {
+    it(`the SVG after ${key.toUpperCase()} is ${name}`, async () => {
+      const page = await openPage('?seed=1', true);
+      await page.keyboard.press(key);
+      await page.keyboard.press('End');
+      await value(page, 'graphMenuButton').click();
+      const [file] = await Promise.all([page.waitForEvent('download'), (async () => {
+        await page.getByRole('menuitem', { name: 'Save graph as SVG...' }).click();
+        await answer(page, '1066');
+      })()]);
+      assert.equal(file.suggestedFilename(), name);
+      const svg = readFileSync(await file.path(), 'utf8');
+      assert.match(svg, drawn);
+      assert.equal(/Coin balance/.test(svg), key === 'w', 'the replay only in its own view');
+      await page.close();
+    });
+  }
+});
