@@ -10,6 +10,7 @@
 #include "core/one_decimal.h"
 #include "core/run_record.h"
 #include "support/window_fakes.h"
+#include "graph_area.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -27,15 +28,6 @@ core::RunResult run1000x1000()
     static core::RandomGenerator random(7);
     static core::SystemClock clock;
     return core::runExperiments({1000, 1000}, random, clock);
-}
-
-// The graph area of the main window at 100 %, at a device pixel ratio.
-QImage graphArea(benchmark::State& state)
-{
-    const auto ratio = static_cast<qreal>(state.range(0));
-    QImage image(QSize(533, 381) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    return image;
 }
 
 // As the graph area paints it.
