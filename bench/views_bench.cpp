@@ -8,10 +8,7 @@
 #include "core/square_root_law.h"
 #include "desktop/graph/replay_picture.h"
 #include "desktop/graph/square_root_picture.h"
-#include "desktop/toolkit/fonts.h"
 #include "graph_area.h"
-
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -27,20 +24,12 @@ void BM_ReplayFrame(benchmark::State& state)
     graph::ReplayPlayer replay(core::meetingBalances(1000, random, clock));
     replay.finish();
     for (auto _ : state) {
-        image.fill(Qt::lightGray);
-        QPainter painter(&image);
-        painter.setFont(gothicFont(9.0));
-        graph::paintReplay(painter, QRectF(QPointF(0, 0), image.deviceIndependentSize()), replay, std::nullopt,
-                           Qt::black);
+        paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
+            graph::paintReplay(painter, area, replay, std::nullopt, Qt::black);
+        });
     }
 }
-BENCHMARK(BM_ReplayFrame)
-    ->ArgName("dpr")
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReplayFrame)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMicrosecond);
 
 void BM_SquareRootView(benchmark::State& state)
 {
@@ -50,20 +39,12 @@ void BM_SquareRootView(benchmark::State& state)
         runs.push_back({guests, -0.8 * core::squareRootReference(guests), guests / 20});
     }
     for (auto _ : state) {
-        image.fill(Qt::lightGray);
-        QPainter painter(&image);
-        painter.setFont(gothicFont(9.0));
-        graph::paintSquareRoot(painter, QRectF(QPointF(0, 0), image.deviceIndependentSize()),
-                               core::exactForAllGuests(95), runs, 95, Qt::black);
+        paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
+            graph::paintSquareRoot(painter, area, core::exactForAllGuests(95), runs, 95, Qt::black);
+        });
     }
 }
-BENCHMARK(BM_SquareRootView)
-    ->ArgName("dpr")
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SquareRootView)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMicrosecond);
 
 void BM_ExactForAllGuests(benchmark::State& state)
 {
