@@ -3,6 +3,7 @@
 #include "core/coins_ready.h"
 #include "core/shortage_law.h"
 #include "core/square_root_law.h"
+#include "desktop/graph/graph_painter.h"
 #include "desktop/graph/replay_picture.h"
 #include "desktop/graph/replay_player.h"
 #include "desktop/graph/square_root_picture.h"

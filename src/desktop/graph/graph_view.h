@@ -1,11 +1,12 @@
 #pragma once
 
-#include "desktop/graph/graph_painter.h"
-
 #include <QFrame>
 
 #include <memory>
+#include <optional>
 #include <vector>
+
+class QPainter;
 
 namespace coinwell {
 class RunModel;
