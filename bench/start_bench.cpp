@@ -10,6 +10,7 @@
 #include "core/one_decimal.h"
 #include "core/run_record.h"
 #include "support/window_fakes.h"
+#include "graph_area.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -29,22 +30,11 @@ core::RunResult run1000x1000()
     return core::runExperiments({1000, 1000}, random, clock);
 }
 
-// The graph area of the main window at 100 %, at a device pixel ratio.
-QImage graphArea(benchmark::State& state)
-{
-    const auto ratio = static_cast<qreal>(state.range(0));
-    QImage image(QSize(533, 381) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    return image;
-}
-
-// As the graph area paints it.
 void paintGraphArea(QImage& image, const core::Tally& tally)
 {
-    image.fill(Qt::lightGray);
-    QPainter painter(&image);
-    painter.setFont(gothicFont(9.0));
-    graph::paintGraph(painter, QRectF(QPointF(0, 0), image.deviceIndependentSize()), tally, Qt::black);
+    paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
+        graph::paintGraph(painter, area, tally, Qt::black);
+    });
 }
 
 void BM_StartClick(benchmark::State& state)
@@ -57,13 +47,7 @@ void BM_StartClick(benchmark::State& state)
         paintGraphArea(image, record.result.tally);
     }
 }
-BENCHMARK(BM_StartClick)
-    ->ArgName("dpr")
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StartClick)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMillisecond);
 
 void BM_PaintGraph(benchmark::State& state)
 {
@@ -73,13 +57,7 @@ void BM_PaintGraph(benchmark::State& state)
         paintGraphArea(image, result.tally);
     }
 }
-BENCHMARK(BM_PaintGraph)
-    ->ArgName("dpr")
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PaintGraph)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMicrosecond);
 
 // A click on Start in a window with the real generator and clock, and then
 // the whole window painted, which is more than a click repaints.

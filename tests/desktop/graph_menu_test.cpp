@@ -2,6 +2,7 @@
 // and what copying, saving and printing leave behind.
 #include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
+#include "core/coverage_curve.h"
 #include "core/graph_geometry.h"
 
 #include <QAction>
@@ -41,8 +42,8 @@ protected:
     QString enabledItems() const
     {
         QString enabled;
-        for (const char* name :
-             {"copyGraphAction", "saveGraphImageAction", "saveResultsCsvAction", "printGraphAction", "exactLawAction"}) {
+        for (const char* name : {"copyGraphAction", "saveGraphImageAction", "saveResultsCsvAction", "printGraphAction",
+                                 "exactLawAction", "replayAction", "replayPauseAction"}) {
             enabled += item(name)->isEnabled() ? "1" : "0";
         }
         return enabled;
@@ -68,13 +69,17 @@ protected:
 
 TEST_F(GraphMenuTest, ItemsNeedingAResultWaitForARunAndGoAtInit)
 {
+    open({});
+    EXPECT_EQ(enabledItems(), "0000100") << "before the number of guests";
     open();
-    EXPECT_EQ(enabledItems(), "00001") << "before the first run";
+    EXPECT_EQ(enabledItems(), "0000110") << "before the first run";
+    item("replayAction")->trigger();
+    EXPECT_EQ(enabledItems(), "0000111") << "while a meeting is replayed";
     window->startRun();
-    EXPECT_EQ(enabledItems(), "11111") << "after a run";
+    EXPECT_EQ(enabledItems(), "1111110") << "after a run";
     fakes.dialogs.answers = {"10", "10"};
     window->reinitialise();
-    EXPECT_EQ(enabledItems(), "00001") << "after Init";
+    EXPECT_EQ(enabledItems(), "0000110") << "after Init";
     fakes.dialogs.savePaths.emplace_back(folder.filePath("x.csv"), 0);
     item("saveResultsCsvAction")->trigger();
     EXPECT_EQ(fakes.dialogs.savePaths.size(), 1U) << "a disabled item asks nothing";
@@ -91,7 +96,7 @@ TEST_F(GraphMenuTest, ShiftF10OpensTheMenu)
     QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QWidget* menu = QApplication::activePopupWidget();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().size(), 8);
+    EXPECT_EQ(menu->actions().size(), 13);
     menu->close();
 }
 
@@ -162,6 +167,58 @@ TEST_F(GraphMenuTest, TheCoinsToHaveReadyAreMarkedWhereTheDescriptionSays)
     QTest::keyClick(window.get(), Qt::Key_K);
     open();
     EXPECT_FALSE(item("coinsReadyAction")->isChecked());
+}
+
+// The pixels of a colour in an image.
+int pixelsOf(const QImage& image, core::Colour colour)
+{
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            found += image.pixelColor(x, y) == QColor(colour.red, colour.green, colour.blue) ? 1 : 0;
+        }
+    }
+    return found;
+}
+
+// The key C lays the coverage curve over the histogram, the graph's
+// description tells of it, copies carry it, and the next window finds it on.
+TEST_F(GraphMenuTest, TheCoverageCurveIsShownOnlyWhenOn)
+{
+    open();
+    window->startRun();
+    EXPECT_EQ(pixelsOf(graph()->grab().toImage(), core::kCoverageColour), 0);
+    QTest::keyClick(window.get(), Qt::Key_C);
+    EXPECT_GT(pixelsOf(graph()->grab().toImage(), core::kCoverageColour), 100);
+    EXPECT_TRUE(graph()->accessibleDescription().endsWith("each number of coins covers."));
+    item("copyGraphAction")->trigger();
+    EXPECT_GT(pixelsOf(QGuiApplication::clipboard()->image(), core::kCoverageColour), 100);
+    open();
+    EXPECT_TRUE(item("coverageCurveAction")->isChecked());
+}
+
+// Copies show what the graph shows: the replay's lowest balance in orange,
+// the square-root law's coins in green, neither on the plain histogram; K
+// in another view shows the histogram with the coins to have ready.
+TEST_F(GraphMenuTest, CopiesPaintTheViewShown)
+{
+    const auto copied = [&](core::Colour colour) {
+        item("copyGraphAction")->trigger();
+        return pixelsOf(QGuiApplication::clipboard()->image(), colour);
+    };
+    open();
+    window->startRun();
+    EXPECT_EQ(copied(core::kExactColour) + copied(core::kReadyColour), 0);
+    item("replayAction")->trigger();
+    item("replayWholeMeetingAction")->trigger();
+    EXPECT_GT(copied(core::kExactColour), 20);
+    item("replayMirrorAction")->trigger();
+    EXPECT_GT(copied(core::kReadyColour), 20) << "the mirror's level";
+    item("squareRootAction")->trigger();
+    EXPECT_GT(copied(core::kReadyColour), 100);
+    QTest::keyClick(window.get(), Qt::Key_K);
+    EXPECT_FALSE(item("squareRootAction")->isChecked());
+    EXPECT_GT(copied(core::kReadyColour), 100) << "the coins' line on the histogram";
 }
 
 // Counts and expected counts read back from each kind of file add up to the
@@ -254,7 +311,7 @@ TEST_F(GraphMenuTest, AFileThatCannotBeWrittenLeavesEverythingAsItWas)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"plain", "taken.csv"}));
     EXPECT_EQ(graph()->grab().toImage(), before);
-    EXPECT_EQ(enabledItems(), "11111");
+    EXPECT_EQ(enabledItems(), "1111110");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "core/coins_ready.h"
+#include "core/experiment.h"
 #include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
 
@@ -7,8 +9,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace coinwell::testing {
 namespace {
@@ -237,6 +242,88 @@ TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
         window.reset(watched.data());  // still open after Exit: its end is faked
     }
     EXPECT_EQ(fakes.programExit.quits, 1);
+}
+
+// What the replay's description says at the end of this meeting.
+QString endOfMeeting(const std::vector<int>& balances)
+{
+    const int lowest = *std::min_element(balances.begin(), balances.end());
+    return QString("Guest %1 of %1, balance %2, lowest so far %3 ")
+               .arg(balances.size())
+               .arg(balances.back())
+               .arg(lowest) +
+           (lowest >= 0 ? QString("lowest balance %1: no coins were needed").arg(lowest)
+                        : QString("lowest balance %1: %2 coins would have been enough").arg(lowest).arg(-lowest));
+}
+
+// The graph's keys as a teacher uses them: W replays meetings drawn from the
+// window's own source and clock, Space, Right and End steer a replay, G
+// shows the square-root law with the runs made, and Escape, W, G, K, Start
+// and Init lead back to the histogram.
+TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
+{
+    QSettings().clear();
+    fakes.clock.step = 0.5F;
+    core::RandomGenerator sameRandom(12345);
+    FakeClock sameClock(fakes.clock.seconds, fakes.clock.step);
+    const std::vector<int> first = core::meetingBalances(100, sameRandom, sameClock);
+    const std::vector<int> second = core::meetingBalances(100, sameRandom, sameClock);
+    ASSERT_NE(first, second);
+    open({"100", "30"});
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+
+    press(Qt::Key_W);
+    EXPECT_EQ(QApplication::focusWidget(), graph());
+    press(Qt::Key_Space);
+    const QRegularExpression paused(R"(^Guest (\d+) of 100, balance (-?\d+)(, lowest so far (-?\d+))? )"
+                                    R"(paused: Space plays on, → shows the next guest$)");
+    QRegularExpressionMatch match = paused.match(graphDescription());
+    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
+    const int shown = match.captured(1).toInt();
+    press(Qt::Key_Right);
+    match = paused.match(graphDescription());
+    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
+    EXPECT_EQ(match.captured(1).toInt(), shown + 1);
+    EXPECT_EQ(match.captured(2).toInt(), first[static_cast<std::size_t>(shown)]);
+    EXPECT_EQ(match.captured(4).toInt(), *std::min_element(first.begin(), first.begin() + shown + 1));
+    press(Qt::Key_End);
+    EXPECT_EQ(graphDescription(), endOfMeeting(first));
+    press(Qt::Key_Escape);
+    EXPECT_EQ(graphDescription(), "") << "back to the histogram, with no run yet";
+    press(Qt::Key_W);
+    press(Qt::Key_End);
+    EXPECT_EQ(graphDescription(), endOfMeeting(second)) << "the next meeting from the same source";
+    press(Qt::Key_W);
+    EXPECT_EQ(graphDescription(), "");
+
+    const QRegularExpression squareRoot(
+        R"(^Square-root law\. Four times the guests need only about twice the coins\. For 95% of meetings the )"
+        R"(exact coins are (\d+) at 100 guests, (\d+) at 400 and (\d+) at 1000; runs shown: (\d+)\.$)");
+    press(Qt::Key_G);
+    match = squareRoot.match(graphDescription());
+    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
+    const int at100 = match.captured(1).toInt();
+    EXPECT_EQ(at100, core::coinsToHaveReady(core::ShortageLaw(100), 95));
+    EXPECT_NEAR(match.captured(2).toInt(), 2 * at100, 2) << "four times the guests, about twice the coins";
+    EXPECT_EQ(match.captured(3).toInt(), core::coinsToHaveReady(core::ShortageLaw(1000), 95));
+    EXPECT_EQ(match.captured(4), "0");
+    press(Qt::Key_G);
+    EXPECT_EQ(graphDescription(), "");
+
+    press(Qt::Key_W);
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    EXPECT_TRUE(graphDescription().startsWith("30 experiments.")) << graphDescription().toStdString();
+    press(Qt::Key_G);
+    EXPECT_TRUE(graphDescription().endsWith("runs shown: 1.")) << graphDescription().toStdString();
+    press(Qt::Key_K);
+    EXPECT_TRUE(graphDescription().endsWith("coins are enough in 95% of meetings."))
+        << graphDescription().toStdString();
+    press(Qt::Key_G);
+    fakes.dialogs.answers = {"100", "30"};
+    window->reinitialise();
+    EXPECT_EQ(graphDescription(), "") << "Init shows the empty histogram";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The graph as painted into an image the size of the graph area at 96 dpi.
 #include "desktop/toolkit/fonts.h"
+#include "desktop/graph/drawing_painter.h"
 #include "desktop/graph/graph_painter.h"
+#include "desktop/graph/replay_picture.h"
 #include "support/ink.h"
 
 #include <QPainter>
@@ -167,6 +169,94 @@ TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
             const int rightmostInk = testing::rightmostInk(image, 0, row(7) * zoom + QFontMetrics(font).height());
             EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
             EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
+        }
+    }
+}
+
+// Texts anchored past each edge of a drawing's area are set just inside
+// it, in their own colour or else in the one given for texts.
+TEST(RenderedDrawing, TextsAreMovedIntoTheAreaInTheirColours)
+{
+    const QRect area(20, 30, 200, 100);
+    const QColor red(200, 0, 0);
+    const struct {
+        const char* what;
+        core::Point anchor;
+        core::Align align;
+        std::optional<core::Colour> colour;
+    } cases[] = {
+        {"past the left", {-50, 60}, core::Align::Left, std::nullopt},
+        {"past the right", {300, 60}, core::Align::Right, core::kReadyColour},
+        {"centred on the right edge", {220, 60}, core::Align::Centre, std::nullopt},
+        {"below the bottom", {100, 200}, core::Align::Left, core::kReadyColour},
+        {"above the top", {100, -40}, core::Align::Right, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QImage image(240, 160, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(gothicFont(9.0));
+        core::Drawing drawing;
+        drawing.area = {20, 30, 200, 100};
+        drawing.texts.push_back({"Coins 100", c.anchor, c.align, c.colour});
+        paintDrawing(painter, drawing, red);
+        painter.end();
+        const int inside = testing::inkIn(image, area);
+        EXPECT_GT(inside, 20);
+        EXPECT_EQ(testing::inkIn(image, image.rect()), inside) << "ink outside the area";
+        int reddish = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                reddish += testing::isInk(pixel.rgb()) && pixel.red() > pixel.green() ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(reddish, c.colour ? 0 : inside);
+    }
+}
+
+// The replay's path reaches the guest shown last, marked there in the
+// path's colour, at a device pixel ratio of 1 and 2: after the whole
+// meeting its top right end, after five guests the middle.
+TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
+{
+    const QColor blue(core::kBarColour.red, core::kBarColour.green, core::kBarColour.blue);
+    const struct {
+        int steps;  // 0: the whole meeting
+        double fromRight;
+        double toRight;
+    } cases[] = {{0, 0.9, 1.0}, {5, 0.4, 0.6}};
+    for (const auto& c : cases) {
+        for (const int ratio : {1, 2}) {
+            SCOPED_TRACE(::testing::Message() << c.steps << " steps at " << ratio << "x");
+            ReplayPlayer replay({-1, -2, -1, 0, 1, 2, 3, 4, 5, 6});
+            for (int step = 0; step < c.steps; ++step) {
+                replay.step();
+            }
+            if (c.steps == 0) {
+                replay.finish();
+            }
+            QImage image(kArea * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setFont(gothicFont(9.0));
+            paintReplay(painter, QRectF(QPointF(0, 0), kArea), replay, std::nullopt, Qt::black);
+            painter.end();
+            QPoint rightmost(-1, 0);
+            QPoint topmost(0, image.height());
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixelColor(x, y) == blue) {
+                        rightmost = x > rightmost.x() ? QPoint(x, y) : rightmost;
+                        topmost = y < topmost.y() ? QPoint(x, y) : topmost;
+                    }
+                }
+            }
+            EXPECT_GT(rightmost.x(), image.width() * c.fromRight);
+            EXPECT_LT(rightmost.x(), image.width() * c.toRight);
+            EXPECT_LE((rightmost - topmost).manhattanLength(), 4 * ratio) << "the end dot is the path's top right";
         }
     }
 }

@@ -1,6 +1,5 @@
 #include "desktop/graph/graph_export.h"
 
-#include "desktop/graph/graph_painter.h"
 #include "core/one_decimal.h"
 
 #include <QBuffer>
@@ -22,7 +21,7 @@ void paintOnWhite(QPainter& painter, const GraphExport& graph)
     const QRectF area(QPointF(0, 0), graph.area);
     painter.fillRect(area, Qt::white);
     painter.setFont(graph.font);
-    paintRecord(painter, area, graph.record, graph.withExactLaw, Qt::black, graph.readyPercent);
+    graph.paint(painter, area, Qt::black);
 }
 
 int heightFor(const GraphExport& graph, int width)

@@ -3,24 +3,31 @@
 #include "core/run_record.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QDateTime>
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QSizeF>
 
+#include <functional>
+
+class QPainter;
 class QPrinter;
 
 namespace coinwell::graph {
 
-// How a run's graph leaves the window: painted afresh from the record, on
-// white with black text, at the graph area's size `area` in logical pixels
-// and with the graph's font, scaled as a whole.
+// How the graph leaves the window: painted afresh as the graph area shows
+// it, on white with black text, at the area's size `area` in logical pixels
+// and with the graph's font, scaled as a whole. A print's caption tells of
+// the run's record.
 struct GraphExport {
+    using Paint = std::function<void(QPainter& painter, const QRectF& area, const QColor& textColour)>;
+
     const core::RunRecord& record;
-    bool withExactLaw;
+    Paint paint;
     QSizeF area;
     QFont font;  // its size in pixels
-    int readyPercent = 0;  // the coins to have ready for that share, unless 0
 
     // An image of pixelRatio device pixels per logical pixel.
     QImage image(qreal pixelRatio) const;

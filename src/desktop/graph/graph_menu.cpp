@@ -1,6 +1,7 @@
 #include "desktop/graph/graph_menu.h"
 
 #include "desktop/graph/graph_view.h"
+#include "desktop/graph/replay_player.h"
 #include "desktop/main_window/run_model.h"
 #include "desktop/graph/graph_export.h"
 #include "core/result_table.h"
@@ -26,6 +27,7 @@ namespace {
 
 const QString kExactLawKey = QStringLiteral("graph/showExactDistribution");
 const QString kReadyKey = QStringLiteral("graph/showCoinsReady");
+const QString kCoverageKey = QStringLiteral("graph/showCoverageCurve");
 const QString kReadyPercentKey = QStringLiteral("graph/coinsReadyPercent");
 constexpr int kDefaultReadyPercent = 95;
 constexpr int kLargestImage = 10000;
@@ -37,36 +39,46 @@ GraphMenu::GraphMenu(GraphView& view, const RunModel& model, Dialogs& dialogs)
       view_(view),
       model_(model),
       dialogs_(dialogs),
-      copyAction_(addItem(tr("Copy graph"), "copyGraphAction", QKeySequence::Copy)),
-      saveImageAction_(addItem(tr("Save graph as image..."), "saveGraphImageAction", QKeySequence::Save)),
-      saveCsvAction_(addItem(tr("Save results as CSV..."), "saveResultsCsvAction", {})),
-      printAction_(addItem(tr("Print..."), "printGraphAction", QKeySequence::Print)),
-      exactLawAction_(addItem(tr("Show the exact distribution"), "exactLawAction", Qt::Key_T)),
-      readyAction_(addItem(tr("Show the coins to have ready"), "coinsReadyAction", Qt::Key_K)),
+      copyAction_(addItem(tr("Copy graph"), "copyGraphAction", {QKeySequence::Copy}, &items_)),
+      saveImageAction_(addItem(tr("Save graph as image..."), "saveGraphImageAction", {QKeySequence::Save}, &items_)),
+      saveCsvAction_(addItem(tr("Save results as CSV..."), "saveResultsCsvAction", {}, &items_)),
+      printAction_(addItem(tr("Print..."), "printGraphAction", {QKeySequence::Print}, &items_)),
+      exactLawAction_(addItem(tr("Show the exact distribution"), "exactLawAction", {Qt::Key_T}, &items_)),
+      readyAction_(addItem(tr("Show the coins to have ready"), "coinsReadyAction", {Qt::Key_K}, &items_)),
+      coverageAction_(addItem(tr("Show the coverage curve"), "coverageCurveAction", {Qt::Key_C}, &items_)),
+      replayAction_(addItem(tr("Replay one meeting"), "replayAction", {Qt::Key_W}, &items_)),
+      squareRootAction_(addItem(tr("Show the square-root law"), "squareRootAction", {Qt::Key_G}, &items_)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    items_.insert(items_.size() - 2, separator);
-    exactLawAction_->setCheckable(true);
-    exactLawAction_->setChecked(QSettings().value(kExactLawKey, false).toBool());
-    view_.setExactLawShown(exactLawAction_->isChecked());
-    readyAction_->setCheckable(true);
-    readyAction_->setChecked(QSettings().value(kReadyKey, false).toBool());
-    view_.setReadyShown(readyAction_->isChecked());
+    for (const QAction* before : {exactLawAction_, replayAction_}) {
+        auto* separator = new QAction(this);
+        separator->setSeparator(true);
+        items_.insert(items_.indexOf(before), separator);
+    }
+    addHistogramOption(exactLawAction_, kExactLawKey, &GraphView::setExactLawShown);
+    addHistogramOption(readyAction_, kReadyKey, &GraphView::setReadyShown);
+    addHistogramOption(coverageAction_, kCoverageKey, &GraphView::setCoverageShown);
     addReadyShares();
+    addReplayControls();
+    squareRootAction_->setCheckable(true);
 
     connect(copyAction_, &QAction::triggered, this, &GraphMenu::copyGraph);
     connect(saveImageAction_, &QAction::triggered, this, &GraphMenu::saveGraphImage);
     connect(saveCsvAction_, &QAction::triggered, this, &GraphMenu::saveResultsCsv);
     connect(printAction_, &QAction::triggered, this, &GraphMenu::printGraph);
-    connect(exactLawAction_, &QAction::toggled, this, [this](bool shown) {
-        view_.setExactLawShown(shown);
-        QSettings().setValue(kExactLawKey, shown);
+    connect(replayAction_, &QAction::triggered, this, [this] {
+        if (view_.shows() == GraphShows::Replay) {
+            view_.showHistogram();
+        } else {
+            emit replayRequested();
+        }
     });
-    connect(readyAction_, &QAction::toggled, this, [this](bool shown) {
-        view_.setReadyShown(shown);
-        QSettings().setValue(kReadyKey, shown);
+    connect(squareRootAction_, &QAction::triggered, this, [this](bool shown) {
+        if (shown) {
+            view_.showSquareRootLaw();
+        } else {
+            view_.showHistogram();
+        }
     });
 
     view_.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -81,6 +93,7 @@ GraphMenu::GraphMenu(GraphView& view, const RunModel& model, Dialogs& dialogs)
     connect(menuKey, &QAction::triggered, this,
             [this] { popUp(view_.contentsRect().center()); });
     connect(&model_, &RunModel::changed, this, &GraphMenu::updateItems);
+    connect(&view_, &GraphView::showsChanged, this, &GraphMenu::updateItems);
     updateItems();
 }
 
@@ -92,19 +105,59 @@ void GraphMenu::popUp(const QPoint& at)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions(items_);
     menu->addMenu(tr("Share of meetings covered"))->addActions(readyShares_);
+    menu->addMenu(tr("Replay"))->addActions(replayControls_);
     menu->popup(view_.mapToGlobal(at));
 }
 
-QAction* GraphMenu::addItem(const QString& text, const char* name, const QKeySequence& shortcut)
+QAction* GraphMenu::addItem(const QString& text, const char* name, const QList<QKeySequence>& shortcuts,
+                            QList<QAction*>* menu)
 {
     auto* action = new QAction(text, this);
-    items_.append(action);
+    menu->append(action);
     action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
+    action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setShortcutVisibleInContextMenu(true);
     view_.addAction(action);
     return action;
+}
+
+// An option of the histogram, as it was left the last time; switching it
+// shows the histogram.
+void GraphMenu::addHistogramOption(QAction* action, const QString& key, void (GraphView::*show)(bool))
+{
+    action->setCheckable(true);
+    action->setChecked(QSettings().value(key, false).toBool());
+    (view_.*show)(action->isChecked());
+    connect(action, &QAction::toggled, &view_, show);
+    connect(action, &QAction::toggled, &view_, &GraphView::showHistogram);
+    connect(action, &QAction::toggled, this, [key](bool shown) { QSettings().setValue(key, shown); });
+}
+
+void GraphMenu::addReplayControls()
+{
+    const auto control = [this](const QString& text, const char* name, const QList<QKeySequence>& keys,
+                                void (ReplayPlayer::*act)()) {
+        QAction* action = addItem(text, name, keys, &replayControls_);
+        connect(action, &QAction::triggered, this, [this, act] {
+            if (ReplayPlayer* replay = view_.replay()) {
+                (replay->*act)();
+            }
+        });
+        return action;
+    };
+    // Space presses a focused button; the replay takes it only from the graph.
+    control(tr("Pause or play on"), "replayPauseAction", {Qt::Key_Space}, &ReplayPlayer::togglePause)
+        ->setShortcutContext(Qt::WidgetShortcut);
+    control(tr("Next guest"), "replayNextGuestAction", {Qt::Key_Right}, &ReplayPlayer::step);
+    control(tr("Faster"), "replayFasterAction", {Qt::Key_Plus, Qt::Key_Equal, Qt::Key_Up}, &ReplayPlayer::faster);
+    control(tr("Slower"), "replaySlowerAction", {Qt::Key_Minus, Qt::Key_Down}, &ReplayPlayer::slower);
+    control(tr("Whole meeting"), "replayWholeMeetingAction", {Qt::Key_End}, &ReplayPlayer::finish);
+    mirrorAction_ = control(tr("Mirror at the coins to have ready"), "replayMirrorAction", {Qt::Key_M},
+                            &ReplayPlayer::toggleMirror);
+    mirrorAction_->setCheckable(true);
+    backAction_ = addItem(tr("Back to the histogram"), "backToHistogramAction", {Qt::Key_Escape}, &replayControls_);
+    connect(backAction_, &QAction::triggered, &view_, &GraphView::showHistogram);
 }
 
 // The shares of meetings to have the coins ready for, one checked; the
@@ -136,6 +189,14 @@ void GraphMenu::updateItems()
     for (QAction* action : {copyAction_, saveImageAction_, saveCsvAction_, printAction_}) {
         action->setEnabled(hasResult);
     }
+    replayAction_->setEnabled(model_.settings().guestCount > 0);
+    const ReplayPlayer* replay = view_.replay();
+    for (QAction* control : replayControls_) {
+        control->setEnabled(replay != nullptr);
+    }
+    mirrorAction_->setChecked(replay != nullptr && replay->mirrored());
+    backAction_->setEnabled(view_.shows() != GraphShows::Histogram);
+    squareRootAction_->setChecked(view_.shows() == GraphShows::SquareRootLaw);
 }
 
 namespace {
@@ -144,7 +205,10 @@ GraphExport exportOf(const GraphView& view, const core::RunRecord& record)
 {
     QFont font = view.font();
     font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * view.logicalDpiY() / 72.0)));
-    return {record, view.exactLawShown(), view.contentsRect().size(), font, view.readyPercentShown()};
+    const auto paint = [&view](QPainter& painter, const QRectF& area, const QColor& textColour) {
+        view.paintShown(painter, area, textColour);
+    };
+    return {record, paint, view.contentsRect().size(), font};
 }
 
 QString baseName(const core::RunRecord& record)

@@ -18,11 +18,14 @@ namespace coinwell::graph {
 class GraphView;
 
 // The graph's context menu, opened by a right click, Shift+F10 or the Menu
-// key: copying, saving and printing the graph, saving the results as CSV,
-// and the overlay of the exact law. Every item keeps its shortcut in the
-// whole window. The items that need a result are disabled while the graph
-// shows none. Whether the exact law is shown is remembered from one start
-// of the program to the next. The run it shows is the window's model's.
+// key: copying, saving and printing what the graph shows, saving the
+// results as CSV, what the histogram shows over its bars, the replay of a
+// meeting with its controls, and the square-root law. Every item keeps its
+// shortcut in the whole window but Space, which only the focused graph
+// takes. The items that need a result are disabled while there is none,
+// the replay before the number of guests is given, its controls while it is
+// not shown. What the histogram shows is remembered from one start of the
+// program to the next. The run it shows is the window's model's.
 class GraphMenu final : public QObject {
     Q_OBJECT
 
@@ -34,11 +37,18 @@ public:
     void saveResultsCsv();
     void printGraph();
 
+signals:
+    // W while the graph shows no replay: a new meeting is wanted.
+    void replayRequested();
+
 private:
     void updateItems();
     void addReadyShares();
+    void addReplayControls();
+    void addHistogramOption(QAction* action, const QString& key, void (GraphView::*show)(bool));
     void popUp(const QPoint& at);
-    QAction* addItem(const QString& text, const char* name, const QKeySequence& shortcut);
+    QAction* addItem(const QString& text, const char* name, const QList<QKeySequence>& shortcuts,
+                     QList<QAction*>* menu);
     QString askPath(const QString& title, const QString& name, const QStringList& filters, int& chosen);
     void save(const QString& path, const QByteArray& bytes);
 
@@ -47,12 +57,18 @@ private:
     Dialogs& dialogs_;
     QList<QAction*> items_;  // in the menu's order
     QList<QAction*> readyShares_;  // the submenu's
+    QList<QAction*> replayControls_;  // the replay submenu's
     QAction* copyAction_;
     QAction* saveImageAction_;
     QAction* saveCsvAction_;
     QAction* printAction_;
     QAction* exactLawAction_;
     QAction* readyAction_;
+    QAction* coverageAction_;
+    QAction* replayAction_;
+    QAction* squareRootAction_;
+    QAction* mirrorAction_ = nullptr;
+    QAction* backAction_ = nullptr;
     QString folder_;  // where the last file was saved
 };
 

@@ -1,5 +1,8 @@
 #include "desktop/graph/graph_painter.h"
 
+#include "core/coverage_curve.h"
+#include "desktop/graph/drawing_painter.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
@@ -151,16 +154,18 @@ void paintReady(QPainter& painter, const QTransform& toArea, const core::ReadySc
     painter.restore();
 }
 
-}  // namespace
-
-void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally, const QColor& textColour,
-                const core::ExactOverlay* overlay, const core::ReadyMarker* ready)
+// The scene of the graph of `tally` in `area`, measured with the painter's font.
+core::GraphScene sceneFor(QPainter& painter, const QRectF& area, const core::Tally& tally,
+                          const core::ExactOverlay* overlay, const core::ReadyMarker* ready)
 {
-    const core::GraphScene scene =
-        core::graphScene({area.left(), area.top(), area.width(), area.height()}, tally,
-                         graphTexts(QFontMetricsF(painter.font()), overlay, ready),
-                         overlay != nullptr ? std::optional(*overlay) : std::nullopt,
-                         ready != nullptr ? std::optional(*ready) : std::nullopt);
+    return core::graphScene({area.left(), area.top(), area.width(), area.height()}, tally,
+                            graphTexts(QFontMetricsF(painter.font()), overlay, ready),
+                            overlay != nullptr ? std::optional(*overlay) : std::nullopt,
+                            ready != nullptr ? std::optional(*ready) : std::nullopt);
+}
+
+void paintScene(QPainter& painter, const QRectF& area, const core::GraphScene& scene, const QColor& textColour)
+{
     const core::AreaTransform& map = scene.toArea;
     const QTransform toArea = QTransform::fromTranslate(map.dx, map.dy).scale(map.scaleX, map.scaleY);
     painter.save();
@@ -177,19 +182,37 @@ void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally,
     painter.restore();
 }
 
-void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour, int readyPercent)
+}  // namespace
+
+void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally, const QColor& textColour,
+                const core::ExactOverlay* overlay, const core::ReadyMarker* ready)
+{
+    paintScene(painter, area, sceneFor(painter, area, tally, overlay, ready), textColour);
+}
+
+void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record,
+                 const HistogramOptions& options, const QColor& textColour)
 {
     std::optional<core::ExactOverlay> overlay;
-    if (withExactLaw) {
+    if (options.exactLaw) {
         overlay = core::exactOverlay(record.law, record.result.settings.experimentCount);
     }
     std::optional<core::ReadyMarker> ready;
-    if (readyPercent > 0) {
-        ready = core::readyMarker(record.result.counts, readyPercent, withExactLaw ? &record.law : nullptr);
+    if (options.readyPercent > 0) {
+        ready = core::readyMarker(record.result.counts, options.readyPercent, options.exactLaw ? &record.law : nullptr);
     }
-    paintGraph(painter, area, record.result.tally, textColour, overlay ? &*overlay : nullptr,
-               ready ? &*ready : nullptr);
+    const core::GraphScene scene =
+        sceneFor(painter, area, record.result.tally, overlay ? &*overlay : nullptr, ready ? &*ready : nullptr);
+    paintScene(painter, area, scene, textColour);
+    if (options.coverageCurve) {
+        // The scale's top names the share the grid's top line stands for.
+        const QString full = QCoreApplication::translate("coinwell::graph::GraphMenu", "%1% of meetings").arg(100);
+        paintDrawing(painter,
+                     core::coverageCurve(scene, {area.left(), area.top(), area.width(), area.height()},
+                                         record.result.counts, options.exactLaw ? &record.law : nullptr,
+                                         full.toStdString(), textMetrics(QFontMetricsF(painter.font()))),
+                     textColour);
+    }
 }
 
 }  // namespace coinwell::graph

@@ -24,10 +24,16 @@ namespace coinwell::graph {
 void paintGraph(QPainter& painter, const QRectF& area, const core::Tally& tally, const QColor& textColour,
                 const core::ExactOverlay* overlay = nullptr, const core::ReadyMarker* ready = nullptr);
 
-// The graph of a run, with the overlay of its exact law if asked, and the
-// coins that cover `readyPercent` percent of meetings unless it is 0, as the
-// graph area, the clipboard, image files and prints show it.
-void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record, bool withExactLaw,
-                 const QColor& textColour, int readyPercent = 0);
+// What the histogram of a run shows over its bars.
+struct HistogramOptions {
+    bool exactLaw = false;
+    int readyPercent = 0;  // the coins that cover that share of meetings, unless 0
+    bool coverageCurve = false;
+};
+
+// The graph of a run with what `options` ask, as the graph area, the
+// clipboard, image files and prints show it.
+void paintRecord(QPainter& painter, const QRectF& area, const core::RunRecord& record,
+                 const HistogramOptions& options, const QColor& textColour);
 
 }  // namespace coinwell::graph

@@ -1,6 +1,7 @@
 #include "desktop/main_window/main_window.h"
 
 #include "core/coins_ready.h"
+#include "core/experiment.h"
 #include "core/one_decimal.h"
 #include "core/run.h"
 #include "core/window_layout.h"
@@ -11,6 +12,7 @@
 #include "desktop/toolkit/scaled_layout.h"
 #include "desktop/toolkit/wait_cursor.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
@@ -131,12 +133,16 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setTabOrder(graphView_, helpButton_);
     startButton_->setFocus();
     nameForScreenReaders();
-    new graph::GraphMenu(*graphView_, model_, services_.dialogs);
+    auto* menu = new graph::GraphMenu(*graphView_, model_, services_.dialogs);
+    // The meeting comes from the source and the clock the runs use, so that
+    // a program started with a seed replays the same meetings.
+    connect(menu, &graph::GraphMenu::replayRequested, this, [this] {
+        graphView_->showReplay(core::meetingBalances(model_.settings().guestCount, services_.random, services_.clock));
+    });
     addKeys();
     connect(&model_, &RunModel::changed, this, &MainWindow::showModel);
-    connect(graphView_, &graph::GraphView::readyChanged, this,
-            [this] { graphView_->setAccessibleDescription(graphDescription()); });
-    graphView_->setAccessibleDescription(graphDescription());
+    connect(graphView_, &graph::GraphView::descriptionChanged, this, &MainWindow::describeGraph);
+    describeGraph();
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
@@ -276,7 +282,7 @@ void MainWindow::showModel()
     const std::optional<core::RunRecord>& record = model_.record();
     showValue(averageValue_, averageCaption_,
               record ? QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())) : QString());
-    graphView_->setAccessibleDescription(graphDescription());
+    describeGraph();
 }
 
 // A screen reader speaks a label's name in place of its text, so a value's
@@ -298,9 +304,25 @@ void MainWindow::addKeys()
     clickButtonsOnReturn(this);
 }
 
-// States the run's result in words for screen readers; nothing visible.
+// A screen reader hears of each new description at once, also while the
+// graph keeps the focus, as it does during a replay.
+void MainWindow::describeGraph()
+{
+    const QString description = graphDescription();
+    if (description == graphView_->accessibleDescription()) {
+        return;
+    }
+    graphView_->setAccessibleDescription(description);
+    QAccessibleEvent changed(graphView_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+// States what the graph shows in words for screen readers; nothing visible.
 QString MainWindow::graphDescription() const
 {
+    if (graphView_->shows() != graph::GraphShows::Histogram) {
+        return graphView_->viewDescription();
+    }
     const std::optional<core::RunRecord>& record = model_.record();
     if (!record) {
         return {};
@@ -321,6 +343,11 @@ QString MainWindow::graphDescription() const
         description += u' ' + tr("%1 coins are enough in %2% of meetings.")
                                   .arg(core::coinsToHaveReady(record->result.counts, percent))
                                   .arg(percent);
+    }
+    if (graphView_->coverageShown()) {
+        description += u' ' + QCoreApplication::translate(
+                                  "coinwell::graph",
+                                  "The coverage curve shows the share of meetings that each number of coins covers.");
     }
     return description;
 }

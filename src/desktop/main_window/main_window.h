@@ -52,6 +52,7 @@ private:
     void showModel();
     void showValue(QLabel* value, const QLabel* caption, const QString& text);
     void addKeys();
+    void describeGraph();
     QString graphDescription() const;
 
     MainWindowServices services_;
