@@ -1,10 +1,7 @@
 #include "core/clock.h"
-#include "core/experiment.h"
-#include "core/meeting_replay.h"
 #include "core/random_generator.h"
 #include "core/run.h"
 #include "core/shortage_law.h"
-#include "core/square_root_law.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,31 +92,5 @@ void BM_ExactLaw(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ExactLaw)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
-// The square-root view's curves: the exact mean and coins for every number
-// of guests a setting allows.
-void BM_ExactCurves(benchmark::State& state)
-{
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(core::exactForAllGuests(95));
-    }
-}
-BENCHMARK(BM_ExactCurves)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-
-// The layout of the replay's last frame at 1000 guests, the mirror shown;
-// painting it is the front end's part.
-void BM_ReplayScene(benchmark::State& state)
-{
-    core::RandomGenerator random(1);
-    core::FixedClock clock;
-    const std::vector<int> balances = core::meetingBalances(1000, random, clock);
-    core::ReplayTexts texts;
-    texts.chart = {"Coin balance", "Guests in order", {16, 7}};
-    texts.progress = "Guest 1000 of 1000";
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(core::replayScene({0, 0, 533, 300}, balances, 1000, texts, 19));
-    }
-}
-BENCHMARK(BM_ReplayScene)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
