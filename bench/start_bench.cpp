@@ -67,7 +67,7 @@ void BM_StartClickOnTheWindow(benchmark::State& state)
     core::RandomGenerator random(7);
     core::SystemClock clock;
     fakes.dialogs.answers = {"1000", "1000"};
-    MainWindow window({fakes.dialogs, fakes.cues, fakes.programExit, random, clock, fakes.zoom});
+    MainWindow window({fakes.dialogs, fakes.cues, fakes.programExit, random, clock, fakes.zoom, fakes.runs});
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {

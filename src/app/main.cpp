@@ -31,7 +31,8 @@ int openWindow(std::optional<std::uint64_t> seed)
 
     int status = 0;
     {
-        WindowSwitcher windows({dialogs, cues, programExit, source.random(), source.clock(), zoom, seed});
+        core::RunHistory runs;
+        WindowSwitcher windows({dialogs, cues, programExit, source.random(), source.clock(), zoom, runs, seed});
         windows.showMainWindow();
         status = QApplication::exec();
     }

@@ -1,6 +1,5 @@
 #include "core/square_root_law.h"
 
-#include "core/coins_ready.h"
 #include "core/settings.h"
 #include "core/shortage_law.h"
 
@@ -22,6 +21,27 @@ std::vector<ExactForGuests> exactForAllGuests(int percent)
 }
 
 double squareRootReference(int guests) { return std::sqrt(2.0 * guests / std::numbers::pi); }
+
+void RunHistory::add(const RunResult& result)
+{
+    Run run{result.settings.guestCount, result.meanShortage(), {}};
+    std::transform(kReadyPercents.begin(), kReadyPercents.end(), run.coins.begin(),
+                   [&](int percent) { return coinsToHaveReady(result.counts, percent); });
+    runs_.push_back(run);
+}
+
+std::vector<RunPoint> RunHistory::points(int percent) const
+{
+    std::vector<RunPoint> points;
+    const auto chosen = std::find(kReadyPercents.begin(), kReadyPercents.end(), percent);
+    if (chosen != kReadyPercents.end()) {
+        const auto index = static_cast<std::size_t>(chosen - kReadyPercents.begin());
+        for (const Run& run : runs_) {
+            points.push_back({run.guests, run.averageShortage, run.coins[index]});
+        }
+    }
+    return points;
+}
 
 namespace {
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/chart.h"
+#include "core/coins_ready.h"
+#include "core/run.h"
 #include "core/drawing.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,24 @@ struct RunPoint {
     int guests = 0;
     double averageShortage = 0.0;
     int coins = 0;
+};
+
+// The runs made since the program started, as the square-root law shows
+// them.
+class RunHistory {
+public:
+    void add(const RunResult& result);
+    // The runs with their coins to have ready for `percent`, one of
+    // kReadyPercents; none for another share.
+    std::vector<RunPoint> points(int percent) const;
+
+private:
+    struct Run {
+        int guests = 0;
+        double averageShortage = 0.0;
+        std::array<int, kReadyPercents.size()> coins{};  // one for each of kReadyPercents
+    };
+    std::vector<Run> runs_;
 };
 
 struct SquareRootTexts {

@@ -4,6 +4,7 @@
 #include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -43,6 +44,12 @@ TEST(WindowSwitcher, HelpAndEitherWayOutOfItSwapTheWindowsAndTheNewMainWindowAsk
         EXPECT_EQ(fakes.dialogs.questions.size(), 4U) << "both settings asked again";
         EXPECT_TRUE(switcher.current()->findChild<QPushButton*>("startButton")->isEnabled());
         EXPECT_EQ(fakes.programExit.quits, 0);
+        // The square-root law still shows the run the first window made.
+        switcher.current()->activateWindow();
+        QTest::keyClick(switcher.current(), Qt::Key_G);
+        const QString described = QAccessible::queryAccessibleInterface(switcher.current()->findChild<QWidget*>("graphView"))
+                                      ->text(QAccessible::Description);
+        EXPECT_TRUE(described.endsWith("runs shown: 1.")) << described.toStdString();
     }
 }
 

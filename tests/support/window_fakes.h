@@ -96,8 +96,9 @@ struct FakeServices {
     core::RandomGenerator random{12345};
     FakeClock clock;
     Zoom zoom;
+    core::RunHistory runs;
 
-    MainWindowServices services() { return {dialogs, cues, programExit, random, clock, zoom}; }
+    MainWindowServices services() { return {dialogs, cues, programExit, random, clock, zoom, runs}; }
 };
 
 }  // namespace coinwell::testing

@@ -205,11 +205,7 @@ public:
     {
         const core::Settings settings{guests, experiments};
         record_ = core::recordRun(core::runExperiments(settings, random_, *clock_), seed_);
-        RunCoins coins{guests, record_->result.meanShortage(), {}};
-        for (std::size_t n = 0; n < core::kReadyPercents.size(); ++n) {
-            coins.coins[n] = core::coinsToHaveReady(record_->result.counts, core::kReadyPercents[n]);
-        }
-        runs_.push_back(coins);
+        runs_.add(record_->result);
     }
 
     // One meeting more from the runs' generator and clock, so that a seeded
@@ -320,14 +316,7 @@ public:
             exact_ = core::exactForAllGuests(percent);
             exactPercent_ = percent;
         }
-        const auto chosen = std::find(core::kReadyPercents.begin(), core::kReadyPercents.end(), percent);
-        std::vector<core::RunPoint> points;
-        if (chosen != core::kReadyPercents.end()) {
-            const auto at = static_cast<std::size_t>(chosen - core::kReadyPercents.begin());
-            for (const RunCoins& run : runs_) {
-                points.push_back({run.guests, run.average, run.coins[at]});
-            }
-        }
+        const std::vector<core::RunPoint> points = runs_.points(percent);
         const core::SquareRootTexts words{chartTexts(texts), texts["lesson"].as<std::string>(),
                                           texts["meanLegend"].as<std::string>(),
                                           texts["coinsLegend"].as<std::string>(),
@@ -353,12 +342,7 @@ private:
     std::optional<core::RunRecord> record_;
     // Every run of the page, for the square-root law: its coins for each
     // of kReadyPercents.
-    struct RunCoins {
-        int guests = 0;
-        double average = 0.0;
-        std::array<int, core::kReadyPercents.size()> coins{};
-    };
-    std::vector<RunCoins> runs_;
+    core::RunHistory runs_;
     std::vector<core::ExactForGuests> exact_;
     int exactPercent_ = 0;
 };

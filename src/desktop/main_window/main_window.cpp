@@ -72,6 +72,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       services_(services),
+      model_(services.runs),
       helpButton_(new QPushButton(tr("Help"), this)),
       graphView_(new graph::GraphView(model_, this)),
       initButton_(new QPushButton(tr("Init"), this)),

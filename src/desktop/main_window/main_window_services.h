@@ -5,6 +5,7 @@
 #include "desktop/toolkit/zoom.h"
 #include "core/clock.h"
 #include "core/random_source.h"
+#include "core/square_root_law.h"
 #include "sound/cue_player.h"
 
 #include <cstdint>
@@ -21,6 +22,8 @@ struct MainWindowServices {
     core::RandomSource& random;
     core::Clock& clock;
     Zoom& zoom;
+    // Every run since the program started, whichever window made it.
+    core::RunHistory& runs;
     // The seed the program was started with, recorded with every result.
     std::optional<std::uint64_t> seed = {};
 };

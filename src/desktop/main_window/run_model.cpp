@@ -1,6 +1,5 @@
 #include "desktop/main_window/run_model.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace coinwell {
@@ -19,11 +18,7 @@ void RunModel::setExperimentCount(int count)
 
 void RunModel::setRecord(core::RunRecord record)
 {
-    const core::RunResult& result = record.result;
-    Run run{result.settings.guestCount, result.averageShortage(), {}};
-    std::transform(core::kReadyPercents.begin(), core::kReadyPercents.end(), run.coins.begin(),
-                   [&](int percent) { return core::coinsToHaveReady(result.counts, percent); });
-    runs_.push_back(run);
+    runs_.add(record.result);
     record_ = std::move(record);
     emit changed();
 }
@@ -33,17 +28,6 @@ void RunModel::clear()
     settings_ = {};
     record_.reset();
     emit changed();
-}
-
-std::vector<core::RunPoint> RunModel::runPoints(int percent) const
-{
-    const auto index = std::find(core::kReadyPercents.begin(), core::kReadyPercents.end(), percent) -
-                       core::kReadyPercents.begin();
-    std::vector<core::RunPoint> points;
-    for (const Run& run : runs_) {
-        points.push_back({run.guests, run.averageShortage, run.coins.at(static_cast<std::size_t>(index))});
-    }
-    return points;
 }
 
 }  // namespace coinwell
