@@ -50,15 +50,25 @@ double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row)
     return drawing.area.top + gap + (1 + row) * metrics.lineHeight;
 }
 
+double rowLeft(const Drawing& drawing, const TextMetrics& metrics)
+{
+    return drawing.area.left + metrics.lineHeight / 4;
+}
+
+double rowRight(const Drawing& drawing, const TextMetrics& metrics)
+{
+    return drawing.area.left + drawing.area.width - metrics.lineHeight / 4;
+}
+
 ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove,
                           double rightMargin)
 {
     const Rect& area = drawing.area;
     const TextMetrics& metrics = texts.metrics;
     const double gap = metrics.lineHeight / 4;
-    drawing.texts.push_back({texts.verticalCaption, {area.left + gap, area.top + gap}, Align::Left, std::nullopt});
+    drawing.texts.push_back({texts.verticalCaption, {rowLeft(drawing, metrics), area.top + gap}, Align::Left, std::nullopt});
     drawing.texts.push_back(
-        {texts.horizontalCaption, {area.left + area.width - gap, area.top + gap}, Align::Right, std::nullopt});
+        {texts.horizontalCaption, {rowRight(drawing, metrics), area.top + gap}, Align::Right, std::nullopt});
 
     const std::vector<int> verticalTicks =
         roundTicks(y, std::max(2, static_cast<int>(area.height / (2.5 * std::max(metrics.lineHeight, 1.0)))));

@@ -43,7 +43,10 @@ struct ChartSpace {
 ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove = 0,
                           double rightMargin = 0.0);
 
-// The top of text row `row` under the captions' row (row 0 is the first).
+// The top of text row `row` under the captions' row (row 0 is the first),
+// and where the rows start and end, as the captions do.
 double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row);
+double rowLeft(const Drawing& drawing, const TextMetrics& metrics);
+double rowRight(const Drawing& drawing, const TextMetrics& metrics);
 
 }  // namespace coinwell::core

@@ -14,6 +14,8 @@ constexpr double kShortageZeroX = 120.0;  // the left end of shortage 0's bar
 // Coins up to the lowest single shortage each have a bar of their own.
 constexpr int kMostCoins = -Tally::kLowestSingleShortage;
 
+constexpr double kScaleLabelX = 11.0;  // where the grid starts
+
 double shareY(double share) { return kBaseLineY - share * (kBaseLineY - kFullShareY); }
 
 }  // namespace
@@ -46,11 +48,13 @@ Drawing coverageCurve(const GraphScene& graph, const Rect& area, const ShortageC
         drawing.strokes.push_back(std::move(exact));
     }
 
+    // The scale's words stand at the left under their lines: the curve
+    // reaches the whole there above them, and the words of the coins to have
+    // ready, beside their line further right, stay clear of them.
     const double gap = metrics.lineHeight / 4;
-    const double right = area.left + area.width - gap;
     const auto scaleLabel = [&](const std::string& text, double share) {
-        const Point at = toArea.map({0, shareY(share)});
-        drawing.texts.push_back({text, {right, at.y - metrics.lineHeight - gap / 2}, Align::Right, kCoverageColour});
+        const Point at = toArea.map({kScaleLabelX, shareY(share)});
+        drawing.texts.push_back({text, {at.x, at.y + gap / 2}, Align::Left, kCoverageColour});
     };
     scaleLabel(topLabel, 1.0);
     scaleLabel("50%", 0.5);

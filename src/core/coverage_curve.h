@@ -14,7 +14,7 @@ inline constexpr Colour kCoverageColour{140, 30, 150};
 
 // The share of meetings that k coins cover, over the histogram: k coins
 // stand where the shortage -k does, and the share runs from 0 at the base
-// line to 100 % at the grid's top line, on a scale of its own at the right.
+// line to 100 % at the grid's top line, on a scale of its own.
 // The run's shares are steps, one per shortage's bar; the exact law's, when
 // given, a line through the bars' middles in the exact law's colour.
 // `topLabel` names the scale's 100 %, the others are numbers.

@@ -116,15 +116,18 @@ Drawing replayScene(const Rect& area, const std::vector<int>& balances, int show
     const TextMetrics& metrics = texts.chart.metrics;
     const double width = std::max(1.5, metrics.lineHeight / 8);
 
-    drawing.texts.push_back({texts.progress, {space.plot.left, rowTop(drawing, metrics, 0)}, Align::Left, std::nullopt});
-    drawing.texts.push_back({texts.state, {space.plot.left, rowTop(drawing, metrics, 1)}, Align::Left, std::nullopt});
+    const double left = rowLeft(drawing, metrics);
+    drawing.texts.push_back({texts.progress, {left, rowTop(drawing, metrics, 0)}, Align::Left, std::nullopt});
+    drawing.texts.push_back({texts.state, {left, rowTop(drawing, metrics, 1)}, Align::Left, std::nullopt});
     drawing.strokes.push_back({{space.map(0, 0), space.map(guests, 0)}, kFrameColour, 0.0, false});
 
     const ReplayFacts facts = replayFacts(balances, shown);
     if (mirrorCoins) {
-        const Point left = space.map(0, level);
-        drawing.strokes.push_back({{left, space.map(guests, level)}, kReadyColour, width / 1.5, true});
-        drawing.texts.push_back({texts.mirror, {space.plot.left + space.plot.width, left.y + metrics.lineHeight / 8},
+        // The level's words stand over its line, where the axis numbers never are.
+        const Point start = space.map(0, level);
+        drawing.strokes.push_back({{start, space.map(guests, level)}, kReadyColour, width / 1.5, true});
+        drawing.texts.push_back({texts.mirror,
+                                 {space.plot.left + space.plot.width, start.y - metrics.lineHeight - metrics.lineHeight / 8},
                                  Align::Right, kReadyColour});
         if (mirrors) {
             const auto first = std::find(balances.begin(), balances.end(), level) - balances.begin() + 1;

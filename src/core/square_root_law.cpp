@@ -70,8 +70,8 @@ Drawing squareRootScene(const Rect& area, const std::vector<ExactForGuests>& exa
     const TextMetrics& metrics = texts.chart.metrics;
     const double width = std::max(1.5, metrics.lineHeight / 8);
 
-    const double left = space.plot.left;
-    const double right = space.plot.left + space.plot.width;
+    const double left = rowLeft(drawing, metrics);
+    const double right = rowRight(drawing, metrics);
     drawing.texts.push_back({texts.lesson, {left, rowTop(drawing, metrics, 0)}, Align::Left, std::nullopt});
     drawing.texts.push_back({texts.meanLegend, {left, rowTop(drawing, metrics, 1)}, Align::Left, kExactColour});
     drawing.texts.push_back({texts.coinsLegend, {right, rowTop(drawing, metrics, 1)}, Align::Right, kReadyColour});
