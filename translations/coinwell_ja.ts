@@ -360,6 +360,18 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>The coverage curve shows the share of meetings that each number of coins covers.</source>
         <translation>カバー曲線は、硬貨の枚数ごとに足りる会議の割合を示す。</translation>
     </message>
+    <message>
+        <source>lowest balance -1: 1 coin would have been enough</source>
+        <translation>最低残高-1：1枚あれば足りた</translation>
+    </message>
+    <message>
+        <source>1 coin: enough in %1% of meetings</source>
+        <translation>1枚で会議の%1%に足りる</translation>
+    </message>
+    <message>
+        <source>exact: 1 coin</source>
+        <translation>厳密には1枚</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphMenu</name>

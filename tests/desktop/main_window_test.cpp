@@ -252,8 +252,9 @@ QString endOfMeeting(const std::vector<int>& balances)
                .arg(balances.size())
                .arg(balances.back())
                .arg(lowest) +
-           (lowest >= 0 ? QString("lowest balance %1: no coins were needed").arg(lowest)
-                        : QString("lowest balance %1: %2 coins would have been enough").arg(lowest).arg(-lowest));
+           (lowest >= 0    ? QString("lowest balance %1: no coins were needed").arg(lowest)
+            : lowest == -1 ? QString("lowest balance -1: 1 coin would have been enough")
+                           : QString("lowest balance %1: %2 coins would have been enough").arg(lowest).arg(-lowest));
 }
 
 // The graph's keys as a teacher uses them: W replays meetings drawn from the

@@ -261,5 +261,25 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
     }
 }
 
+
+// One coin is a coin; the words at a meeting's end follow its lowest balance.
+TEST(ReplayWords, TheEndSaysHowManyCoinsWouldHaveBeenEnough)
+{
+    const struct {
+        std::vector<int> balances;
+        const char* words;
+    } cases[] = {
+        {{1, 2, 1}, "lowest balance 1: no coins were needed"},
+        {{1, 0, 1}, "lowest balance 0: no coins were needed"},
+        {{-1, 0, -1}, "lowest balance -1: 1 coin would have been enough"},
+        {{-1, -2, -1}, "lowest balance -2: 2 coins would have been enough"},
+    };
+    for (const auto& c : cases) {
+        core::ReplayProgress progress(static_cast<int>(c.balances.size()));
+        progress.finish();
+        EXPECT_EQ(replayStateText(progress, core::replayFacts(c.balances, progress.shownGuests())), c.words);
+    }
+}
+
 }  // namespace
 }  // namespace coinwell::graph

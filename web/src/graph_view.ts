@@ -275,8 +275,10 @@ export class GraphView {
       numbers: this.axisNumbers.map(measured),
       lineHeight: look.lineHeight,
       ascent: look.ascent,
-      ready: text(ready ? tr('coinwell::graph', '%1 coins: enough in %2% of meetings', ready.run, ready.percent) : ''),
-      exactReady: text(ready ? tr('coinwell::graph', 'exact: %1 coins', ready.exact) : ''),
+      ready: text(!ready ? '' : ready.run === 1 ? tr('coinwell::graph', '1 coin: enough in %1% of meetings', ready.percent)
+        : tr('coinwell::graph', '%1 coins: enough in %2% of meetings', ready.run, ready.percent)),
+      exactReady: text(!ready ? '' : ready.exact === 1 ? tr('coinwell::graph', 'exact: 1 coin')
+        : tr('coinwell::graph', 'exact: %1 coins', ready.exact)),
       coverageTop: tr(GM, '%1% of meetings', 100),
       digitWidth: look.digitWidth,
     }, this.exactShown, this.readyShown, this.readyPercent, this.coverageShown) };

@@ -80,8 +80,9 @@ export class ReplayPlayer {
     let state: string;
     if (r.finished()) {
       const lowest = facts.lowest ?? 0;
-      state = lowest < 0 ? tr(G, 'lowest balance %1: %2 coins would have been enough', lowest, -lowest)
-        : tr(G, 'lowest balance %1: no coins were needed', lowest);
+      state = lowest === -1 ? tr(G, 'lowest balance -1: 1 coin would have been enough')
+        : lowest < 0 ? tr(G, 'lowest balance %1: %2 coins would have been enough', lowest, -lowest)
+          : tr(G, 'lowest balance %1: no coins were needed', lowest);
     } else {
       state = r.paused() ? tr(G, 'paused: Space plays on, → shows the next guest') : tr(G, '%1 guests a second', r.pace());
     }

@@ -2,6 +2,7 @@
 
 #include "core/coverage_curve.h"
 #include "desktop/graph/drawing_painter.h"
+#include "desktop/graph/graph_text.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -48,12 +49,18 @@ core::GraphTexts graphTexts(const QFontMetricsF& metrics, const core::ExactOverl
                                                 .arg(QString::number(overlay->mean, 'f', 2)));
     }
     if (ready != nullptr) {
-        texts.ready = measured(metrics, QCoreApplication::translate("coinwell::graph", "%1 coins: enough in %2% of meetings")
-                                            .arg(ready->coins)
-                                            .arg(ready->percent));
+        const QString words =
+            ready->coins == 1
+                ? graphText(QT_TRANSLATE_NOOP("coinwell::graph", "1 coin: enough in %1% of meetings")).arg(ready->percent)
+                : graphText(QT_TRANSLATE_NOOP("coinwell::graph", "%1 coins: enough in %2% of meetings"))
+                      .arg(ready->coins)
+                      .arg(ready->percent);
+        texts.ready = measured(metrics, words);
         if (ready->exactCoins) {
+            const int coins = *ready->exactCoins;
             texts.exactReady =
-                measured(metrics, QCoreApplication::translate("coinwell::graph", "exact: %1 coins").arg(*ready->exactCoins));
+                measured(metrics, coins == 1 ? graphText(QT_TRANSLATE_NOOP("coinwell::graph", "exact: 1 coin"))
+                                             : graphText(QT_TRANSLATE_NOOP("coinwell::graph", "exact: %1 coins")).arg(coins));
         }
     }
     texts.lineHeight = metrics.height();

@@ -39,6 +39,9 @@ QString replayStateText(const core::ReplayProgress& progress, const core::Replay
         if (lowest >= 0) {
             return graphText(QT_TRANSLATE_NOOP("coinwell::graph", "lowest balance %1: no coins were needed")).arg(lowest);
         }
+        if (lowest == -1) {
+            return graphText(QT_TRANSLATE_NOOP("coinwell::graph", "lowest balance -1: 1 coin would have been enough"));
+        }
         return graphText(QT_TRANSLATE_NOOP("coinwell::graph", "lowest balance %1: %2 coins would have been enough"))
             .arg(lowest)
             .arg(-lowest);
