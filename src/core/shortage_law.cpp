@@ -11,10 +11,11 @@ namespace coinwell::core {
 namespace {
 
 // P(S = 2j - n) for j from 0 to n, where S is where n fair tosses of +1 or -1
-// end, from C(n, j) / 2^n one after another: exact as long as C(n, j) is, and
-// 2^-n is still a double for every n an experiment has. The ratios stand
-// apart from the chain of products, so that only a multiplication waits for
-// the one before.
+// end, from C(n, j) / 2^n one after another (2^-n is still a double for
+// every n an experiment has). The ratios stand apart from the chain of
+// products, so that only a multiplication waits for the one before: each
+// product rounds twice, and at 1000 guests the last is within 1e-12 of its
+// exact value, relatively, far below what any report shows.
 std::vector<double> endPoints(int n)
 {
     std::vector<double> mass(static_cast<std::size_t>(n) + 1);

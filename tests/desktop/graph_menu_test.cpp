@@ -74,7 +74,9 @@ TEST_F(GraphMenuTest, ItemsNeedingAResultWaitForARunAndGoAtInit)
     open();
     EXPECT_EQ(enabledItems(), "0000110") << "before the first run";
     item("replayAction")->trigger();
-    EXPECT_EQ(enabledItems(), "0000111") << "while a meeting is replayed";
+    EXPECT_EQ(enabledItems(), "1101111") << "while a meeting is replayed: it is copied, saved and printed";
+    item("saveGraphImageAction")->trigger();
+    EXPECT_TRUE(fakes.dialogs.proposedPath.endsWith("coinwell-replay-100.png")) << fakes.dialogs.proposedPath.toStdString();
     window->startRun();
     EXPECT_EQ(enabledItems(), "1111110") << "after a run";
     fakes.dialogs.answers = {"10", "10"};

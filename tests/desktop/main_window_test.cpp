@@ -26,6 +26,10 @@ const QString kExitNotice = "Coinwell: This software will exit.";
 // A main window on fake services, shown and with its questions answered.
 class MainWindowTest : public ::testing::Test {
 protected:
+    // What the graph shows over the histogram is remembered from one window
+    // to the next.
+    void SetUp() override { QSettings().clear(); }
+
     void open(const std::vector<QString>& answers = {"100", "100"})
     {
         fakes.dialogs.answers.assign(answers.begin(), answers.end());
@@ -263,7 +267,6 @@ QString endOfMeeting(const std::vector<int>& balances)
 // and Init lead back to the histogram.
 TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
 {
-    QSettings().clear();
     fakes.clock.step = 0.5F;
     core::RandomGenerator sameRandom(12345);
     FakeClock sameClock(fakes.clock.seconds, fakes.clock.step);

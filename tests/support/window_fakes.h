@@ -44,11 +44,13 @@ public:
     std::deque<int> widths;
     std::vector<QString> errors;  // "title: text"
     QString pdfPath;
+    QString proposedPath;  // the last one a save dialog began with
 
     void showError(const QString& text, const QString& title) override { errors.push_back(title + ": " + text); }
 
-    QString askSaveFileName(const QString&, const QString&, const QStringList&, int& chosenFilter) override
+    QString askSaveFileName(const QString&, const QString& proposed, const QStringList&, int& chosenFilter) override
     {
+        proposedPath = proposed;
         if (savePaths.empty()) {
             return {};
         }

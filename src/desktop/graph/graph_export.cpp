@@ -91,8 +91,7 @@ void GraphExport::print(QPrinter& printer) const
     paintOnWhite(painter, *this);
     painter.setPen(Qt::black);
     const QRectF captionRow(0, area.height() + QFontMetricsF(font).height() / 2, area.width(), area.height());
-    painter.drawText(captionRow, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     captionLine(record, QDateTime::currentDateTime()));
+    painter.drawText(captionRow, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
 }
 
 }  // namespace coinwell::graph

@@ -19,15 +19,15 @@ namespace coinwell::graph {
 
 // How the graph leaves the window: painted afresh as the graph area shows
 // it, on white with black text, at the area's size `area` in logical pixels
-// and with the graph's font, scaled as a whole. A print's caption tells of
-// the run's record.
+// and with the graph's font, scaled as a whole. A print has `caption` under
+// it.
 struct GraphExport {
     using Paint = std::function<void(QPainter& painter, const QRectF& area, const QColor& textColour)>;
 
-    const core::RunRecord& record;
     Paint paint;
     QSizeF area;
     QFont font;  // its size in pixels
+    QString caption;
 
     // An image of pixelRatio device pixels per logical pixel.
     QImage image(qreal pixelRatio) const;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -129,6 +130,9 @@ void GraphMenu::addHistogramOption(QAction* action, const QString& key, void (Gr
     action->setCheckable(true);
     action->setChecked(QSettings().value(key, false).toBool());
     (view_.*show)(action->isChecked());
+    // Direct connections rather than one lambda: GCC 12 with -fsanitize=vptr
+    // loses a lambda's captured `this` in a call through a pointer to a
+    // non-virtual member.
     connect(action, &QAction::toggled, &view_, show);
     connect(action, &QAction::toggled, &view_, &GraphView::showHistogram);
     connect(action, &QAction::toggled, this, [key](bool shown) { QSettings().setValue(key, shown); });
@@ -185,10 +189,10 @@ void GraphMenu::addReadyShares()
 
 void GraphMenu::updateItems()
 {
-    const bool hasResult = model_.record().has_value();
-    for (QAction* action : {copyAction_, saveImageAction_, saveCsvAction_, printAction_}) {
-        action->setEnabled(hasResult);
+    for (QAction* action : {copyAction_, saveImageAction_, printAction_}) {
+        action->setEnabled(hasPicture());
     }
+    saveCsvAction_->setEnabled(model_.record().has_value());
     replayAction_->setEnabled(model_.settings().guestCount > 0);
     const ReplayPlayer* replay = view_.replay();
     for (QAction* control : replayControls_) {
@@ -201,14 +205,19 @@ void GraphMenu::updateItems()
 
 namespace {
 
-GraphExport exportOf(const GraphView& view, const core::RunRecord& record)
+// The view shown, with the run's caption under the histogram and the view's
+// own words under the others.
+GraphExport exportOf(const GraphView& view, const std::optional<core::RunRecord>& record)
 {
     QFont font = view.font();
     font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * view.logicalDpiY() / 72.0)));
     const auto paint = [&view](QPainter& painter, const QRectF& area, const QColor& textColour) {
         view.paintShown(painter, area, textColour);
     };
-    return {record, paint, view.contentsRect().size(), font};
+    const QString caption = view.shows() == GraphShows::Histogram && record
+                                ? captionLine(*record, QDateTime::currentDateTime())
+                                : view.viewDescription();
+    return {paint, view.contentsRect().size(), font, caption};
 }
 
 QString baseName(const core::RunRecord& record)
@@ -220,26 +229,41 @@ QString baseName(const core::RunRecord& record)
 
 }  // namespace
 
+bool GraphMenu::hasPicture() const { return model_.record() || view_.shows() != GraphShows::Histogram; }
+
+QString GraphMenu::pictureName() const
+{
+    switch (view_.shows()) {
+    case GraphShows::Replay:
+        return QStringLiteral("coinwell-replay-%1").arg(view_.replay()->balances().size());
+    case GraphShows::SquareRootLaw:
+        return QStringLiteral("coinwell-square-root");
+    case GraphShows::Histogram:
+        break;
+    }
+    return baseName(*model_.record());
+}
+
 void GraphMenu::copyGraph()
 {
-    if (!model_.record()) {
+    if (!hasPicture()) {
         return;
     }
-    QGuiApplication::clipboard()->setImage(exportOf(view_, *model_.record()).image(view_.devicePixelRatioF()));
+    QGuiApplication::clipboard()->setImage(exportOf(view_, model_.record()).image(view_.devicePixelRatioF()));
 }
 
 void GraphMenu::saveGraphImage()
 {
-    if (!model_.record()) {
+    if (!hasPicture()) {
         return;
     }
     const QStringList filters{tr("PNG image (*.png)"), tr("SVG drawing (*.svg)")};
     int chosen = 0;
-    const QString path = askPath(tr("Save graph as image"), baseName(*model_.record()) + ".png", filters, chosen);
+    const QString path = askPath(tr("Save graph as image"), pictureName() + ".png", filters, chosen);
     if (path.isEmpty()) {
         return;
     }
-    const GraphExport graph = exportOf(view_, *model_.record());
+    const GraphExport graph = exportOf(view_, model_.record());
     const auto width = dialogs_.askInteger(tr("Width of the image in pixels:"), tr("Save graph as image"),
                                            2 * static_cast<int>(graph.area.width()), 100, kLargestImage);
     if (!width) {
@@ -265,10 +289,10 @@ void GraphMenu::saveResultsCsv()
 
 void GraphMenu::printGraph()
 {
-    if (!model_.record()) {
+    if (!hasPicture()) {
         return;
     }
-    const GraphExport graph = exportOf(view_, *model_.record());
+    const GraphExport graph = exportOf(view_, model_.record());
     dialogs_.previewPrint([&graph](QPrinter& printer) { graph.print(printer); }, tr("Print graph"));
 }
 

@@ -43,6 +43,10 @@ signals:
 
 private:
     void updateItems();
+    // Whether the graph shows anything to copy, save or print, and the
+    // file name that tells what.
+    bool hasPicture() const;
+    QString pictureName() const;
     void addReadyShares();
     void addReplayControls();
     void addHistogramOption(QAction* action, const QString& key, void (GraphView::*show)(bool));

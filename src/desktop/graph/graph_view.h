@@ -31,7 +31,6 @@ public:
     ~GraphView() override;
 
     void setExactLawShown(bool shown);
-    bool exactLawShown() const { return exactLawShown_; }
     void setReadyShown(bool shown);
     // The share of meetings, in percent, whose coins to have ready are
     // marked and the square-root law and the replay's mirror are for.

@@ -157,6 +157,10 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     });
 }
 
+// The graph and its menu read the model, which as a member is gone before
+// the window's children are.
+MainWindow::~MainWindow() { delete graphView_; }
+
 void MainWindow::startRun()
 {
     // A Start that waits in the queue behind an Init, which enables Start

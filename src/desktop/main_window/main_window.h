@@ -28,6 +28,7 @@ class MainWindow final : public QWidget {
 
 public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // One run with the current settings: the experiments, the average and
     // the graph. Start stays disabled until reinitialise().
