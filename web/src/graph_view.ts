@@ -148,6 +148,8 @@ export class GraphView {
       escape: () => this.showHistogram(),
     };
     const replayAction = this.player && kReplayKeys.find(([, , , keys]) => keys.includes(event.key))?.[0];
+    // Space presses a focused button; the replay takes it only from the graph.
+    if (replayAction === 'pause' && target !== this.element) return;
     if (replayAction) {
       event.preventDefault();
       this.player!.act(replayAction);

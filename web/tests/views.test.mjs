@@ -97,6 +97,11 @@ describe('the replay', () => {
       assert.ok(await pixels(page, kMirror) > 100, 'the mirror\'s level drawn');
       await page.keyboard.press('Escape');
       assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
+      // Space on a focused button presses it, and Start leaves the replay.
+      await page.keyboard.press('w');
+      await value(page, 'startButton').focus();
+      await page.keyboard.press(' ');
+      assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
       await page.close();
     });
   }
