@@ -1,5 +1,6 @@
 #include "core/square_root_law.h"
 
+#include "core/coins_ready.h"
 #include "core/settings.h"
 #include "core/shortage_law.h"
 
@@ -18,6 +19,14 @@ std::vector<ExactForGuests> exactForAllGuests(int percent)
         exact.push_back({guests, law.mean(), coinsToHaveReady(law, percent)});
     }
     return exact;
+}
+
+std::array<int, kNamedGuests.size()> exactCoinsOfNamedGuests(int percent)
+{
+    std::array<int, kNamedGuests.size()> coins{};
+    std::transform(kNamedGuests.begin(), kNamedGuests.end(), coins.begin(),
+                   [percent](int guests) { return coinsToHaveReady(ShortageLaw(guests), percent); });
+    return coins;
 }
 
 double squareRootReference(int guests) { return std::sqrt(2.0 * guests / std::numbers::pi); }

@@ -23,6 +23,11 @@ struct ExactForGuests {
 // From the fewest guests a setting allows to the most, one after another.
 std::vector<ExactForGuests> exactForAllGuests(int percent);
 
+// The numbers of guests the view's words name the exact coins for, and those
+// coins for `percent` percent of meetings.
+inline constexpr std::array<int, 3> kNamedGuests{100, 400, 1000};
+std::array<int, kNamedGuests.size()> exactCoinsOfNamedGuests(int percent);
+
 // sqrt(2n / pi): how far below its start a walk of n fair steps reaches on
 // average, the longer the closer.
 double squareRootReference(int guests);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -209,6 +210,7 @@ TEST(SquareRootLaw, TheShortageGrowsAsTheSquareRootOfTheGuests)
     EXPECT_EQ(at(100).coins, 19);
     EXPECT_EQ(at(35).coins, 11);
     EXPECT_NEAR(at(100).meanShortage, -7.5, 0.05);
+    EXPECT_EQ(exactCoinsOfNamedGuests(95), (std::array{at(100).coins, at(400).coins, at(1000).coins}));
     for (const int guests : {25, 100, 250}) {
         SCOPED_TRACE(guests);
         const double ratio = -at(guests).meanShortage / squareRootReference(guests);

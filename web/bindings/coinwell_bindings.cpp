@@ -325,10 +325,8 @@ public:
         val out = val::object();
         out.set("drawing", drawingObject(core::squareRootScene({0, 0, width, height}, exact_, points, words)));
         val coins = val::array();
-        for (const core::ExactForGuests& exact : exact_) {
-            if (exact.guests == 100 || exact.guests == 400 || exact.guests == 1000) {
-                coins.call<void>("push", exact.coins);
-            }
+        for (const int coinsAt : core::exactCoinsOfNamedGuests(percent)) {
+            coins.call<void>("push", coinsAt);
         }
         out.set("coins", coins);
         out.set("runs", static_cast<int>(points.size()));

@@ -117,8 +117,7 @@ QString GraphView::viewDescription() const
     case GraphShows::Replay:
         return replayDescription(*replay_);
     case GraphShows::SquareRootLaw:
-        return squareRootDescription(core::exactForAllGuests(readyPercent_), readyPercent_,
-                                     model_.runPoints(readyPercent_).size());
+        return squareRootDescription(readyPercent_, model_.runPoints(readyPercent_).size());
     case GraphShows::Histogram:
         break;
     }

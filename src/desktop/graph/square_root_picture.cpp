@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include <algorithm>
+#include <array>
 
 namespace coinwell::graph {
 namespace {
@@ -13,13 +13,6 @@ namespace {
 QString lesson()
 {
     return graphText(QT_TRANSLATE_NOOP("coinwell::graph", "Four times the guests need only about twice the coins."));
-}
-
-int exactCoinsAt(const std::vector<core::ExactForGuests>& exact, int guests)
-{
-    const auto found = std::find_if(exact.begin(), exact.end(),
-                                    [guests](const core::ExactForGuests& point) { return point.guests == guests; });
-    return found != exact.end() ? found->coins : 0;
 }
 
 }  // namespace
@@ -42,16 +35,17 @@ void paintSquareRoot(QPainter& painter, const QRectF& area, const std::vector<co
                  textColour);
 }
 
-QString squareRootDescription(const std::vector<core::ExactForGuests>& exact, int percent, std::size_t runs)
+QString squareRootDescription(int percent, std::size_t runs)
 {
+    const std::array<int, core::kNamedGuests.size()> coins = core::exactCoinsOfNamedGuests(percent);
     return graphText(QT_TRANSLATE_NOOP("coinwell::graph",
                                        "Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, "
                                        "%4 at 400 and %5 at 1000; runs shown: %6."))
         .arg(lesson())
         .arg(percent)
-        .arg(exactCoinsAt(exact, 100))
-        .arg(exactCoinsAt(exact, 400))
-        .arg(exactCoinsAt(exact, 1000))
+        .arg(coins[0])
+        .arg(coins[1])
+        .arg(coins[2])
         .arg(runs);
 }
 

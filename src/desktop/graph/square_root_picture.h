@@ -19,6 +19,6 @@ void paintSquareRoot(QPainter& painter, const QRectF& area, const std::vector<co
 
 // The same in words: the lesson, the exact coins at 100, 400 and 1000
 // guests, and how many runs it shows.
-QString squareRootDescription(const std::vector<core::ExactForGuests>& exact, int percent, std::size_t runs);
+QString squareRootDescription(int percent, std::size_t runs);
 
 }  // namespace coinwell::graph
