@@ -555,6 +555,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
 <context>
     <name>coinwell::web::Page</name>
     <message>
+        <source>The seed in the address, &quot;%1&quot;, is not a whole number from 0 to %2: the runs follow the time of day instead.</source>
+        <translation>アドレスのシード「%1」は 0〜%2 の整数ではありません。実験はシードの代わりに時刻にしたがって行います。</translation>
+    </message>
+    <message>
+        <source>, the time of day instead of the seed &quot;%1&quot;</source>
+        <translation>、シード「%1」の代わりに時刻</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

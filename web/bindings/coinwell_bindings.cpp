@@ -27,6 +27,7 @@
 #include <array>
 #include <charconv>
 #include <chrono>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -189,7 +190,8 @@ val sceneObject(const core::GraphScene& scene)
 class Session {
 public:
     explicit Session(const std::string& seedText)
-        : seed_(parseSeed(seedText)), random_(seed_ ? *seed_ : momentSeed())
+        : seed_(parseSeed(seedText)), random_(seed_ ? *seed_ : momentSeed()),
+          refusedSeed_(seed_ || seedText.empty() ? std::string() : seedText)
     {
         if (seed_) {
             clock_ = std::make_unique<core::FixedClock>();
@@ -200,6 +202,8 @@ public:
 
     bool seeded() const { return seed_.has_value(); }
     std::string seed() const { return seed_ ? std::to_string(*seed_) : std::string(); }
+    // The seed text given that is not a seed, which the runs then ignore.
+    std::string refusedSeed() const { return refusedSeed_; }
 
     void run(int guests, int experiments)
     {
@@ -336,6 +340,7 @@ public:
 private:
     std::optional<std::uint64_t> seed_;
     core::RandomGenerator random_;
+    std::string refusedSeed_;
     std::unique_ptr<core::Clock> clock_;
     std::optional<core::RunRecord> record_;
     // Every run of the page, for the square-root law: its coins for each
@@ -365,10 +370,12 @@ EMSCRIPTEN_BINDINGS(coinwell)
     function("mainWindowPlacements", &mainWindowPlacements);
     function("helpWindowPlacements", &helpWindowPlacements);
     function("axisNumbers", &axisNumbers);
+    function("seedHighest", +[] { return std::to_string(std::numeric_limits<std::uint64_t>::max()); });
     class_<Session>("Session")
         .constructor<std::string>()
         .function("seeded", &Session::seeded)
         .function("seed", &Session::seed)
+        .function("refusedSeed", &Session::refusedSeed)
         .function("run", &Session::run)
         .function("clear", &Session::clear)
         .function("hasResult", &Session::hasResult)

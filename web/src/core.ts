@@ -99,6 +99,7 @@ export interface CoreScene {
 export interface Session {
   seeded(): boolean;
   seed(): string;
+  refusedSeed(): string;
   run(guests: number, experiments: number): void;
   clear(): void;
   hasResult(): boolean;
@@ -136,6 +137,7 @@ export interface CoreModule {
   mainWindowPlacements(): Placement[];
   helpWindowPlacements(): Placement[];
   axisNumbers(): string[];
+  seedHighest(): string;
   Session: new (seedText: string) => Session;
 }
 

@@ -1,5 +1,6 @@
 // The modal questions and the notice, as <dialog>s. A question answers the
 // text in its field on OK, and an empty text on Cancel or Escape.
+import { moveFocus } from './focus';
 import { pageText } from './texts';
 
 function button(text: string, value: string): HTMLButtonElement {
@@ -116,6 +117,6 @@ export function showNotice(text: string, title: string): Promise<void> {
       settle(dialog, resolve, undefined);
     });
     dialog.showModal();
-    ok.focus();
+    moveFocus(ok);
   });
 }

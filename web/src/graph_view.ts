@@ -5,6 +5,7 @@
 import type { CoreDrawing, CoreScene, Session } from './core';
 import { askInteger } from './dialogs';
 import { drawingSvg, paintDrawingCanvas } from './drawing_paint';
+import { moveFocus } from './focus';
 import { GraphMenu, type MenuEntry } from './graph_menu';
 import { paintCanvas, sceneSvg } from './graph_scene';
 import { ReplayPlayer, type ReplayAction } from './replay_player';
@@ -209,7 +210,7 @@ export class GraphView {
     this.view = 'replay';
     this.tell(this.player.told());
     // Space then plays and pauses here rather than pressing a button.
-    this.element.focus();
+    moveFocus(this.element);
     this.player.play();
     this.paint();
   }
@@ -387,6 +388,7 @@ export class GraphView {
       line = tr('coinwell::report', '%1 guests, %2 experiments, average shortage %3, exact mean %4',
         s.guests(), s.experiments(), s.average(), s.exactMean(2));
       if (s.seeded()) line += tr('coinwell::report', ', seed %1', s.seed());
+      else if (s.refusedSeed()) line += pageText(', the time of day instead of the seed "%1"', s.refusedSeed());
     }
     caption.textContent = `${line}, ${new Date().toLocaleString(document.documentElement.lang)}`;
     sheet.append(image, caption);

@@ -3,6 +3,7 @@
 import './style.css';
 import { loadCore, type CoreModule, type Placement, type Session } from './core';
 import { askText, showNotice } from './dialogs';
+import { moveFocus } from './focus';
 import { CuePlayer } from './cues';
 import { GraphView } from './graph_view';
 import { chooseLanguage, helpLines, pageText, setLanguage, tr } from './texts';
@@ -31,7 +32,9 @@ function place(element: HTMLElement, placement: Placement): void {
   }
 }
 
-function stage(width: number, height: number, label: string): HTMLElement {
+// A view of `width` x `height`, scaled to fit the viewport with whatever
+// of its controls run past its right edge (`reach`: Init's last pixels).
+function stage(width: number, height: number, label: string, reach = width): HTMLElement {
   app.replaceChildren();
   const view = document.createElement('div');
   view.className = 'stage';
@@ -39,31 +42,66 @@ function stage(width: number, height: number, label: string): HTMLElement {
   view.setAttribute('aria-label', label);
   view.style.width = `calc(var(--u) * ${width}px)`;
   view.style.height = `calc(var(--u) * ${height}px)`;
+  view.style.marginRight = `calc(var(--u) * ${reach - width}px)`;
   app.append(view);
   fit = () => {
-    unit = Math.max(Math.min(window.innerWidth / width, window.innerHeight / height), 0.1);
+    unit = Math.max(Math.min(window.innerWidth / reach, window.innerHeight / height), 0.1);
     document.documentElement.style.setProperty('--u', String(unit));
   };
   fit();
+  refit = () => {};
   document.title = label;
   return view;
 }
 
 let fit = () => {};
+// What a view fits to the size fit() gave it, after each fit.
+let refit = () => {};
 // The value fit() last gave --u, kept here so that painting never has to
 // ask the page's style for it.
 let unit = 1;
-window.addEventListener('resize', () => fit());
+window.addEventListener('resize', () => { fit(); refit(); });
+
+// The smallest text size, in CSS pixels, that the help text is shrunk to.
+const readablePixels = 12;
+
+// The help text at the largest size, up to its designed one, at which every
+// line fits its box; where even the smallest readable size cannot fit (a
+// phone), its lines wrap and the box scrolls instead.
+function fitHelpText(text: HTMLElement, largest: number): void {
+  const overflows = () => text.scrollWidth > text.clientWidth || text.scrollHeight > text.clientHeight;
+  text.classList.remove('scrolls');
+  text.style.fontSize = `${largest}px`;
+  const ratio = Math.min(1, text.clientWidth / text.scrollWidth, text.clientHeight / text.scrollHeight);
+  let size = Math.floor(largest * ratio * 4) / 4;
+  text.style.fontSize = `${size}px`;
+  while (size >= readablePixels && overflows()) {
+    size -= 0.25;
+    text.style.fontSize = `${size}px`;
+  }
+  if (size < readablePixels) {
+    text.style.fontSize = `${readablePixels}px`;
+    text.classList.add('scrolls');
+  }
+}
 
 class Program {
   private keyHandler: ((event: KeyboardEvent) => void) | undefined;
 
-  constructor(readonly core: CoreModule, readonly session: Session) {
+  // `notice`, if any, is said once, over the first main window, before its
+  // first question.
+  constructor(readonly core: CoreModule, readonly session: Session, private notice?: string) {
     document.addEventListener('keydown', (event) => this.keyHandler?.(event));
     window.addEventListener('popstate', () => this.onBack?.());
   }
 
   onBack: (() => void) | undefined;
+
+  async sayNotice(): Promise<void> {
+    const text = this.notice;
+    this.notice = undefined;
+    if (text) await showNotice(text, tr(MW, 'Coinwell'));
+  }
 
   listen(handler: ((event: KeyboardEvent) => void) | undefined): void {
     this.keyHandler = handler;
@@ -86,7 +124,7 @@ class Program {
     again.textContent = pageText('Start again');
     again.addEventListener('click', () => window.location.reload());
     view.append(message, again);
-    again.focus();
+    moveFocus(again);
   }
 
   showMainWindow(titles: [string, string]): void {
@@ -110,7 +148,9 @@ class MainWindow {
 
   open(titles: [string, string]): void {
     this.program.session.clear();
-    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, tr(MW, 'Coinwell 3'));
+    const placements = this.core.mainWindowPlacements();
+    const reach = Math.max(this.core.mainWindowWidth, ...placements.map((p) => p.left + p.width));
+    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, tr(MW, 'Coinwell 3'), reach);
     view.classList.add('main-window');
     const make: Record<string, () => HTMLElement> = {
       helpButton: () => this.makeButton(tr(MW, 'Help'), () => this.showHelp()),
@@ -131,7 +171,7 @@ class MainWindow {
       experimentCountValue: () => this.makeLabel('output', ''),
       experimentCountCaption: () => this.makeLabel('div', tr(MW, 'Number of experiments')),
     };
-    for (const placement of this.core.mainWindowPlacements()) {
+    for (const placement of placements) {
       const element = make[placement.name]();
       place(element, placement);
       this.controls.set(placement.name, element);
@@ -148,8 +188,8 @@ class MainWindow {
     this.graph.paint();
     this.showModel();
     this.program.listen((event) => this.onKey(event));
-    this.button('startButton').focus();
-    void this.askSettings(titles);
+    moveFocus(this.button('startButton'));
+    void this.program.sayNotice().then(() => this.askSettings(titles));
   }
 
   private makeButton(text: string, click: () => void): HTMLButtonElement {
@@ -187,7 +227,7 @@ class MainWindow {
     // left it; after the changes below it would make the browser work the
     // style and layout out once more before the frame does. The run is
     // synchronous, so no frame could show a busy pointer.
-    this.button('initButton').focus();
+    moveFocus(this.button('initButton'));
     start.disabled = true;
     const settings = this.settings;
     this.program.session.run(settings.guests, settings.experiments);
@@ -205,7 +245,7 @@ class MainWindow {
     this.graph.showHistogram();
     this.showModel();
     await this.askSettings([tr(MW, 'Setting the number of guests'), tr(MW, 'Setting the number of experiments')]);
-    if (!this.leaving) this.button('startButton').focus();
+    if (!this.leaving) moveFocus(this.button('startButton'));
   }
 
   showHelp(): void {
@@ -308,12 +348,19 @@ class HelpView {
     text.textContent = ['', ...helpLines()].join('\n');
     const rule = document.createElement('hr');
     const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
-    for (const placement of core.helpWindowPlacements()) place(byName[placement.name], placement);
+    let textPixels = 0;
+    for (const placement of core.helpWindowPlacements()) {
+      place(byName[placement.name], placement);
+      if (placement.name === 'helpText') textPixels = pointsToPixels(placement.points);
+    }
     const heading = document.createElement('h1');
     heading.className = 'visually-hidden';
     heading.textContent = document.title;
     view.append(heading, close, text, rule);
-    close.focus();
+    refit = () => fitHelpText(text, unit * textPixels);
+    refit();
+    void document.fonts.ready.then(() => refit());
+    moveFocus(close);
 
     // Close, Escape and the browser's Back all go back the one way: the
     // history entry this view added is taken away, and the main window
@@ -343,8 +390,14 @@ class HelpView {
 async function start(): Promise<void> {
   setLanguage(chooseLanguage(window.location.search, navigator.languages));
   const core = await loadCore();
-  const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
-  const program = new Program(core, new core.Session(seed));
+  const session = new core.Session(new URLSearchParams(window.location.search).get('seed') ?? '');
+  // A seed the page cannot use is said at once: the class would otherwise
+  // take runs that follow the time of day for a shared, seeded one.
+  const refused = session.refusedSeed()
+    ? pageText('The seed in the address, "%1", is not a whole number from 0 to %2: the runs follow the time of day instead.',
+      session.refusedSeed(), core.seedHighest())
+    : undefined;
+  const program = new Program(core, session, refused);
   program.showMainWindow([tr(MW, ' Setting the number of guests'), tr(MW, ' Setting the number of experiments')]);
   if ('serviceWorker' in navigator && window.location.protocol !== 'file:') {
     navigator.serviceWorker.register('./sw.js').catch(() => undefined);
