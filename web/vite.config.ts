@@ -5,9 +5,10 @@
 import { defineConfig, type Plugin } from 'vite';
 import { readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { readCatalogue } from './scripts/catalogue.mjs';
 
-const root = resolve(import.meta.dirname);
+const root = fileURLToPath(new URL('.', import.meta.url));
 const wasmDir = resolve(process.env.COINWELL_WASM_DIR ?? join(root, '../build/web/cmake/wasm'));
 const assetsDir = resolve(process.env.COINWELL_ASSETS_DIR ?? join(root, '../build/web/assets'));
 
