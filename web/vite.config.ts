@@ -62,6 +62,24 @@ function assets(): Plugin {
   };
 }
 
+// The core's .wasm is fetched as soon as the page is, beside the script
+// that asks for it, rather than after that script has run.
+function preloadCore(): Plugin {
+  return {
+    name: 'coinwell-preload-core',
+    transformIndexHtml: {
+      order: 'post',
+      handler(_html, context) {
+        const wasm = Object.keys(context.bundle ?? {}).find((name) => name.endsWith('.wasm'));
+        return wasm ? [{
+          tag: 'link', injectTo: 'head',
+          attrs: { rel: 'preload', href: `./${wasm}`, as: 'fetch', type: 'application/wasm', crossorigin: 'anonymous' },
+        }] : [];
+      },
+    },
+  };
+}
+
 // Every file of the site goes into the worker's list, with a version made
 // of their names (hashed by the build) so that a new build replaces the old.
 function serviceWorker(): Plugin {
@@ -106,5 +124,5 @@ export default defineConfig({
     assetsInlineLimit: 0,
     target: 'es2022',
   },
-  plugins: [catalogue(), assets(), serviceWorker()],
+  plugins: [catalogue(), assets(), preloadCore(), serviceWorker()],
 });
