@@ -49,11 +49,7 @@ void QtCuePlayer::play(Cue cue)
 {
     send([this, cue] {
         if (QObject* effects = chimes()) {
-            // play() alone does not restart an effect that is still playing.
-            for (QObject* effect : effects->children()) {
-                QMetaObject::invokeMethod(effect, "stop");
-            }
-            QMetaObject::invokeMethod(effects->children().at(static_cast<int>(cue)), "play");
+            playChime_(effects, static_cast<int>(cue));
         }
     });
 }
@@ -110,7 +106,9 @@ QObject* QtCuePlayer::chimes()
         // threads of its own.
         QLibrary module(besideProgram(QStringLiteral(COINWELL_MODULE_SUBDIR)) + u'/' +
                         QStringLiteral(COINWELL_CHIMES_MODULE));
-        if (const auto load = reinterpret_cast<decltype(&coinwellMakeChimes)>(module.resolve("coinwellMakeChimes"))) {
+        const auto load = reinterpret_cast<decltype(&coinwellMakeChimes)>(module.resolve("coinwellMakeChimes"));
+        playChime_ = reinterpret_cast<decltype(&coinwellPlayChime)>(module.resolve("coinwellPlayChime"));
+        if (load != nullptr && playChime_ != nullptr) {
             const QDir folder(folder_);
             chimes_ = load({folder.filePath(QStringLiteral("pinpon.wav")), folder.filePath(QStringLiteral("endpinpon.wav"))});
         }

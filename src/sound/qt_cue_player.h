@@ -63,6 +63,7 @@ private:
     // Sound thread only:
     bool loaded_ = false;
     QObject* chimes_ = nullptr;
+    void (*playChime_)(QObject*, int) = nullptr;  // the module's coinwellPlayChime
 };
 
 }  // namespace coinwell

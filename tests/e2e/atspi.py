@@ -3,9 +3,14 @@
 
   atspi.py name REGEX       waits up to 10 s for an object whose name matches
                             the whole regular expression, and prints its name
-  atspi.py inside W H ROLE  fails unless every object of that role (e.g.
-                            "push button"), as far as its window shows it,
-                            lies within the screen's W x H
+  atspi.py inside W H ROLE  fails unless every object of that role, named
+                            as in Atspi.Role (e.g. PUSH_BUTTON), as far as
+                            its window shows it, lies within the screen's W x H
+
+Roles are compared by their value, not by the name AT-SPI gives them: that
+name changes between releases (a push button is "push button" in AT-SPI 2.46
+of Debian 12 and "button" in 2.56 of Debian 13), the value does not, and
+Atspi.Role.PUSH_BUTTON is in both (in 2.56 another name of BUTTON).
 """
 import re
 import sys
@@ -48,11 +53,12 @@ def find_name(pattern):
     return 1
 
 
-def all_inside(width, height, role):
+def all_inside(width, height, role_name):
+    role = getattr(Atspi.Role, role_name)
     outside = []
     count = 0
     for node, window in objects():
-        if node.get_role_name() != role:
+        if node.get_role() != role:
             continue
         count += 1
         # The part its window shows: Init runs past the main window's edge by design.
@@ -65,7 +71,7 @@ def all_inside(width, height, role):
             box.width, box.height = right - box.x, bottom - box.y
         if box.x < 0 or box.y < 0 or box.x + box.width > width or box.y + box.height > height:
             outside.append(f"{node.get_name()!r} at {box.x},{box.y} {box.width}x{box.height}")
-    print(f"atspi: {count} objects of role {role!r}, {len(outside)} off the {width}x{height} screen")
+    print(f"atspi: {count} objects of role {role_name}, {len(outside)} off the {width}x{height} screen")
     for item in outside:
         print(f"atspi: off screen: {item}", file=sys.stderr)
     return 1 if outside or count == 0 else 0

@@ -268,7 +268,7 @@ for screen in 800x600 640x480 1280x1024:2; do
   answer_settings " Setting the number of guests" " Setting the number of experiments"
   main=$(wait_for_window '^Coinwell 3$')
   expect_on_screen "$main" "$width" "$height"
-  atspi inside "$width" "$height" "push button" || fail "a button of the main window is off the screen"
+  atspi inside "$width" "$height" PUSH_BUTTON || fail "a button of the main window is off the screen"
   key_in "$main" F1
   help=$(wait_for_window '^Coinwell 3 _ Help \(Problem and operation\)$')
   expect_on_screen "$help" "$width" "$height"

@@ -29,7 +29,19 @@ find "$prefix" -path "$prefix/lib*/coinwell/libcoinwell_chimes.so" | grep -q . |
 [ -x "$prefix/bin/coinwell" ]
 
 desktop-file-validate "$prefix/share/applications/org.coinwell.Coinwell.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.coinwell.Coinwell.metainfo.xml"
+# Coinwell has no homepage (no web site, no public repository), so its
+# metainfo names none rather than an address that leads nowhere. AppStream
+# 1.0 (Debian 13) warns of that (url-homepage-missing), and a warning fails
+# validation: that one tag is passed as an info, with --override, which
+# AppStream 0.16 (Debian 12) has too. But 0.16 neither checks that tag nor
+# lets a tag it does not know be overridden, so the override is given only
+# where the validator knows the tag; every other warning still fails.
+metainfo=$prefix/share/metainfo/org.coinwell.Coinwell.metainfo.xml
+validate=(appstreamcli validate --no-net --override=url-homepage-missing=info)
+if grep -q "'url-homepage-missing' is not recognized" <<<"$(LC_ALL=C "${validate[@]}" "$metainfo" 2>&1 || true)"; then
+  validate=(appstreamcli validate --no-net)
+fi
+"${validate[@]}" "$metainfo"
 file "$prefix/share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png" | grep -q '48 x 48'
 
 # The manual page formats without warnings and tells of every option.

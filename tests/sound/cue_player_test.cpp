@@ -1,6 +1,8 @@
 // The Qt cue player with no sound device (ctest points the sound system at a
 // server that does not exist): Qt reads both chimes, each cue cuts off the
-// one before, and a file it cannot play silences only its own cue.
+// one before, a file it cannot play silences only its own cue, and the end is
+// prompt. What Qt makes of a chime it has read with no device differs by
+// version (see withoutDevice()); the test accepts either, the same for both.
 #include "sound/qt_cue_player.h"
 
 #include <QElapsedTimer>
@@ -8,25 +10,43 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
 using coinwell::Cue;
 using coinwell::QtCuePlayer;
+using ::testing::AnyOf;
+
+// The state expected with Qt's sound effects of Debian 13 (Qt 6.8) rather
+// than Debian 12 (Qt 6.4), where there is no sound device. Qt 6.4 marks a
+// chime it has read "Ready" and plays it into a sink that goes nowhere; Qt
+// 6.8 marks it "Error" ("No audio devices available"), and the player passes
+// it over. A chime without a file stays "Null" with both.
+std::string withoutDevice(std::string state)
+{
+    for (const std::string_view ready : {"Ready playing", "Ready"}) {
+        for (auto at = state.find(ready); at != std::string::npos; at = state.find(ready)) {
+            state.replace(at, ready.size(), "Error");
+        }
+    }
+    return state;
+}
 
 // How the cues stand, Rising first: the status of each sound effect ("Ready":
 // its file is read; "Null": it has none), and whether it plays. Qt reads the
-// files in the background: the state once it is as expected, or the last one
-// seen within 10 s.
+// files in the background: the state once it is as expected (or as expected
+// with no device, see withoutDevice()), or the last one seen within 10 s.
 std::string settled(QtCuePlayer& player, const std::string& expected)
 {
     std::string state;
     QElapsedTimer waiting;
     waiting.start();
-    while (state != expected && waiting.elapsed() < 10000) {
+    while (state != expected && state != withoutDevice(expected) && waiting.elapsed() < 10000) {
         QThread::msleep(state.empty() ? 0 : 10);
         state.clear();
         player.inspect([&state](const QObject* chimes) {
@@ -60,7 +80,8 @@ TEST_P(CuePlayerTest, PlaysTheLastCueOnlyAndPassesOverWhatCannotPlay)
     for (const Cue cue : GetParam().plays) {
         player.play(cue);
     }
-    EXPECT_EQ(settled(player, GetParam().expected), GetParam().expected);
+    EXPECT_THAT(settled(player, GetParam().expected),
+                AnyOf(GetParam().expected, withoutDevice(GetParam().expected)));
     EXPECT_EQ(player.end(3), 3);  // had it given up, the test would end here with status 3
     player.play(Cue::Rising);     // ignored once ended, and harmless
 }
@@ -88,7 +109,7 @@ TEST(CuePlayerDefaultFolder, QtReadsBothInstalledChimesAhead)
 {
     QtCuePlayer player;
     player.readAhead();
-    EXPECT_EQ(settled(player, "Ready|Ready"), "Ready|Ready");
+    EXPECT_THAT(settled(player, "Ready|Ready"), AnyOf("Ready|Ready", "Error|Error"));
 }
 
 // A player that no cue has needed ends at once.
