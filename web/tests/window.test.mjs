@@ -163,9 +163,12 @@ describe('the keyboard', () => {
   it('moves Start, Exit, Init, graph, menu, Help and runs with Return four times', async () => {
     const page = await freshPage('?seed=3', ['100', '100']);
     const order = [];
+    // Five Tabs: a sixth would leave the page for the browser's own
+    // controls (Firefox's address bar), and a page without the focus
+    // takes no Enter.
     for (let n = 0; n < 6; n++) {
       order.push(await focused(page));
-      await page.press('Tab');
+      if (n < 5) await page.press('Tab');
     }
     assert.deepEqual(order, ['startButton', 'exitButton', 'initButton', 'graphView', 'graphMenuButton', 'helpButton']);
     await focus(page, 'startButton');

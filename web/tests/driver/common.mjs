@@ -34,8 +34,14 @@ async function settle(source, args) {
 }
 
 // waitFor(fn, ...args) of a tab whose evaluate is `evaluate`.
-export function waitInPage(evaluate, fn, args) {
-  return pollUntil((source, list) => evaluate(settle, source, list), fn, args, [String(fn), args]);
+export async function waitInPage(evaluate, fn, args) {
+  try {
+    return await pollUntil((source, list) => evaluate(settle, source, list), fn, args, [String(fn), args]);
+  } catch (error) {
+    const where = await evaluate(() => `${location.href} (${document.readyState})`).catch((e) => String(e));
+    error.message += `; the page: ${where}`;
+    throw error;
+  }
 }
 
 // Waits until the element is there and has a box to be clicked or touched.
