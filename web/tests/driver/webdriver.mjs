@@ -10,7 +10,7 @@
 // rejections and console.error calls from then on. An error that the
 // page's scripts raise before their load event is not seen in WebKit.
 import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -68,6 +68,11 @@ export async function launchWebKit({ viewport }) {
       child.stdio[3].on('data', (bytes) => { text += bytes; if (text.includes('\n')) done(`:${text.trim()}`); });
     }));
   const display = await xvfb.ready;
+  // MiniBrowser's toolbar holds its window at least 447 pixels wide; GTK
+  // styles from the session's own config folder let it be as narrow as a phone.
+  mkdirSync(join(home, 'config', 'gtk-3.0'), { recursive: true });
+  writeFileSync(join(home, 'config', 'gtk-3.0', 'gtk.css'),
+    '* { min-width: 0; min-height: 0; padding: 0; margin: 0; font-size: 4px; }\n');
   const port = await freePort();
   const env = { ...process.env, DISPLAY: display, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
     XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data'), GTK_A11Y: 'none', NO_AT_BRIDGE: '1' };
