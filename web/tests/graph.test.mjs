@@ -340,6 +340,7 @@ describe('everyone', () => {
       const page = await browser.newTab();
       await reach(page);
       assert.deepEqual(await audit(page), []);
+      assert.deepEqual(await page.errors(), [], 'no error on the console');
       await page.close();
     });
   }

@@ -105,6 +105,7 @@ describe('the replay', () => {
       await focus(page, 'startButton');
       await page.press(' ');
       assert.equal(await canvasSays(page), 'histogram');
+      assert.deepEqual(await page.errors(), [], 'no error on the console');
       await page.close();
     });
   }

@@ -2,9 +2,9 @@
 
 export const waitTimeout = Number(process.env.COINWELL_WAIT_MS || 20_000);
 
-// Polls evaluate(fn, ...args) until it gives a truthy value; the error on
-// timeout names what was awaited and what it gave last.
-// `call` is what is evaluated, when not fn itself.
+// Polls evaluate(fn, ...args) (or evaluate(...call)) until it gives a
+// truthy value, which it returns; the error on timeout names what was
+// awaited and what it gave last.
 export async function pollUntil(evaluate, fn, args, call = [fn, ...args]) {
   const until = Date.now() + waitTimeout;
   let last;

@@ -97,8 +97,8 @@ export async function launchWebKit({ viewport }) {
   const s = `/session/${session.sessionId}`;
   await call('POST', `${s}/timeouts`, { script: 120_000, pageLoad: 60_000 });
   // The first window stays open: closing a session's last window ends it.
-  const home0 = await call('GET', `${s}/window`);
-  let current = home0;
+  const firstWindow = await call('GET', `${s}/window`);
+  let current = firstWindow;
   const focus = async (handle) => {
     if (current !== handle) await call('POST', `${s}/window`, { handle });
     current = handle;
@@ -144,7 +144,7 @@ export async function launchWebKit({ viewport }) {
         await harvest();
         await on('DELETE', '/window');
         current = undefined;
-        await focus(home0);
+        await focus(firstWindow);
       },
       evaluate,
       waitFor: (fn, ...args) => waitInPage(evaluate, fn, args),
@@ -193,7 +193,7 @@ export async function launchWebKit({ viewport }) {
       await call('DELETE', s).catch(() => {});
       driver.kill();
       xvfb.child.kill();
-      await Promise.all([driver, xvfb.child].map((child) => child.exitCode !== null ||
+      await Promise.all([driver, xvfb.child].map((child) => child.exitCode !== null || child.signalCode !== null ||
         new Promise((done) => child.once('exit', done))));
       rmSync(home, { recursive: true, force: true });
     },
