@@ -76,7 +76,19 @@ export async function launchWebKit({ viewport }) {
   const port = await freePort();
   const env = { ...process.env, DISPLAY: display, HOME: home, XDG_CONFIG_HOME: join(home, 'config'),
     XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data'), GTK_A11Y: 'none', NO_AT_BRIDGE: '1' };
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
+  // A process group of its own, which MiniBrowser and WebKit's processes
+  // join: ending the session leaves them running a while, and they write
+  // into the session's folder until they have ended.
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore', detached: true });
+  const group = -driver.pid;
+  const groupEnded = () => {
+    try {
+      process.kill(group, 0);
+      return false;
+    } catch {
+      return true;
+    }
+  };
 
   const base = `http://127.0.0.1:${port}`;
   async function call(method, path, body) {
@@ -191,10 +203,13 @@ export async function launchWebKit({ viewport }) {
     newTab,
     async close() {
       await call('DELETE', s).catch(() => {});
-      driver.kill();
-      xvfb.child.kill();
-      await Promise.all([driver, xvfb.child].map((child) => child.exitCode !== null || child.signalCode !== null ||
-        new Promise((done) => child.once('exit', done))));
+      if (!groupEnded()) process.kill(group, 'SIGTERM');
+      await pollUntil(groupEnded, 'the driver, MiniBrowser and its processes ending', []);
+      if (xvfb.child.exitCode === null && xvfb.child.signalCode === null) {
+        const ended = new Promise((done) => xvfb.child.once('exit', done));
+        xvfb.child.kill();
+        await ended;
+      }
       rmSync(home, { recursive: true, force: true });
     },
   };
