@@ -1,12 +1,12 @@
 # The two commands of the README, the browser edition (site, web), and the
 # benchmark, fuzz and package targets. Each first installs whatever Debian
 # packages are missing; only the browser edition's targets and the tests
-# install Emscripten, Chromium and the npm packages.
+# install Emscripten, the three browsers and the npm packages.
 
 GENERATOR := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench fuzz package deps deps-web site web web-bench clean
+.PHONY: run test web-test bench fuzz package deps deps-web site web web-bench clean
 
 deps:
 	@scripts/install-deps
@@ -39,7 +39,17 @@ test: deps
 	@scripts/install-deps web
 	COINWELL_WEB_TESTS=1 JOBS=$(JOBS) scripts/build-site build/test
 	cd build/web/cmake && ctest --output-on-failure
-	cd web && COINWELL_PROGRAM=$(CURDIR)/build/test/bin/coinwell node --test --test-concurrency=1 tests/
+	$(MAKE) web-test
+
+# The page's one suite, in each browser engine in turn (ENGINES=firefox
+# for one); needs the site and build/test's desktop program built.
+ENGINES ?= chromium firefox webkit
+web-test:
+	cd web && for engine in $(ENGINES); do \
+	  echo "web-test: $$engine"; \
+	  COINWELL_ENGINE=$$engine COINWELL_PROGRAM=$(CURDIR)/build/test/bin/coinwell \
+	    node --test --test-concurrency=1 tests/ || exit 1; \
+	done
 
 bench: deps
 	cmake -S . -B build/bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCOINWELL_BENCH=ON -DCOINWELL_TESTS=OFF

@@ -6,7 +6,7 @@
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { answer, launch, serve, siteDir, value } from '../tests/support.mjs';
+import { answer, control, engine, launch, serve, siteDir } from '../tests/support.mjs';
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const server = await serve();
@@ -14,19 +14,19 @@ const server = await serve();
 const loads = [];
 for (let n = 0; n < 5; n++) {
   const fresh = await launch();
-  const page = fresh.context.pages()[0];
+  const page = await fresh.newTab();
   await page.goto(server.url);
-  await page.locator('dialog[open]').waitFor();
+  await page.waitFor(() => document.querySelector('dialog[open]'));
   loads.push(await page.evaluate(() => performance.getEntriesByName('coinwell-question')[0].startTime));
   await fresh.close();
 }
 
 const browser = await launch({ viewport: { width: 1024, height: 768 } });
-const page = browser.context.pages()[0];
+const page = await browser.newTab();
 await page.goto(server.url + '?seed=1');
 await answer(page, '1000');
 await answer(page, '1000');
-// A real click (input from the browser's protocol, not a script's click())
+// A real click (input from the driver's protocol, not a script's click())
 // on Start. Times, in the page's clock:
 // - handler: the page's click handling, the run, the canvas and the DOM;
 // - frame: the main thread's work on the frame that shows it (style,
@@ -36,10 +36,7 @@ await answer(page, '1000');
 //   with the dispatch of the click and the wait for the frame to begin in
 //   it (the frame begins at the display's next beat).
 const clicks = [];
-const startBox = await value(page, 'startButton').boundingBox();
-const at = { x: startBox.x + startBox.width / 2, y: startBox.y + startBox.height / 2 };
 for (let n = 0; n < 15; n++) {
-  await page.mouse.move(at.x, at.y);
   await page.evaluate(() => {
     window.measured = new Promise((done) => {
       let began = 0;
@@ -61,9 +58,9 @@ for (let n = 0; n < 15; n++) {
       }, { once: true });
     });
   });
-  await page.mouse.click(at.x, at.y);
+  await page.click(control('startButton'));
   clicks.push(await page.evaluate(() => window.measured));
-  await value(page, 'initButton').click();
+  await page.click(control('initButton'));
   await answer(page, '1000');
   await answer(page, '1000');
 }
@@ -71,8 +68,8 @@ for (let n = 0; n < 15; n++) {
 // A replay's frame at 1000 guests, the whole meeting shown: M repaints it
 // (mirrored or not), the scene from the core and its painting, up to the
 // canvas's pixels being there to read.
-await page.keyboard.press('w');
-await page.keyboard.press('End');
+await page.press('w');
+await page.press('End');
 const replayFrames = await page.evaluate(() => {
   const canvas = document.querySelector('.graph canvas');
   const times = [];
@@ -92,7 +89,7 @@ await server.close();
 // loaded on its own.
 const core = await serve(new URL('../../build/web/cmake/wasm', import.meta.url).pathname);
 const alone = await launch();
-const corePage = alone.context.pages()[0];
+const corePage = await alone.newTab();
 await corePage.goto(core.url + 'coinwell_core.js');
 const curves = await corePage.evaluate(async () => {
   const made = await (await import('/coinwell_core.js')).default();
@@ -133,6 +130,7 @@ const walk = (dir) => {
 };
 walk(siteDir);
 
+console.log(`${engine}:`);
 console.log(`cold load to the first question: median ${median(loads).toFixed(1)} ms (${loads.map((t) => t.toFixed(0)).join(', ')})`);
 const figures = (key) => {
   const list = clicks.map((c) => c[key]);

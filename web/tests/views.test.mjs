@@ -4,8 +4,9 @@
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
-import { answer, ja, launch, serve, value } from './support.mjs';
+import {
+  answer, attribute, byRole, control, focus, ja, launch, serve, text, watchDownloads,
+} from './support.mjs';
 
 const G = 'coinwell::graph';
 const desktop = process.env.COINWELL_PROGRAM;
@@ -34,38 +35,40 @@ function numbers(lang, source, text) {
 
 // The first meeting of a page seeded so, from the core in a page of its own.
 async function firstMeeting(seed, guests) {
-  const page = await browser.context.newPage();
+  const page = await browser.newTab();
   await page.goto(core.url + 'coinwell_core.js');
-  const balances = await page.evaluate(async ([seed, guests]) => {
+  const balances = await page.evaluate(async (seed, guests) => {
     const made = await (await import('/coinwell_core.js')).default();
     return new made.Session(seed).meeting(guests).balances();
-  }, [seed, guests]);
+  }, seed, guests);
   await page.close();
   return balances;
 }
 
 async function openPage(query, run = false) {
-  const page = await browser.context.newPage();
+  const page = await browser.newTab();
   await page.goto(server.url + query);
   await answer(page, '100');
   await answer(page, '100');
-  if (run) await value(page, 'startButton').click();
+  if (run) await page.click(control('startButton'));
   return page;
 }
 
-const canvas = (page) => page.locator('.graph canvas');
-const told = (page) => page.locator('#graph-description').textContent();
-const spoken = (page) => page.locator('.graph [aria-live]').textContent();
+// The canvas's data-view, or another of its attributes.
+const canvasSays = (page, name = 'data-view') => attribute(page, '.graph canvas', name);
+const told = (page) => text(page, '#graph-description');
+const spoken = (page) => text(page, '.graph [aria-live]');
 
 // The canvas's pixels within a few steps of a colour.
-const pixels = (page, [r, g, b]) => canvas(page).evaluate((c, [r, g, b]) => {
+const pixels = (page, [r, g, b]) => page.evaluate((r, g, b) => {
+  const c = document.querySelector('.graph canvas');
   const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
   let count = 0;
   for (let i = 0; i < data.length; i += 4) {
     if (Math.abs(data[i] - r) < 8 && Math.abs(data[i + 1] - g) < 8 && Math.abs(data[i + 2] - b) < 8) count++;
   }
   return count;
-}, [r, g, b]);
+}, r, g, b);
 const kMirror = [0, 110, 40];
 const kCoverage = [140, 30, 150];
 
@@ -76,32 +79,33 @@ describe('the replay', () => {
       const lowestAfter = (k) => Math.min(...balances.slice(0, k));
       const progress = 'Guest %1 of %2, balance %3, lowest so far %4';
       const page = await openPage(`?seed=3&lang=${lang}`);
-      await page.keyboard.press('w');
-      assert.equal(await canvas(page).getAttribute('data-view'), 'replay');
+      await page.press('w');
+      assert.equal(await canvasSays(page), 'replay');
       assert.equal(await page.evaluate(() => document.activeElement.className), 'graph');
-      await page.keyboard.press(' ');
+      await page.press(' ');
       assert.ok((await spoken(page)).endsWith(say(lang, 'paused: Space plays on, → shows the next guest')));
       for (let n = 0; n < 2; n++) {
-        await page.keyboard.press('ArrowRight');
+        await page.press('ArrowRight');
         const [guest, guests, balance, lowest] = numbers(lang, progress, await spoken(page));
         assert.deepEqual([guests, balance, lowest], [100, balances[guest - 1], lowestAfter(guest)]);
       }
-      await page.keyboard.press('End');
+      await page.press('End');
       const lowest = lowestAfter(100);
       assert.ok(lowest < 0, 'seed 3 has a meeting that runs short');
       assert.equal(await spoken(page), `${say(lang, progress, 100, 100, balances[99], lowest)} ` +
         (lowest === -1 ? say(lang, 'lowest balance -1: 1 coin would have been enough')
           : say(lang, 'lowest balance %1: %2 coins would have been enough', lowest, -lowest)));
       assert.equal(await pixels(page, kMirror), 0);
-      await page.keyboard.press('m');
+      await page.press('m');
       assert.ok(await pixels(page, kMirror) > 100, 'the mirror\'s level drawn');
-      await page.keyboard.press('Escape');
-      assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
+      await page.press('Escape');
+      assert.equal(await canvasSays(page), 'histogram');
       // Space on a focused button presses it, and Start leaves the replay.
-      await page.keyboard.press('w');
-      await value(page, 'startButton').focus();
-      await page.keyboard.press(' ');
-      assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
+      await page.press('w');
+      await focus(page, 'startButton');
+      await page.press(' ');
+      assert.equal(await canvasSays(page), 'histogram');
+      assert.deepEqual(await page.errors(), [], 'no error on the console');
       await page.close();
     });
   }
@@ -120,12 +124,12 @@ describe('the square-root law', () => {
           say(lang, 'Four times the guests need only about twice the coins.'), 95, ...coins, runs);
         const page = await openPage(`?seed=1&lang=${lang}`);
         for (const runs of [0, 1]) {
-          await page.keyboard.press('g');
-          assert.equal(await canvas(page).getAttribute('data-view'), 'squareRoot');
+          await page.press('g');
+          assert.equal(await canvasSays(page), 'squareRoot');
           assert.equal(await told(page), sentence(runs));
-          await page.keyboard.press('g');
-          assert.equal(await canvas(page).getAttribute('data-view'), 'histogram');
-          if (runs === 0) await value(page, 'startButton').click();
+          await page.press('g');
+          assert.equal(await canvasSays(page), 'histogram');
+          if (runs === 0) await page.click(control('startButton'));
         }
         await page.close();
       });
@@ -136,15 +140,15 @@ describe('the coverage curve', () => {
   it('C draws it over the histogram, tells of it, and is remembered', async () => {
     const page = await openPage('?seed=1', true);
     assert.equal(await pixels(page, kCoverage), 0);
-    await page.keyboard.press('c');
+    await page.press('c');
     assert.ok(await pixels(page, kCoverage) > 200, 'the curve and its scale drawn');
     assert.match(await told(page), /The coverage curve shows the share of meetings that each number of coins covers\.$/);
     await page.reload();
     await answer(page, '100');
     await answer(page, '100');
-    await value(page, 'startButton').click();
-    assert.equal(await canvas(page).getAttribute('data-coverage'), 'true');
-    await page.keyboard.press('c');
+    await page.click(control('startButton'));
+    assert.equal(await canvasSays(page, 'data-coverage'), 'true');
+    await page.press('c');
     assert.equal(await pixels(page, kCoverage), 0);
     await page.close();
   });
@@ -153,11 +157,11 @@ describe('the coverage curve', () => {
     const page = await openPage('?seed=1', true);
     for (const view of ['w', 'g']) {
       for (const [key, option] of [['k', 'data-ready'], ['c', 'data-coverage'], ['t', 'data-exact']]) {
-        const before = await canvas(page).getAttribute(option);
-        await page.keyboard.press(view);
-        await page.keyboard.press(key);
-        assert.equal(await canvas(page).getAttribute('data-view'), 'histogram', `${view} then ${key}`);
-        assert.notEqual(await canvas(page).getAttribute(option), before, `${view} then ${key}`);
+        const before = await canvasSays(page, option);
+        await page.press(view);
+        await page.press(key);
+        assert.equal(await canvasSays(page), 'histogram', `${view} then ${key}`);
+        assert.notEqual(await canvasSays(page, option), before, `${view} then ${key}`);
       }
     }
     await page.close();
@@ -174,15 +178,15 @@ describe('what is saved of a view', () => {
   for (const [key, name, drawn] of views) {
     it(`the SVG after ${key.toUpperCase()} is ${name}`, async () => {
       const page = await openPage('?seed=1', true);
-      await page.keyboard.press(key);
-      await page.keyboard.press('End');
-      await value(page, 'graphMenuButton').click();
-      const [file] = await Promise.all([page.waitForEvent('download'), (async () => {
-        await page.getByRole('menuitem', { name: 'Save graph as SVG...' }).click();
-        await answer(page, '1066');
-      })()]);
-      assert.equal(file.suggestedFilename(), name);
-      const svg = readFileSync(await file.path(), 'utf8');
+      await page.press(key);
+      await page.press('End');
+      await page.evaluate(watchDownloads);
+      await page.click(control('graphMenuButton'));
+      await page.click(await byRole(page, ['menuitem'], 'Save graph as SVG...'));
+      await answer(page, '1066');
+      const file = await page.waitFor(() => window.downloads[0]?.base64 && window.downloads[0]);
+      assert.equal(file.name, name);
+      const svg = Buffer.from(file.base64, 'base64').toString('utf8');
       assert.match(svg, drawn);
       assert.equal(/Coin balance/.test(svg), key === 'w', 'the replay only in its own view');
       await page.close();

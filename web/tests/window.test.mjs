@@ -1,8 +1,10 @@
-// The main window in Chromium: the questions, a run, Init, Help, Exit and
-// Cancel, the keys, Japanese, and the window at phone and desktop sizes.
+// The main window: the questions, a run, Init, Help, Exit and Cancel, the
+// keys, Japanese, and the window at phone and desktop sizes.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { answer, ja, launch, openPage, question, serve, value } from './support.mjs';
+import {
+  answer, byRole, control, count, disabled, focus, focused, ja, launch, question, serve, text, value,
+} from './support.mjs';
 
 const MW = 'coinwell::MainWindow';
 
@@ -12,14 +14,15 @@ before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
 async function freshPage(query = '', settings) {
-  const page = await browser.context.newPage();
+  const page = await browser.newTab();
   await page.goto(server.url + query);
   for (const entry of settings ?? []) await answer(page, entry);
   return page;
 }
 
 async function bluePixels(page) {
-  return page.locator('.graph canvas').evaluate((canvas) => {
+  return page.evaluate(() => {
+    const canvas = document.querySelector('.graph canvas');
     const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
     let blue = 0;
     let orange = 0;
@@ -56,7 +59,7 @@ describe('the questions', () => {
         await answer(page, entry);
       }
       const label = setting === 'guests' ? 'guestCountValue' : 'experimentCountValue';
-      assert.equal(await value(page, label).textContent(), shows);
+      assert.equal(await value(page, label), shows);
       await page.close();
     });
   }
@@ -66,7 +69,7 @@ describe('the questions', () => {
     assert.deepEqual(await question(page),
       { title: ' Setting the number of guests', prompt: 'Please enter an integer between 10 and 1000 ...', entry: '100' });
     await answer(page, '100');
-    assert.equal(await value(page, 'guestCountValue').textContent(), '100', 'shown while the next question is open');
+    assert.equal(await value(page, 'guestCountValue'), '100', 'shown while the next question is open');
     assert.deepEqual(await question(page),
       { title: ' Setting the number of experiments', prompt: 'Please enter an integer between 1 and 1000 ...', entry: '100' });
     await page.close();
@@ -76,27 +79,28 @@ describe('the questions', () => {
 describe('the commands', () => {
   it('Start runs with the settings, draws the bars and names the values', async () => {
     const page = await freshPage('?seed=1', ['100', '100']);
-    await value(page, 'startButton').click();
-    assert.equal(await value(page, 'averageValue').textContent(), '-7.1');
-    assert.equal(await value(page, 'averageValue').getAttribute('aria-label'), 'Average number of shortage: -7.1');
-    assert.equal(await value(page, 'guestCountValue').getAttribute('aria-label'), 'Number of guests: 100');
-    assert.ok(await value(page, 'startButton').isDisabled());
-    assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'initButton');
+    await page.click(control('startButton'));
+    assert.equal(await value(page, 'averageValue'), '-7.1');
+    assert.equal(await value(page, 'averageValue', 'aria-label'), 'Average number of shortage: -7.1');
+    assert.equal(await value(page, 'guestCountValue', 'aria-label'), 'Number of guests: 100');
+    assert.ok(await disabled(page, 'startButton'));
+    assert.equal(await focused(page), 'initButton');
     assert.ok((await bluePixels(page)).blue > 100, 'bars painted');
-    assert.match(await page.locator('#graph-description').textContent(), /^100 experiments\. Average shortage -7\.1\. /);
+    assert.match(await text(page, '#graph-description'), /^100 experiments\. Average shortage -7\.1\. /);
+    assert.deepEqual(await page.errors(), []);
     await page.close();
   });
 
   it('Init clears the graph and the values, enables Start and asks without the leading blank', async () => {
     const page = await freshPage('?seed=1', ['100', '100']);
-    await value(page, 'startButton').click();
-    await value(page, 'initButton').click();
+    await page.click(control('startButton'));
+    await page.click(control('initButton'));
     assert.equal((await question(page)).title, 'Setting the number of guests');
     for (const name of ['guestCountValue', 'experimentCountValue', 'averageValue']) {
-      assert.equal(await value(page, name).textContent(), '', name);
+      assert.equal(await value(page, name), '', name);
     }
     assert.equal((await bluePixels(page)).blue, 0);
-    assert.ok(!(await value(page, 'startButton').isDisabled()));
+    assert.ok(!(await disabled(page, 'startButton')));
     await answer(page, '50');
     assert.equal((await question(page)).title, 'Setting the number of experiments');
     await page.close();
@@ -104,24 +108,24 @@ describe('the commands', () => {
 
   // How the program ends: each way shows the notice and then the ended page.
   const endings = [
-    ['Exit', async (page) => { await answer(page, '100'); await answer(page, '100'); await value(page, 'exitButton').click(); }],
-    ['Cancel on the guests', (page) => page.locator('dialog[open] button[value="cancel"]').click()],
+    ['Exit', async (page) => { await answer(page, '100'); await answer(page, '100'); await page.click(control('exitButton')); }],
+    ['Cancel on the guests', (page) => page.click('dialog[open] button[value="cancel"]')],
     ['an empty experiments entry', async (page) => { await answer(page, '100'); await answer(page, ''); }],
-    ['Escape on the experiments', async (page) => { await answer(page, '100'); await page.keyboard.press('Escape'); }],
-    ['Ctrl+Q', async (page) => { await answer(page, '100'); await answer(page, '100'); await page.keyboard.press('Control+q'); }],
+    ['Escape on the experiments', async (page) => { await answer(page, '100'); await page.press('Escape'); }],
+    ['Ctrl+Q', async (page) => { await answer(page, '100'); await answer(page, '100'); await page.press('Control+q'); }],
   ];
   for (const [way, end] of endings) {
     it(`${way} ends the program after its notice`, async () => {
       const page = await freshPage();
       await question(page);
       await end(page);
-      const notice = page.locator('dialog.notice[open]');
-      assert.equal(await notice.locator('.box-title').textContent(), 'Coinwell');
-      assert.equal(await notice.locator('p').textContent(), 'This software will exit.');
-      await notice.locator('button').click();
-      await page.locator('.ended button').waitFor();
-      assert.equal(await page.locator('dialog[open]').count(), 0);
-      await page.locator('.ended button').click();
+      await page.waitFor(() => document.querySelector('dialog.notice[open]'));
+      assert.equal(await text(page, 'dialog.notice[open] .box-title'), 'Coinwell');
+      assert.equal(await text(page, 'dialog.notice[open] p'), 'This software will exit.');
+      await page.click('dialog.notice[open] button');
+      await page.waitFor(() => document.querySelector('.ended button'));
+      assert.equal(await count(page, 'dialog[open]'), 0);
+      await page.click('.ended button');
       assert.equal((await question(page)).title, ' Setting the number of guests', 'starts again');
       await page.close();
     });
@@ -130,26 +134,26 @@ describe('the commands', () => {
   // Each way back from the help view opens a fresh main window, whose
   // question stays open: the Escape that closed help does not cancel it.
   const waysBack = [
-    ['Close', (page) => page.getByRole('button', { name: 'Close' }).click()],
-    ['Escape', (page) => page.keyboard.press('Escape')],
-    ['the browser\'s Back', (page) => page.goBack()],
+    ['Close', async (page) => page.click(await byRole(page, ['button'], 'Close'))],
+    ['Escape', (page) => page.press('Escape')],
+    ['the browser\'s Back', (page) => page.back()],
   ];
   for (const [way, goBack] of waysBack) {
     it(`Help shows the text, and ${way} brings a fresh main window back`, async () => {
       const page = await freshPage('?seed=1', ['100', '100']);
-      await value(page, 'startButton').click();
-      await page.keyboard.press('F1');
-      const text = await page.locator('.help-text').textContent();
-      assert.ok(text.startsWith('\n　【Problem】\n'), 'one empty line first');
-      assert.ok(text.includes('　　　　　Suppose that the number of participants in the class meeting is 35 and the \n'));
-      assert.equal(text.split('\n').length, 33);
+      await page.click(control('startButton'));
+      await page.press('F1');
+      const help = await page.waitFor(() => document.querySelector('.help-text')?.textContent);
+      assert.ok(help.startsWith('\n　【Problem】\n'), 'one empty line first');
+      assert.ok(help.includes('　　　　　Suppose that the number of participants in the class meeting is 35 and the \n'));
+      assert.equal(help.split('\n').length, 33);
       await goBack(page);
       assert.equal((await question(page)).title, ' Setting the number of guests');
-      assert.equal(await page.locator('dialog.question[open]').count(), 1);
+      assert.equal(await count(page, 'dialog.question[open]'), 1);
       await answer(page, '100');
       await answer(page, '100');
-      assert.ok(!(await value(page, 'startButton').isDisabled()));
-      assert.equal(await value(page, 'averageValue').textContent(), '');
+      assert.ok(!(await disabled(page, 'startButton')));
+      assert.equal(await value(page, 'averageValue'), '');
       await page.close();
     });
   }
@@ -159,21 +163,28 @@ describe('the keyboard', () => {
   it('moves Start, Exit, Init, graph, menu, Help and runs with Return four times', async () => {
     const page = await freshPage('?seed=3', ['100', '100']);
     const order = [];
+    // Five Tabs: a sixth would leave the page for the browser's own
+    // controls (Firefox's address bar), and a page without the focus
+    // takes no Enter.
     for (let n = 0; n < 6; n++) {
-      order.push(await page.evaluate(() => document.activeElement.dataset.control));
-      await page.keyboard.press('Tab');
+      order.push(await focused(page));
+      if (n < 5) await page.press('Tab');
     }
     assert.deepEqual(order, ['startButton', 'exitButton', 'initButton', 'graphView', 'graphMenuButton', 'helpButton']);
-    await value(page, 'startButton').focus();
-    await page.keyboard.press('Enter');
-    const first = await value(page, 'averageValue').textContent();
+    await focus(page, 'startButton');
+    await page.press('Enter');
+    const first = await value(page, 'averageValue');
     assert.notEqual(first, '');
+    // Init, the guests, the experiments, Start: each Enter waits for what
+    // the one before opened, a question other than the one answered.
     for (let n = 0; n < 4; n++) {
-      await page.keyboard.press('Enter');
-      if (n < 3) await page.waitForFunction((k) => k === 2 || document.querySelector('dialog[open]'), n);
+      await page.evaluate(() => document.querySelectorAll('dialog[open]').forEach((d) => { d.dataset.seen = ''; }));
+      await page.press('Enter');
+      if (n < 2) await page.waitFor(() => document.querySelector('dialog[open]:not([data-seen])'));
+      if (n === 2) await page.waitFor(() => !document.querySelector('dialog[open]'));
     }
-    assert.notEqual(await value(page, 'averageValue').textContent(), '', 'a second run');
-    await page.keyboard.press(' ');
+    assert.notEqual(await value(page, 'averageValue'), '', 'a second run');
+    await page.press(' ');
     assert.equal((await question(page)).title, 'Setting the number of guests', 'Space presses Init');
     await page.close();
   });
@@ -187,7 +198,7 @@ describe('Japanese', () => {
     await answer(page, '100');
     for (const [name, source] of [['startButton', 'Start'], ['exitButton', 'Exit'], ['initButton', 'Init'],
       ['helpButton', 'Help'], ['guestCountCaption', 'Number of guests']]) {
-      assert.equal(await value(page, name).textContent(), ja(MW, source), name);
+      assert.equal(await value(page, name), ja(MW, source), name);
     }
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'ja');
     await page.close();
@@ -198,8 +209,8 @@ describe('the window fits the screen', () => {
   for (const [width, height] of [[375, 667], [800, 600], [1024, 768]]) {
     it(`at ${width} x ${height} every button is on screen`, async () => {
       const page = await freshPage('', ['100', '100']);
-      await page.setViewportSize({ width, height });
-      await page.waitForFunction(() => {
+      await page.setViewport(width, height);
+      await page.waitFor(() => {
         const r = document.querySelector('.stage').getBoundingClientRect();
         return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5 &&
           (Math.abs(r.width - innerWidth) < 1 || Math.abs(r.height - innerHeight) < 1);
@@ -218,13 +229,9 @@ describe('the window fits the screen', () => {
 });
 
 describe('the chimes', () => {
-  // The service worker would serve the chimes from its store, past the
-  // routes that take them away.
-  let own;
-  before(async () => { own = await launch({ serviceWorkers: 'block' }); });
-  after(async () => { await own.close(); });
-
   // Records, in the page, which file each sound that starts was decoded from.
+  // Installed once the page has loaded (WebKit runs nothing earlier): the
+  // page reads its chimes ahead only once the guests are in.
   const listen = () => {
     const origin = new WeakMap();
     window.chimes = [];
@@ -259,30 +266,29 @@ describe('the chimes', () => {
     ['Help', 'helpButton', 'pinpon.wav', '.help-text'],
     ['Exit', 'exitButton', 'endpinpon.wav', 'dialog.notice[open]'],
   ];
-  // Each row: how the server answers for the chimes.
-  const files = [
-    ['there', undefined],
-    ['missing', (route) => route.fulfill({ status: 404 })],
-    ['never sent', () => {}],
-  ];
-  for (const [command, control, chime, shows] of commands) {
-    for (const [state, serve] of files) {
-      it(`${command} with the chime files ${state}: ${serve ? 'goes on silently' : `plays ${chime}`}`, async () => {
-        const page = await own.context.newPage();
-        await page.addInitScript(listen);
-        if (serve) await page.route('**/*.wav', serve);
-        await page.goto(server.url);
+  // Each row: how the server answers for the chimes. Each test has a server
+  // of its own, an origin that no service worker has kept the chimes for.
+  const files = [['there'], ['missing'], ['never sent']];
+  for (const [command, name, chime, shows] of commands) {
+    for (const [state] of files) {
+      const silent = state !== 'there';
+      it(`${command} with the chime files ${state}: ${silent ? 'goes on silently' : `plays ${chime}`}`, async () => {
+        const own = await serve(undefined, silent ? { '.wav': state } : {});
+        const page = await browser.newTab();
+        await page.goto(own.url);
+        await page.evaluate(listen);
         await answer(page, '100');
         await answer(page, '100');
-        await value(page, control).click();
-        await page.locator(shows).waitFor();
-        if (serve) {
+        await page.click(control(name));
+        await page.waitFor((s) => document.querySelector(s), shows);
+        if (silent) {
           assert.deepEqual(await page.evaluate(() => window.chimes), []);
         } else {
-          await page.waitForFunction(() => window.chimes.length > 0);
+          await page.waitFor(() => window.chimes.length > 0);
           assert.deepEqual(await page.evaluate(() => window.chimes), [chime]);
         }
         await page.close();
+        await own.close();
       });
     }
   }
