@@ -45,7 +45,9 @@ function stage(width: number, height: number, label: string, reach = width): HTM
   view.style.marginRight = `calc(var(--u) * ${reach - width}px)`;
   app.append(view);
   fit = () => {
-    unit = Math.max(Math.min(window.innerWidth / reach, window.innerHeight / height), 0.1);
+    // A hair under the exact fit, so that no rounding of the scaled
+    // lengths puts Init's last pixel past the viewport.
+    unit = Math.max(Math.floor(Math.min(window.innerWidth / reach, window.innerHeight / height) * 1000 - 1) / 1000, 0.1);
     document.documentElement.style.setProperty('--u', String(unit));
   };
   fit();

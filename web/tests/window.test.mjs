@@ -3,7 +3,7 @@
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  answer, byRole, control, count, disabled, focus, focused, ja, launch, question, serve, text, value,
+  answer, byRole, control, count, disabled, fill, focus, focused, ja, launch, question, serve, text, value,
 } from './support.mjs';
 
 const MW = 'coinwell::MainWindow';
@@ -18,6 +18,13 @@ async function freshPage(query = '', settings) {
   await page.goto(server.url + query);
   for (const entry of settings ?? []) await answer(page, entry);
   return page;
+}
+
+// A new viewport, and the page laid out anew for it: its resize handling
+// runs before the next frame.
+async function resize(page, width, height) {
+  await page.setViewport(width, height);
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 }
 
 async function bluePixels(page) {
@@ -206,23 +213,159 @@ describe('Japanese', () => {
 });
 
 describe('the window fits the screen', () => {
-  for (const [width, height] of [[375, 667], [800, 600], [1024, 768]]) {
-    it(`at ${width} x ${height} every button is on screen`, async () => {
+  // Phones and tablets in both orientations, a projector's and a desktop's
+  // sizes: the four buttons lie wholly inside the viewport, and a finger
+  // reaches each control over at least 24 CSS pixels across and down
+  // through its centre, measured by what the page says lies under each
+  // point.
+  const sizes = [[320, 480], [375, 667], [390, 844], [768, 1024], [1024, 768], [1920, 1080]];
+  for (const [width, height] of sizes) {
+    it(`at ${width} x ${height} every button is whole on screen and a finger's target`, async () => {
       const page = await freshPage('', ['100', '100']);
-      await page.setViewport(width, height);
-      await page.waitFor(() => {
-        const r = document.querySelector('.stage').getBoundingClientRect();
-        return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5 &&
-          (Math.abs(r.width - innerWidth) < 1 || Math.abs(r.height - innerHeight) < 1);
+      await resize(page, width, height);
+      const controls = await page.evaluate(() => {
+        const reach = (element, x, y, dx, dy) => {
+          let n = 0;
+          while (n < 200 && document.elementFromPoint(x + (n + 1) * dx, y + (n + 1) * dy) === element) n++;
+          return n;
+        };
+        return [...document.querySelectorAll('.stage > button')].map((button) => {
+          const r = button.getBoundingClientRect();
+          const x = r.left + r.width / 2;
+          const y = r.top + r.height / 2;
+          return {
+            name: button.dataset.control,
+            inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
+            across: reach(button, x, y, -1, 0) + reach(button, x, y, 1, 0) + 1,
+            down: reach(button, x, y, 0, -1) + reach(button, x, y, 0, 1) + 1,
+          };
+        });
       });
-      const outside = await page.evaluate(() => [...document.querySelectorAll('.stage button')].filter((b) => {
-        const r = b.getBoundingClientRect();
-        const x = r.left + r.width / 2;
-        const y = r.top + r.height / 2;
-        return r.width === 0 || x < 0 || y < 0 || x > innerWidth || y > innerHeight ||
-          document.elementFromPoint(x, y) !== b && !b.contains(document.elementFromPoint(x, y));
-      }).map((b) => b.textContent));
-      assert.deepEqual(outside, []);
+      assert.deepEqual(controls.map((c) => c.name).sort(),
+        ['exitButton', 'graphMenuButton', 'helpButton', 'initButton', 'startButton']);
+      for (const c of controls) {
+        assert.ok(c.inside, `${c.name} lies wholly inside the viewport`);
+        assert.ok(c.across >= 24 && c.down >= 24, `${c.name} is a ${c.across} x ${c.down} target`);
+      }
+      await page.click(control('graphMenuButton'));
+      const items = await page.waitFor(() => {
+        const found = [...document.querySelectorAll('[role=menu]:not([hidden]) [role^=menuitem]')];
+        return found.length > 0 && found.map((item) => {
+          const r = item.getBoundingClientRect();
+          return [item.textContent, Math.round(r.width), Math.round(r.height)];
+        });
+      });
+      assert.deepEqual(items.filter(([, w, h]) => w < 24 || h < 24), [], 'every menu item is at least 24 x 24');
+      await page.close();
+    });
+  }
+});
+
+describe('the help text', () => {
+  // The lines with a word that is not seen whole inside the box, as the
+  // page lays the text out: the box scrolled to each word where it
+  // scrolls, as a reader would.
+  async function cutLines(page) {
+    return page.evaluate(() => {
+      const box = document.querySelector('.help-text');
+      const node = box.firstChild;
+      const cut = new Set();
+      for (const word of node.textContent.matchAll(/\S+/g)) {
+        const range = document.createRange();
+        range.setStart(node, word.index);
+        range.setEnd(node, word.index + word[0].length);
+        box.scrollTop += range.getBoundingClientRect().top - box.getBoundingClientRect().top - box.clientTop;
+        const area = box.getBoundingClientRect();
+        const [left, top] = [area.left + box.clientLeft, area.top + box.clientTop];
+        // A range that starts where a line wraps may also have an empty
+        // box at the end of the line before (WebKit): it shows nothing.
+        const outside = [...range.getClientRects()].some((r) => r.width > 0 && (r.left < left - 0.5 ||
+          r.right > left + box.clientWidth + 0.5 || r.top < top - 0.5 || r.bottom > top + box.clientHeight + 0.5));
+        if (outside) cut.add(node.textContent.slice(0, word.index).split('\n').length);
+      }
+      return [...cut];
+    });
+  }
+
+  for (const [width, height] of [[1024, 768], [390, 844]]) {
+    for (const lang of ['en', 'ja']) {
+      it(`at ${width} x ${height} (${lang}) every line can be read whole`, async () => {
+        const page = await freshPage(`?lang=${lang}`, ['100', '100']);
+        await resize(page, width, height);
+        await page.click(control('helpButton'));
+        await page.waitFor(() => document.querySelector('.help-text'));
+        assert.deepEqual(await cutLines(page), []);
+        const scrolls = await page.evaluate(() => {
+          const box = document.querySelector('.help-text');
+          box.scrollTop = 0;
+          return box.scrollHeight > box.clientHeight;
+        });
+        if (scrolls) {
+          // The keyboard reaches its end too.
+          await page.click('.help-text');
+          await page.press('End');
+          await page.waitFor(() => {
+            const box = document.querySelector('.help-text');
+            return box.scrollTop > 0 && box.scrollTop >= box.scrollHeight - box.clientHeight - 1;
+          });
+        }
+        await page.close();
+      });
+    }
+  }
+});
+
+describe('the focus ring', () => {
+  // What a person sees: the focused control's outline.
+  const ringed = (page) => page.evaluate(() => {
+    const focused = document.activeElement;
+    return [focused.dataset.control, getComputedStyle(focused).outlineStyle !== 'none'];
+  });
+
+  it('shows after keys move the focus, not after a click', async () => {
+    const page = await freshPage('?seed=1', ['100', '100']); // OK clicked: the focus goes to Start
+    assert.deepEqual(await ringed(page), ['startButton', false]);
+    await page.press('Tab');
+    assert.deepEqual(await ringed(page), ['exitButton', true]);
+    await page.click(control('startButton'));
+    assert.deepEqual(await ringed(page), ['initButton', false], 'Init after a click on Start');
+    await page.press('Shift+Tab');
+    assert.deepEqual(await ringed(page), ['exitButton', true]);
+    await page.click(control('initButton'));
+    await question(page);
+    await fill(page, '100');
+    await page.press('Enter');
+    await fill(page, '100');
+    await page.press('Enter');
+    await page.waitFor(() => !document.querySelector('dialog[open]'));
+    assert.deepEqual(await ringed(page), ['startButton', true], 'Start after the questions answered by keys');
+    await page.press('Enter');
+    assert.deepEqual(await ringed(page), ['initButton', true], 'Init after Start pressed by a key');
+    await page.close();
+  });
+});
+
+describe('a seed the page cannot use', () => {
+  const P = 'coinwell::web::Page';
+  const said = 'The seed in the address, "%1", is not a whole number from 0 to %2: the runs follow the time of day instead.';
+  for (const seed of ['abc', '-1', '18446744073709551616', '1e5']) {
+    for (const lang of ['en', 'ja']) {
+      it(`?seed=${seed} (${lang}) is named before the first question`, async () => {
+        const page = await freshPage(`?seed=${encodeURIComponent(seed)}&lang=${lang}`);
+        await page.waitFor(() => document.querySelector('dialog[open]'));
+        assert.equal(await text(page, 'dialog[open] p'),
+          (lang === 'ja' ? ja(P, said) : said).replace('%1', seed).replace('%2', '18446744073709551615'));
+        await page.click('dialog[open] button[value="ok"]');
+        assert.equal((await question(page)).title, lang === 'ja' ? ja(MW, ' Setting the number of guests') : ' Setting the number of guests');
+        await page.close();
+      });
+    }
+  }
+  for (const seed of ['0', '18446744073709551615']) {
+    it(`?seed=${seed} is a seed: the first question comes at once`, async () => {
+      const page = await freshPage(`?seed=${seed}`);
+      await question(page);
+      assert.equal(await count(page, 'dialog.notice'), 0);
       await page.close();
     });
   }
