@@ -11,23 +11,23 @@ import { answer, control, engine, launch, serve, siteDir } from '../tests/suppor
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const server = await serve();
 
-const loads = [];
-for (let n = 0; n < 5; n++) {
-  const fresh = await launch();
-  const page = await fresh.newTab();
-  await page.goto(server.url);
-  await page.waitFor(() => document.querySelector('dialog[open]'));
-  loads.push(await page.evaluate(() => performance.getEntriesByName('coinwell-question')[0].startTime));
-  await fresh.close();
+// Cold loads, each in a fresh browser, to the first question.
+async function coldLoads(options) {
+  const loads = [];
+  for (let n = 0; n < 5; n++) {
+    const fresh = await launch(options);
+    const page = await fresh.newTab();
+    await page.goto(server.url);
+    await page.waitFor(() => document.querySelector('dialog[open]'));
+    loads.push(await page.evaluate(() => performance.getEntriesByName('coinwell-question')[0].startTime));
+    await fresh.close();
+  }
+  return loads;
 }
 
-const browser = await launch({ viewport: { width: 1024, height: 768 } });
-const page = await browser.newTab();
-await page.goto(server.url + '?seed=1');
-await answer(page, '1000');
-await answer(page, '1000');
 // A real click (input from the driver's protocol, not a script's click())
-// on Start. Times, in the page's clock:
+// on Start, `times` times, on a page seeded and asked 1000 x 1000. Times,
+// in the page's clock:
 // - handler: the page's click handling, the run, the canvas and the DOM;
 // - frame: the main thread's work on the frame that shows it (style,
 //   layout, paint, commit), from its animation-frame callback to the task
@@ -35,35 +35,46 @@ await answer(page, '1000');
 // - latency: the click event's timeStamp to the end of that frame's work,
 //   with the dispatch of the click and the wait for the frame to begin in
 //   it (the frame begins at the display's next beat).
-const clicks = [];
-for (let n = 0; n < 15; n++) {
-  await page.evaluate(() => {
-    window.measured = new Promise((done) => {
-      let began = 0;
-      window.addEventListener('click', () => { began = performance.now(); }, { capture: true, once: true });
-      const start = document.querySelector('[data-control="startButton"]');
-      // Listened after the page's own listener, so it runs when that has ended.
-      start.addEventListener('click', (event) => {
-        const handled = performance.now();
-        requestAnimationFrame(() => {
-          const frameBegan = performance.now();
-          const after = new MessageChannel();
-          after.port1.onmessage = () => {
-            const frameEnded = performance.now();
-            done({ handler: handled - began, frame: frameEnded - frameBegan, latency: frameEnded - event.timeStamp,
-              waited: frameBegan - handled });
-          };
-          after.port2.postMessage(0);
-        });
-      }, { once: true });
+async function startClicks(page, times) {
+  await page.goto(server.url + '?seed=1');
+  await answer(page, '1000');
+  await answer(page, '1000');
+  const clicks = [];
+  for (let n = 0; n < times; n++) {
+    await page.evaluate(() => {
+      window.measured = new Promise((done) => {
+        let began = 0;
+        window.addEventListener('click', () => { began = performance.now(); }, { capture: true, once: true });
+        const start = document.querySelector('[data-control="startButton"]');
+        // Listened after the page's own listener, so it runs when that has ended.
+        start.addEventListener('click', (event) => {
+          const handled = performance.now();
+          requestAnimationFrame(() => {
+            const frameBegan = performance.now();
+            const after = new MessageChannel();
+            after.port1.onmessage = () => {
+              const frameEnded = performance.now();
+              done({ handler: handled - began, frame: frameEnded - frameBegan, latency: frameEnded - event.timeStamp,
+                waited: frameBegan - handled });
+            };
+            after.port2.postMessage(0);
+          });
+        }, { once: true });
+      });
     });
-  });
-  await page.click(control('startButton'));
-  clicks.push(await page.evaluate(() => window.measured));
-  await page.click(control('initButton'));
-  await answer(page, '1000');
-  await answer(page, '1000');
+    await page.click(control('startButton'));
+    clicks.push(await page.evaluate(() => window.measured));
+    await page.click(control('initButton'));
+    await answer(page, '1000');
+    await answer(page, '1000');
+  }
+  return clicks;
 }
+
+const loads = await coldLoads();
+const browser = await launch({ viewport: { width: 1024, height: 768 } });
+const page = await browser.newTab();
+const clicks = await startClicks(page, 15);
 
 // A replay's frame at 1000 guests, the whole meeting shown: M repaints it
 // (mirrored or not), the scene from the core and its painting, up to the
@@ -82,7 +93,6 @@ const replayFrames = await page.evaluate(() => {
   return times;
 });
 await browser.close();
-await server.close();
 
 // The square-root law's exact curves for every number of guests, made by a
 // fresh Session's first view of it, and a view once they are made; the core
@@ -112,6 +122,16 @@ const curves = await corePage.evaluate(async () => {
 await alone.close();
 await core.close();
 
+// A school's cheapest device: Chromium's CPU four times slower, as a
+// low-end Chromebook's.
+let slowed;
+if (engine === 'chromium') {
+  const slow = await launch({ viewport: { width: 1024, height: 768 }, cpuSlowdown: 4 });
+  slowed = { loads: await coldLoads({ cpuSlowdown: 4 }), clicks: await startClicks(await slow.newTab(), 9) };
+  await slow.close();
+}
+await server.close();
+
 let raw = 0;
 let gzipped = 0;
 const files = [];
@@ -132,18 +152,26 @@ walk(siteDir);
 
 console.log(`${engine}:`);
 console.log(`cold load to the first question: median ${median(loads).toFixed(1)} ms (${loads.map((t) => t.toFixed(0)).join(', ')})`);
-const figures = (key) => {
-  const list = clicks.map((c) => c[key]);
-  return `median ${median(list).toFixed(1)} ms (min ${Math.min(...list).toFixed(1)}, max ${Math.max(...list).toFixed(1)})`;
-};
-const work = clicks.map((c) => c.handler + c.frame);
-console.log(`Start at 1000 x 1000 (${clicks.length} clicks): click handled ${figures('handler')}; ` +
-  `the frame that shows it ${figures('frame')}; the two together median ${median(work).toFixed(1)} ms, ` +
-  `max ${Math.max(...work).toFixed(1)}; from the click's timeStamp to that frame's end ${figures('latency')}, ` +
-  `of which waiting for the frame to begin ${figures('waited')}`);
+function reportClicks(clicks) {
+  const figures = (key) => {
+    const list = clicks.map((c) => c[key]);
+    return `median ${median(list).toFixed(1)} ms (min ${Math.min(...list).toFixed(1)}, max ${Math.max(...list).toFixed(1)})`;
+  };
+  const work = clicks.map((c) => c.handler + c.frame);
+  console.log(`Start at 1000 x 1000 (${clicks.length} clicks): click handled ${figures('handler')}; ` +
+    `the frame that shows it ${figures('frame')}; the two together median ${median(work).toFixed(1)} ms, ` +
+    `max ${Math.max(...work).toFixed(1)}; from the click's timeStamp to that frame's end ${figures('latency')}, ` +
+    `of which waiting for the frame to begin ${figures('waited')}`);
+}
+reportClicks(clicks);
 const spread = (list) => `median ${median(list).toFixed(2)} ms (min ${Math.min(...list).toFixed(2)}, max ${Math.max(...list).toFixed(2)})`;
 console.log(`replay frame at 1000 guests, scene and painting (${replayFrames.length} frames): ${spread(replayFrames)}`);
 console.log(`square-root law: the exact curves and the view, first time ${spread(curves.first)}; ` +
   `the view again ${spread(curves.again)}`);
+if (slowed) {
+  console.log(`${engine} with its CPU four times slower:`);
+  console.log(`cold load to the first question: median ${median(slowed.loads).toFixed(1)} ms (${slowed.loads.map((t) => t.toFixed(0)).join(', ')})`);
+  reportClicks(slowed.clicks);
+}
 console.log(`site: ${(raw / 1024).toFixed(1)} kB, gzipped ${(gzipped / 1024).toFixed(1)} kB`);
 for (const line of files) console.log(`  ${line}`);

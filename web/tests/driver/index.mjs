@@ -2,7 +2,8 @@
 // the engine it drives: COINWELL_ENGINE=chromium (the default), firefox or
 // webkit, each from Debian's own package.
 //
-//   launch({ viewport: { width, height, scale }, touch }) -> browser
+//   launch({ viewport: { width, height, scale }, touch, cpuSlowdown }) -> browser
+//                                  (cpuSlowdown: Chromium's CPU n times slower)
 //   browser.engine, browser.touch (touch input reaches the page as touch),
 //   browser.newTab(), browser.close()
 //   tab.goto(url), reload(), back(), close()

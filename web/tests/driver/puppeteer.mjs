@@ -18,7 +18,8 @@ const programs = {
   firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', args: [] },
 };
 
-export async function launchPuppeteer(engine, { viewport, touch = false }) {
+export async function launchPuppeteer(engine, { viewport, touch = false, cpuSlowdown }) {
+  if (cpuSlowdown && engine !== 'chromium') throw new Error(`${engine} cannot slow its CPU down`);
   const profile = mkdtempSync(join(tmpdir(), `coinwell-${engine}-`));
   const shape = { width: viewport.width, height: viewport.height, deviceScaleFactor: viewport.scale ?? 1,
     hasTouch: touch, isMobile: touch };
@@ -27,7 +28,11 @@ export async function launchPuppeteer(engine, { viewport, touch = false }) {
   return {
     engine,
     touch: true,
-    async newTab() { return makeTab(await browser.newPage(), shape); },
+    async newTab() {
+      const page = await browser.newPage();
+      if (cpuSlowdown) await page.emulateCPUThrottling(cpuSlowdown);
+      return makeTab(page, shape);
+    },
     async close() {
       await browser.close();
       rmSync(profile, { recursive: true, force: true });
