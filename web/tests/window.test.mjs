@@ -42,17 +42,15 @@ async function bluePixels(page) {
 }
 
 describe('the questions', () => {
-  // Each row: entries typed one after another into the guests question, and
-  // the count the window then shows, or, for the experiments question.
+  // Each row: entries typed one after another into a question, and the
+  // count the window then shows. The rule itself is the core's, checked in
+  // full by the desktop's window test; these rows check that the page asks
+  // again from the default and takes what the browser's entry holds.
   const cases = [
     { setting: 'guests', entries: ['9', '1001', '10'], shows: '10' },
-    { setting: 'guests', entries: ['1000'], shows: '1000' },
-    { setting: 'guests', entries: ['9.99', '1000.4', '10.9'], shows: '10' },
     { setting: 'guests', entries: ['１００'], shows: '100' },
     { setting: 'guests', entries: ['abc', '   ', '-20', '40000', '25 guests'], shows: '25' },
-    { setting: 'guests', entries: ['1,000', '２５０'], shows: '250' },
     { setting: 'experiments', entries: ['0', '1,000'], shows: '1' },
-    { setting: 'experiments', entries: ['1001', '1000'], shows: '1000' },
   ];
   for (const { setting, entries, shows } of cases) {
     it(`${setting}: ${entries.join(' | ')} -> ${shows}`, async () => {
@@ -152,8 +150,6 @@ describe('the commands', () => {
       await page.press('F1');
       const help = await page.waitFor(() => document.querySelector('.help-text')?.textContent);
       assert.ok(help.startsWith('\n　【Problem】\n'), 'one empty line first');
-      assert.ok(help.includes('　　　　　Suppose that the number of participants in the class meeting is 35 and the \n'));
-      assert.equal(help.split('\n').length, 33);
       await goBack(page);
       assert.equal((await question(page)).title, ' Setting the number of guests');
       assert.equal(await count(page, 'dialog.question[open]'), 1);
