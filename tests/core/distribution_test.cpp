@@ -8,31 +8,9 @@
 
 #include <cmath>
 #include <iostream>
-#include <map>
 
 namespace coinwell::core {
 namespace {
-
-// Every one of the 2^n toss sequences, each equally likely.
-TEST(ShortageLaw, MatchesEveryTossSequenceUpToSixteenGuests)
-{
-    for (int guests = 1; guests <= 16; ++guests) {
-        std::map<int, int> sequences;  // shortage -> how many sequences
-        for (unsigned tosses = 0; tosses < (1U << guests); ++tosses) {
-            const int lowest = testing::lowestBalanceOf(tosses, guests);
-            ++sequences[lowest];
-        }
-        const ShortageLaw law(guests);
-        const double all = std::ldexp(1.0, guests);
-        double mean = 0.0;
-        for (int shortage = -guests - 1; shortage <= 2; ++shortage) {
-            const double p = sequences.contains(shortage) ? sequences[shortage] / all : 0.0;
-            EXPECT_NEAR(law.probability(shortage), p, 1e-15) << guests << " guests, shortage " << shortage;
-            mean += shortage * p;
-        }
-        EXPECT_NEAR(law.mean(), mean, 1e-13) << guests << " guests";
-    }
-}
 
 // By reflection, a walk of n steps from 0 goes to -a or below (a >= 1) with
 // probability P(S_n <= -a) + P(S_n < -a).

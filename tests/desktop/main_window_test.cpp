@@ -1,4 +1,3 @@
-#include "core/coins_ready.h"
 #include "core/experiment.h"
 #include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
@@ -104,36 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"fullWidthAndWords", {"１００"}, {"50 runs"}, 100, 50},
         EntryCase{"pastedText", {QString(100000, u'9'), "12" + QString(99998, u'x')}, {"\x01\x7f" "5", "8"}, 12, 8}),
     [](const auto& info) { return std::string(info.param.what); });
-
-// Rendered with two text colours that can be told apart: the title in the
-// window-text colour on light cyan, a value in the button-text colour on
-// white, and the rule under the top row in the window-text colour beneath
-// the buttons it runs through.
-TEST_F(MainWindowTest, OpensAtItsDesignedPlaceInItsDesignedColours)
-{
-    const QPalette saved = QApplication::palette();
-    QPalette palette = saved;
-    palette.setColor(QPalette::WindowText, QColor(200, 0, 0));
-    palette.setColor(QPalette::ButtonText, QColor(0, 0, 200));
-    QApplication::setPalette(palette);
-    open({"1000", "1000"});
-    EXPECT_EQ(window->geometry(), QRect(232, 99, 603, 512)) << "the client area, not the frame";
-    const QImage image = window->grab().toImage();
-    QApplication::setPalette(saved);
-    const auto colours = [&](QRect area) {
-        QSet<QRgb> found;
-        for (int y = area.top() + 2; y < area.bottom() - 1; ++y) {
-            for (int x = area.left() + 2; x < area.right() - 1; ++x) {
-                found.insert(image.pixel(x, y));
-            }
-        }
-        return found;
-    };
-    EXPECT_EQ(colours({88, 0, 369, 25}).intersect({qRgb(128, 255, 255), qRgb(200, 0, 0)}).size(), 2);
-    EXPECT_EQ(colours({160, 440, 73, 25}).intersect({qRgb(255, 255, 255), qRgb(0, 0, 200)}).size(), 2);
-    EXPECT_EQ(image.pixelColor(70, 24), QColor(200, 0, 0)) << "rule between Exit and the title";
-    EXPECT_NE(image.pixelColor(28, 24), QColor(200, 0, 0)) << "rule under Exit";
-}
 
 TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled)
 {
@@ -248,17 +217,14 @@ TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
     EXPECT_EQ(fakes.programExit.quits, 1);
 }
 
-// What the replay's description says at the end of this meeting.
+// How the replay's description begins at the end of this meeting (its
+// closing words are checked by the rendered graph's test).
 QString endOfMeeting(const std::vector<int>& balances)
 {
-    const int lowest = *std::min_element(balances.begin(), balances.end());
     return QString("Guest %1 of %1, balance %2, lowest so far %3 ")
-               .arg(balances.size())
-               .arg(balances.back())
-               .arg(lowest) +
-           (lowest >= 0    ? QString("lowest balance %1: no coins were needed").arg(lowest)
-            : lowest == -1 ? QString("lowest balance -1: 1 coin would have been enough")
-                           : QString("lowest balance %1: %2 coins would have been enough").arg(lowest).arg(-lowest));
+        .arg(balances.size())
+        .arg(balances.back())
+        .arg(*std::min_element(balances.begin(), balances.end()));
 }
 
 // The graph's keys as a teacher uses them: W replays meetings drawn from the
@@ -293,12 +259,12 @@ TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
     EXPECT_EQ(match.captured(2).toInt(), first[static_cast<std::size_t>(shown)]);
     EXPECT_EQ(match.captured(4).toInt(), *std::min_element(first.begin(), first.begin() + shown + 1));
     press(Qt::Key_End);
-    EXPECT_EQ(graphDescription(), endOfMeeting(first));
+    EXPECT_TRUE(graphDescription().startsWith(endOfMeeting(first))) << graphDescription().toStdString();
     press(Qt::Key_Escape);
     EXPECT_EQ(graphDescription(), "") << "back to the histogram, with no run yet";
     press(Qt::Key_W);
     press(Qt::Key_End);
-    EXPECT_EQ(graphDescription(), endOfMeeting(second)) << "the next meeting from the same source";
+    EXPECT_TRUE(graphDescription().startsWith(endOfMeeting(second))) << "the next meeting from the same source";
     press(Qt::Key_W);
     EXPECT_EQ(graphDescription(), "");
 
@@ -308,10 +274,10 @@ TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
     press(Qt::Key_G);
     match = squareRoot.match(graphDescription());
     ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
-    const int at100 = match.captured(1).toInt();
-    EXPECT_EQ(at100, core::coinsToHaveReady(core::ShortageLaw(100), 95));
-    EXPECT_NEAR(match.captured(2).toInt(), 2 * at100, 2) << "four times the guests, about twice the coins";
-    EXPECT_EQ(match.captured(3).toInt(), core::coinsToHaveReady(core::ShortageLaw(1000), 95));
+    // The reflection principle's coins for 95 % of meetings (see the coins test).
+    EXPECT_EQ(match.captured(1), "19");
+    EXPECT_NEAR(match.captured(2).toInt(), 2 * 19, 2) << "four times the guests, about twice the coins";
+    EXPECT_EQ(match.captured(3), "61");
     EXPECT_EQ(match.captured(4), "0");
     press(Qt::Key_G);
     EXPECT_EQ(graphDescription(), "");

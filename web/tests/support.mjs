@@ -79,12 +79,6 @@ export async function answer(tab, text) {
   await tab.waitFor((m) => !document.querySelector(`dialog[data-answered="${m}"]`), mark);
 }
 
-export async function openPage(tab, url, settings = ['100', '100']) {
-  await tab.goto(url);
-  for (const entry of settings) await answer(tab, entry);
-  return tab;
-}
-
 export const control = (name) => `[data-control="${name}"]`;
 // A control's text, or one of its attributes.
 export const value = (tab, name, attribute) => tab.evaluate((selector, attribute) => {
@@ -92,11 +86,20 @@ export const value = (tab, name, attribute) => tab.evaluate((selector, attribute
   return attribute ? element.getAttribute(attribute) : element.textContent;
 }, control(name), attribute ?? null);
 export const text = (tab, selector) => tab.evaluate((s) => document.querySelector(s)?.textContent ?? null, selector);
-export const attribute = (tab, selector, name) => tab.evaluate((s, n) => document.querySelector(s).getAttribute(n), selector, name);
 export const disabled = (tab, name) => tab.evaluate((s) => document.querySelector(s).disabled, control(name));
 export const focused = (tab) => tab.evaluate(() => document.activeElement.dataset.control ?? null);
 export const focus = (tab, name) => tab.evaluate((s) => document.querySelector(s).focus(), control(name));
 export const count = (tab, selector) => tab.evaluate((s) => document.querySelectorAll(s).length, selector);
+// The graph canvas's pixels within a few steps of a colour.
+export const pixels = (tab, [r, g, b]) => tab.evaluate((r, g, b) => {
+  const c = document.querySelector('.graph canvas');
+  const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let found = 0;
+  for (let i = 0; i < data.length; i += 4) {
+    if (Math.abs(data[i] - r) < 8 && Math.abs(data[i + 1] - g) < 8 && Math.abs(data[i + 2] - b) < 8) found++;
+  }
+  return found;
+}, r, g, b);
 
 // Marks the element of the role whose text is `name` (a button by its
 // label, a menu item by its words without the key) so that it can be

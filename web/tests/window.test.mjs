@@ -3,7 +3,7 @@
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  answer, byRole, control, count, disabled, fill, focus, focused, ja, launch, question, serve, text, value,
+  answer, byRole, control, count, disabled, fill, focus, focused, ja, launch, pixels, question, serve, text, value,
 } from './support.mjs';
 
 const MW = 'coinwell::MainWindow';
@@ -27,32 +27,18 @@ async function resize(page, width, height) {
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 }
 
-async function bluePixels(page) {
-  return page.evaluate(() => {
-    const canvas = document.querySelector('.graph canvas');
-    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    let blue = 0;
-    let orange = 0;
-    for (let i = 0; i < data.length; i += 4) {
-      if (data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255) blue++;
-      if (data[i] > 200 && data[i + 1] > 60 && data[i + 1] < 120 && data[i + 2] < 40) orange++;
-    }
-    return { blue, orange };
-  });
-}
+const bluePixels = (page) => pixels(page, [0, 0, 255]);
 
 describe('the questions', () => {
-  // Each row: entries typed one after another into the guests question, and
-  // the count the window then shows, or, for the experiments question.
+  // Each row: entries typed one after another into a question, and the
+  // count the window then shows. The rule itself is the core's, checked in
+  // full by the desktop's window test; these rows check that the page asks
+  // again from the default and takes what the browser's entry holds.
   const cases = [
     { setting: 'guests', entries: ['9', '1001', '10'], shows: '10' },
-    { setting: 'guests', entries: ['1000'], shows: '1000' },
-    { setting: 'guests', entries: ['9.99', '1000.4', '10.9'], shows: '10' },
     { setting: 'guests', entries: ['１００'], shows: '100' },
     { setting: 'guests', entries: ['abc', '   ', '-20', '40000', '25 guests'], shows: '25' },
-    { setting: 'guests', entries: ['1,000', '２５０'], shows: '250' },
     { setting: 'experiments', entries: ['0', '1,000'], shows: '1' },
-    { setting: 'experiments', entries: ['1001', '1000'], shows: '1000' },
   ];
   for (const { setting, entries, shows } of cases) {
     it(`${setting}: ${entries.join(' | ')} -> ${shows}`, async () => {
@@ -92,7 +78,7 @@ describe('the commands', () => {
     assert.equal(await value(page, 'guestCountValue', 'aria-label'), 'Number of guests: 100');
     assert.ok(await disabled(page, 'startButton'));
     assert.equal(await focused(page), 'initButton');
-    assert.ok((await bluePixels(page)).blue > 100, 'bars painted');
+    assert.ok(await bluePixels(page) > 100, 'bars painted');
     assert.match(await text(page, '#graph-description'), /^100 experiments\. Average shortage -7\.1\. /);
     assert.deepEqual(await page.errors(), []);
     await page.close();
@@ -106,7 +92,7 @@ describe('the commands', () => {
     for (const name of ['guestCountValue', 'experimentCountValue', 'averageValue']) {
       assert.equal(await value(page, name), '', name);
     }
-    assert.equal((await bluePixels(page)).blue, 0);
+    assert.equal(await bluePixels(page), 0);
     assert.ok(!(await disabled(page, 'startButton')));
     await answer(page, '50');
     assert.equal((await question(page)).title, 'Setting the number of experiments');
@@ -152,8 +138,6 @@ describe('the commands', () => {
       await page.press('F1');
       const help = await page.waitFor(() => document.querySelector('.help-text')?.textContent);
       assert.ok(help.startsWith('\n　【Problem】\n'), 'one empty line first');
-      assert.ok(help.includes('　　　　　Suppose that the number of participants in the class meeting is 35 and the \n'));
-      assert.equal(help.split('\n').length, 33);
       await goBack(page);
       assert.equal((await question(page)).title, ' Setting the number of guests');
       assert.equal(await count(page, 'dialog.question[open]'), 1);
