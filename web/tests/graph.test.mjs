@@ -291,6 +291,19 @@ describe('the graph menu', () => {
     assert.ok(!(await page.evaluate(shown, '#app')));
     await page.close();
   });
+
+  it('says on the printed graph that a seed it could not use was not used', async () => {
+    const page = await browser.newTab();
+    await page.goto(server.url + '?seed=abc');
+    await page.click('dialog.notice[open] button[value="ok"]');
+    await answer(page, '100');
+    await answer(page, '100');
+    await page.click(control('startButton'));
+    await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+    assert.match(await text(page, '#print-sheet p'),
+      /^100 guests, 100 experiments, average shortage -?\d+\.\d, exact mean -7\.46, the time of day instead of the seed "abc", /);
+    await page.close();
+  });
 });
 
 describe('everyone', () => {
