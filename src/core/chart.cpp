@@ -8,7 +8,7 @@ namespace coinwell::core {
 namespace {
 
 // The numbers' width: digits and a minus sign, each one digit wide.
-double numberWidth(int number, const TextMetrics& metrics)
+double numberWidth(int number, const TextSetter& metrics)
 {
     return static_cast<double>(std::to_string(number).size()) * metrics.digitWidth;
 }
@@ -44,31 +44,30 @@ Point ChartSpace::map(double valueX, double valueY) const
             plot.top + plot.height - (valueY - y.from) / (y.to - y.from) * plot.height};
 }
 
-double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row)
+double rowTop(const Drawing& drawing, const TextSetter& metrics, int row)
 {
     const double gap = metrics.lineHeight / 4;
     return drawing.area.top + gap + (1 + row) * metrics.lineHeight;
 }
 
-double rowLeft(const Drawing& drawing, const TextMetrics& metrics)
+double rowLeft(const Drawing& drawing, const TextSetter& metrics)
 {
     return drawing.area.left + metrics.lineHeight / 4;
 }
 
-double rowRight(const Drawing& drawing, const TextMetrics& metrics)
+double rowRight(const Drawing& drawing, const TextSetter& metrics)
 {
     return drawing.area.left + drawing.area.width - metrics.lineHeight / 4;
 }
 
-ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove,
+ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Message& verticalCaption,
+                          const Message& horizontalCaption, const TextSetter& metrics, int rowsAbove,
                           double rightMargin)
 {
     const Rect& area = drawing.area;
-    const TextMetrics& metrics = texts.metrics;
     const double gap = metrics.lineHeight / 4;
-    drawing.texts.push_back({texts.verticalCaption, {rowLeft(drawing, metrics), area.top + gap}, Align::Left, std::nullopt});
-    drawing.texts.push_back(
-        {texts.horizontalCaption, {rowRight(drawing, metrics), area.top + gap}, Align::Right, std::nullopt});
+    drawing.text(metrics, verticalCaption, {rowLeft(drawing, metrics), area.top + gap});
+    drawing.text(metrics, horizontalCaption, {rowRight(drawing, metrics), area.top + gap}, Align::Right);
 
     const std::vector<int> verticalTicks =
         roundTicks(y, std::max(2, static_cast<int>(area.height / (2.5 * std::max(metrics.lineHeight, 1.0)))));
@@ -90,20 +89,19 @@ ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Char
     const double tickLength = gap;
     for (const int tick : verticalTicks) {
         const Point at = space.map(x.from, tick);
-        drawing.strokes.push_back({{at, space.map(x.to, tick)}, kGridColour, 0.0, tick != 0});
-        drawing.strokes.push_back({{{at.x - tickLength, at.y}, at}, kFrameColour, 0.0, false});
-        drawing.texts.push_back({std::to_string(tick), {at.x - tickLength - gap, at.y - metrics.lineHeight / 2},
-                                 Align::Right, std::nullopt});
+        drawing.path({at, space.map(x.to, tick)}, kGridColour, 0.0, tick != 0);
+        drawing.path({{at.x - tickLength, at.y}, at}, kFrameColour);
+        drawing.text(metrics, std::to_string(tick), {at.x - tickLength - gap, at.y - metrics.lineHeight / 2},
+                     Align::Right);
     }
     const std::vector<int> horizontalTicks =
         roundTicks(x, std::max(2, static_cast<int>(space.plot.width / (2.5 * std::max(widestHorizontal, 1.0)))));
     for (const int tick : horizontalTicks) {
         const Point at = space.map(tick, y.from);
-        drawing.strokes.push_back({{at, {at.x, at.y + tickLength}}, kFrameColour, 0.0, false});
-        drawing.texts.push_back({std::to_string(tick), {at.x, at.y + tickLength}, Align::Centre, std::nullopt});
+        drawing.path({at, {at.x, at.y + tickLength}}, kFrameColour);
+        drawing.text(metrics, std::to_string(tick), {at.x, at.y + tickLength}, Align::Centre);
     }
-    drawing.strokes.push_back({{space.map(x.from, y.to), space.map(x.from, y.from), space.map(x.to, y.from)},
-                               kFrameColour, 0.0, false});
+    drawing.path({space.map(x.from, y.to), space.map(x.from, y.from), space.map(x.to, y.from)}, kFrameColour);
     return space;
 }
 

@@ -10,8 +10,6 @@
 // the views other than the histogram draw them.
 namespace coinwell::core {
 
-inline constexpr Colour kGridColour{190, 190, 190};
-
 struct AxisRange {
     int from = 0;
     int to = 1;  // more than from
@@ -20,12 +18,6 @@ struct AxisRange {
 // Round numbers from `range` at a step of 1, 2 or 5 times a power of ten,
 // the smallest step that keeps them to `most` (at least 2) numbers.
 std::vector<int> roundTicks(AxisRange range, int most);
-
-struct ChartTexts {
-    std::string verticalCaption;    // at the top left
-    std::string horizontalCaption;  // at the top right
-    TextMetrics metrics;
-};
 
 // Where the chart's plot lies in the area, and its values' places in it.
 struct ChartSpace {
@@ -37,16 +29,18 @@ struct ChartSpace {
 };
 
 // Draws the frame of a chart of `x` across and `y` up into `drawing`, over
-// its whole area: the captions' row on top and `rowsAbove` rows more for the
-// view's own words under it, the vertical numbers at the left, the
+// its whole area: the captions' row on top (the vertical axis's caption at
+// the left, the horizontal one's at the right) and `rowsAbove` rows more for
+// the view's own words under it, the vertical numbers at the left, the
 // horizontal ones under the plot and `rightMargin` free at the right.
-ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const ChartTexts& texts, int rowsAbove = 0,
+ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Message& verticalCaption,
+                          const Message& horizontalCaption, const TextSetter& setter, int rowsAbove = 0,
                           double rightMargin = 0.0);
 
 // The top of text row `row` under the captions' row (row 0 is the first),
 // and where the rows start and end, as the captions do.
-double rowTop(const Drawing& drawing, const TextMetrics& metrics, int row);
-double rowLeft(const Drawing& drawing, const TextMetrics& metrics);
-double rowRight(const Drawing& drawing, const TextMetrics& metrics);
+double rowTop(const Drawing& drawing, const TextSetter& setter, int row);
+double rowLeft(const Drawing& drawing, const TextSetter& setter);
+double rowRight(const Drawing& drawing, const TextSetter& setter);
 
 }  // namespace coinwell::core

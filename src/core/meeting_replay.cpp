@@ -1,27 +1,29 @@
 #include "core/meeting_replay.h"
 
-#include "core/graph_geometry.h"
+#include "core/chart.h"
+#include "core/coins_ready.h"
+#include "core/shortage_law.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace coinwell::core {
 
-ReplayProgress::ReplayProgress(int guests) : guests_(std::max(guests, 0)), paceIndex_(0)
+Replay::Replay(std::vector<int> balances) : balances_(std::move(balances))
 {
-    while (paceIndex_ + 1 < static_cast<int>(kReplayPaces.size()) && pace() * kReplaySeconds < guests_) {
+    while (paceIndex_ + 1 < static_cast<int>(kReplayPaces.size()) && pace() * kReplaySeconds < guests()) {
         ++paceIndex_;
     }
 }
 
-void ReplayProgress::advance(double seconds)
+void Replay::advance(double seconds)
 {
     if (!paused_ && seconds > 0) {
-        shown_ = std::min<double>(guests_, shown_ + seconds * pace());
+        shown_ = std::min<double>(guests(), shown_ + seconds * pace());
     }
 }
 
-void ReplayProgress::togglePause()
+void Replay::togglePause()
 {
     if (finished()) {
         restart();
@@ -30,25 +32,33 @@ void ReplayProgress::togglePause()
     paused_ = !paused_;
 }
 
-void ReplayProgress::step()
+void Replay::step()
 {
     paused_ = true;
-    shown_ = std::min<double>(guests_, std::floor(shown_) + 1);
+    shown_ = std::min<double>(guests(), std::floor(shown_) + 1);
 }
 
-void ReplayProgress::faster() { paceIndex_ = std::min(paceIndex_ + 1, static_cast<int>(kReplayPaces.size()) - 1); }
+void Replay::faster() { paceIndex_ = std::min(paceIndex_ + 1, static_cast<int>(kReplayPaces.size()) - 1); }
 
-void ReplayProgress::slower() { paceIndex_ = std::max(paceIndex_ - 1, 0); }
+void Replay::slower() { paceIndex_ = std::max(paceIndex_ - 1, 0); }
 
-void ReplayProgress::finish() { shown_ = guests_; }
+void Replay::finish() { shown_ = guests(); }
 
-void ReplayProgress::restart()
+void Replay::restart()
 {
     shown_ = 0.0;
     paused_ = false;
 }
 
-int ReplayProgress::shownGuests() const { return static_cast<int>(std::floor(shown_)); }
+int Replay::shownGuests() const { return static_cast<int>(std::floor(shown_)); }
+
+int Replay::exactCoins(int percent) const
+{
+    if (!exactCoins_ || exactCoins_->first != percent) {
+        exactCoins_ = {percent, coinsToHaveReady(ShortageLaw(guests()), percent)};
+    }
+    return exactCoins_->second;
+}
 
 ReplayFacts replayFacts(const std::vector<int>& balances, int shown)
 {
@@ -76,6 +86,7 @@ std::vector<int> mirroredAt(const std::vector<int>& balances, int level)
 
 namespace {
 
+constexpr std::string_view kGraph = "coinwell::graph";
 constexpr Colour kPathColour = kBarColour;
 constexpr Colour kLowestColour = kExactColour;
 
@@ -92,60 +103,83 @@ std::vector<Point> pathPoints(const ChartSpace& space, const std::vector<int>& b
 
 }  // namespace
 
-Drawing replayScene(const Rect& area, const std::vector<int>& balances, int shown, const ReplayTexts& texts,
-                    std::optional<int> mirrorCoins)
+Message replayProgress(const ReplayFacts& facts)
 {
-    Drawing drawing;
-    drawing.area = area;
+    if (!facts.lowest) {
+        return say(phrase(kGraph, "Guest %1 of %2, balance %3"),
+                   {number(facts.shown), number(facts.guests), number(facts.balance)});
+    }
+    return say(phrase(kGraph, "Guest %1 of %2, balance %3, lowest so far %4"),
+               {number(facts.shown), number(facts.guests), number(facts.balance), number(*facts.lowest)});
+}
+
+Message replayState(const Replay& replay, const ReplayFacts& facts)
+{
+    if (replay.finished()) {
+        const int lowest = facts.lowest.value_or(0);
+        if (lowest >= 0) {
+            return say(phrase(kGraph, "lowest balance %1: no coins were needed"), {number(lowest)});
+        }
+        return sayCount(plural(kGraph, "lowest balance %1: %n coin(s) would have been enough"), -lowest,
+                        {number(lowest)});
+    }
+    if (replay.paused()) {
+        return say(phrase(kGraph, "paused: Space plays on, → shows the next guest"));
+    }
+    return say(phrase(kGraph, "%1 guests a second"), {number(replay.pace())});
+}
+
+Drawing replayPicture(const Rect& area, const Replay& replay, int percent, const TextSetter& setter)
+{
+    Drawing drawing{area, {}};
+    const std::vector<int>& balances = replay.balances();
     if (!(area.width > 0 && area.height > 0) || balances.empty()) {
         return drawing;
     }
-    const int guests = static_cast<int>(balances.size());
-    shown = std::clamp(shown, 0, guests);
+    const int guests = replay.guests();
+    const int shown = std::clamp(replay.shownGuests(), 0, guests);
     const auto [lowest, highest] = std::minmax_element(balances.begin(), balances.end());
     AxisRange y{std::min(*lowest, 0) - 1, std::max(*highest, 0) + 1};
     std::vector<int> mirrored;
-    const int level = mirrorCoins ? -*mirrorCoins : 0;
-    const bool mirrors = mirrorCoins && *lowest <= level;
-    if (mirrorCoins) {
+    const int level = replay.mirrored() ? -replay.exactCoins(percent) : 0;
+    if (replay.mirrored()) {
         mirrored = mirroredAt(balances, level);
         const auto [mirroredLowest, mirroredHighest] = std::minmax_element(mirrored.begin(), mirrored.end());
         y = {std::min({y.from, level - 1, *mirroredLowest - 1}), std::max(y.to, *mirroredHighest + 1)};
     }
-    const ChartSpace space = drawChartFrame(drawing, {0, guests}, y, texts.chart, 2);
-    const TextMetrics& metrics = texts.chart.metrics;
-    const double width = std::max(1.5, metrics.lineHeight / 8);
-
-    const double left = rowLeft(drawing, metrics);
-    drawing.texts.push_back({texts.progress, {left, rowTop(drawing, metrics, 0)}, Align::Left, std::nullopt});
-    drawing.texts.push_back({texts.state, {left, rowTop(drawing, metrics, 1)}, Align::Left, std::nullopt});
-    drawing.strokes.push_back({{space.map(0, 0), space.map(guests, 0)}, kFrameColour, 0.0, false});
+    const ChartSpace space = drawChartFrame(drawing, {0, guests}, y, say(phrase(kGraph, "Coin balance")),
+                                            say(phrase(kGraph, "Guests in order")), setter, 2);
+    const double width = std::max(1.5, setter.lineHeight / 8);
 
     const ReplayFacts facts = replayFacts(balances, shown);
-    if (mirrorCoins) {
+    const double left = rowLeft(drawing, setter);
+    drawing.text(setter, replayProgress(facts), {left, rowTop(drawing, setter, 0)});
+    drawing.text(setter, replayState(replay, facts), {left, rowTop(drawing, setter, 1)});
+    drawing.path({space.map(0, 0), space.map(guests, 0)}, kFrameColour);
+
+    if (replay.mirrored()) {
         // The level's words stand over its line, where the axis numbers never are.
         const Point start = space.map(0, level);
-        drawing.strokes.push_back({{start, space.map(guests, level)}, kReadyColour, width / 1.5, true});
-        drawing.texts.push_back({texts.mirror,
-                                 {space.plot.left + space.plot.width, start.y - metrics.lineHeight - metrics.lineHeight / 8},
-                                 Align::Right, kReadyColour});
-        if (mirrors) {
+        drawing.path({start, space.map(guests, level)}, kReadyColour, width / 1.5, true);
+        drawing.text(setter, say(phrase(kGraph, "mirrored at %1"), {number(level)}),
+                     {space.plot.right(), start.y - setter.lineHeight - setter.lineHeight / 8}, Align::Right,
+                     kReadyColour);
+        if (*lowest <= level) {
             const auto first = std::find(balances.begin(), balances.end(), level) - balances.begin() + 1;
             if (shown > first) {
                 std::vector<Point> reflected = pathPoints(space, mirrored, shown);
                 reflected.erase(reflected.begin(), reflected.begin() + first);
-                drawing.strokes.push_back({std::move(reflected), kReadyColour, width, true});
+                drawing.path(std::move(reflected), kReadyColour, width, true);
             }
         }
     }
     if (facts.lowest) {
-        const Point at = space.map(facts.lowestGuest, *facts.lowest);
-        drawing.strokes.push_back({{space.map(0, *facts.lowest), space.map(guests, *facts.lowest)}, kLowestColour,
-                                   width / 1.5, true});
-        drawing.strokes.push_back({pathPoints(space, balances, shown), kPathColour, width, false});
-        drawing.dots.push_back({at, 2.5 * width, kLowestColour, true});
-        drawing.dots.push_back({space.map(shown, facts.balance), 1.5 * width, kPathColour, true});
+        drawing.path({space.map(0, *facts.lowest), space.map(guests, *facts.lowest)}, kLowestColour, width / 1.5, true);
+        drawing.path(pathPoints(space, balances, shown), kPathColour, width);
+        drawing.add(Shape::Kind::Dot, {space.map(facts.lowestGuest, *facts.lowest)}, kLowestColour, 2.5 * width);
+        drawing.add(Shape::Kind::Dot, {space.map(shown, facts.balance)}, kPathColour, 1.5 * width);
     }
+    drawing.layer();
     return drawing;
 }
 

@@ -54,15 +54,16 @@ std::vector<RunPoint> RunHistory::points(int percent) const
 
 namespace {
 
-constexpr Colour kReferenceColour{90, 90, 90};
+constexpr std::string_view kGraph = "coinwell::graph";
+
+Message lesson() { return say(phrase(kGraph, "Four times the guests need only about twice the coins.")); }
 
 }  // namespace
 
-Drawing squareRootScene(const Rect& area, const std::vector<ExactForGuests>& exact, const std::vector<RunPoint>& runs,
-                        const SquareRootTexts& texts)
+Drawing squareRootPicture(const Rect& area, const std::vector<ExactForGuests>& exact, const std::vector<RunPoint>& runs,
+                          int percent, const TextSetter& setter)
 {
-    Drawing drawing;
-    drawing.area = area;
+    Drawing drawing{area, {}};
     if (!(area.width > 0 && area.height > 0) || exact.empty()) {
         return drawing;
     }
@@ -74,36 +75,48 @@ Drawing squareRootScene(const Rect& area, const std::vector<ExactForGuests>& exa
         highest = std::max({highest, run.coins, static_cast<int>(std::ceil(-run.averageShortage))});
     }
     const int top = (highest + 9) / 10 * 10;
-    const ChartSpace space =
-        drawChartFrame(drawing, {0, exact.back().guests}, {0, top}, texts.chart, 3);
-    const TextMetrics& metrics = texts.chart.metrics;
-    const double width = std::max(1.5, metrics.lineHeight / 8);
+    const ChartSpace space = drawChartFrame(drawing, {0, exact.back().guests}, {0, top}, say(phrase(kGraph, "Coins")),
+                                            say(phrase(kGraph, "Guests")), setter, 3);
+    const double width = std::max(1.5, setter.lineHeight / 8);
 
-    const double left = rowLeft(drawing, metrics);
-    const double right = rowRight(drawing, metrics);
-    drawing.texts.push_back({texts.lesson, {left, rowTop(drawing, metrics, 0)}, Align::Left, std::nullopt});
-    drawing.texts.push_back({texts.meanLegend, {left, rowTop(drawing, metrics, 1)}, Align::Left, kExactColour});
-    drawing.texts.push_back({texts.coinsLegend, {right, rowTop(drawing, metrics, 1)}, Align::Right, kReadyColour});
-    drawing.texts.push_back(
-        {texts.referenceLegend, {left, rowTop(drawing, metrics, 2)}, Align::Left, kReferenceColour});
-    drawing.texts.push_back({texts.runsLegend, {right, rowTop(drawing, metrics, 2)}, Align::Right, std::nullopt});
+    const double left = rowLeft(drawing, setter);
+    const double right = rowRight(drawing, setter);
+    drawing.text(setter, lesson(), {left, rowTop(drawing, setter, 0)});
+    drawing.text(setter, say(phrase(kGraph, "exact mean shortage, as coins")), {left, rowTop(drawing, setter, 1)},
+                 Align::Left, kExactColour);
+    drawing.text(setter, say(phrase(kGraph, "exact coins for %1% of meetings"), {number(percent)}),
+                 {right, rowTop(drawing, setter, 1)}, Align::Right, kReadyColour);
+    // A formula, the same in every language.
+    drawing.text(setter, verbatim("√(2n/π)"), {left, rowTop(drawing, setter, 2)}, Align::Left, kReferenceColour);
+    drawing.text(setter, say(phrase(kGraph, "runs: ○ average, ● coins")), {right, rowTop(drawing, setter, 2)},
+                 Align::Right);
 
-    Stroke reference{{}, kReferenceColour, width / 1.5, true};
-    Stroke mean{{}, kExactColour, width, false};
-    Stroke coins{{}, kReadyColour, width, false};
+    std::vector<Point> reference;
+    std::vector<Point> mean;
+    std::vector<Point> coins;
     for (const ExactForGuests& point : exact) {
-        reference.points.push_back(space.map(point.guests, squareRootReference(point.guests)));
-        mean.points.push_back(space.map(point.guests, -point.meanShortage));
-        coins.points.push_back(space.map(point.guests, point.coins));
+        reference.push_back(space.map(point.guests, squareRootReference(point.guests)));
+        mean.push_back(space.map(point.guests, -point.meanShortage));
+        coins.push_back(space.map(point.guests, point.coins));
     }
-    drawing.strokes.push_back(std::move(reference));
-    drawing.strokes.push_back(std::move(mean));
-    drawing.strokes.push_back(std::move(coins));
+    drawing.path(std::move(reference), kReferenceColour, width / 1.5, true);
+    drawing.path(std::move(mean), kExactColour, width);
+    drawing.path(std::move(coins), kReadyColour, width);
     for (const RunPoint& run : runs) {
-        drawing.dots.push_back({space.map(run.guests, -run.averageShortage), 2.5 * width, kExactColour, false});
-        drawing.dots.push_back({space.map(run.guests, run.coins), 2 * width, kReadyColour, true});
+        drawing.add(Shape::Kind::Ring, {space.map(run.guests, -run.averageShortage)}, kExactColour, 2.5 * width);
+        drawing.add(Shape::Kind::Dot, {space.map(run.guests, run.coins)}, kReadyColour, 2 * width);
     }
+    drawing.layer();
     return drawing;
+}
+
+Message squareRootDescription(int percent, std::size_t runs)
+{
+    const std::array<int, kNamedGuests.size()> coins = exactCoinsOfNamedGuests(percent);
+    return say(phrase(kGraph, "Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, "
+                              "%4 at 400 and %5 at 1000; runs shown: %6."),
+               {lesson(), number(percent), number(coins[0]), number(coins[1]), number(coins[2]),
+                number(static_cast<long long>(runs))});
 }
 
 }  // namespace coinwell::core

@@ -58,19 +58,15 @@ private:
     std::vector<Run> runs_;
 };
 
-struct SquareRootTexts {
-    ChartTexts chart;
-    std::string lesson;           // the caption's line under the axes' captions
-    std::string meanLegend;       // in the exact mean's colour
-    std::string coinsLegend;      // in the coins' colour
-    std::string referenceLegend;  // sqrt(2n / pi)
-    std::string runsLegend;
-};
+// Coins up, guests across: the negated exact mean and the exact coins for
+// `percent` percent of meetings as lines, the reference dashed, each run as
+// a ring at its negated average and a dot at its coins, with the lesson and
+// a legend over them.
+Drawing squareRootPicture(const Rect& area, const std::vector<ExactForGuests>& exact, const std::vector<RunPoint>& runs,
+                          int percent, const TextSetter& setter);
 
-// Coins up, guests across: the negated exact mean and the exact coins as
-// lines, the reference dashed, each run as a ring at its negated average and
-// a dot at its coins.
-Drawing squareRootScene(const Rect& area, const std::vector<ExactForGuests>& exact, const std::vector<RunPoint>& runs,
-                        const SquareRootTexts& texts);
+// The same in words: the lesson, the exact coins at the named guests, and
+// how many runs it shows.
+Message squareRootDescription(int percent, std::size_t runs);
 
 }  // namespace coinwell::core

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "core/message.h"
+
+#include <array>
+#include <string_view>
+
+// Every command of the graph area and every option it remembers, declared
+// once: both front ends build their menus and key handling from these
+// tables and store the options under these names.
+namespace coinwell::core {
+
+enum class Command {
+    CopyGraph,
+    SaveImage,  // the desktop's, which asks for PNG or SVG with the file's name
+    SavePng,    // the page's two
+    SaveSvg,
+    SaveCsv,
+    Print,
+    ExactLaw,
+    CoinsReady,
+    CoverageCurve,
+    Share90,
+    Share95,
+    Share99,
+    SquareRootLaw,
+    Replay,
+    Pause,
+    NextGuest,
+    Faster,
+    Slower,
+    WholeMeeting,
+    Mirror,
+    BackToHistogram,
+};
+
+// Where an item stands: the graph's menu, or one of its submenus, which the
+// page shows as captioned groups.
+enum class MenuPart { Graph, Shares, Replay };
+enum class FrontEnds { Both, Desktop, Page };
+enum class EnabledWhen { Always, HasPicture, HasResult, GuestsGiven, Replaying, AwayFromHistogram };
+enum class Check { None, Box, Radio };
+
+struct CommandInfo {
+    Command command;
+    std::string_view name;  // the desktop's object name, with "Action" after it
+    Phrase label;
+    // Keys in Qt's portable notation ("Ctrl+C", "Right", "Esc", "+"), the
+    // first shown in the menu.
+    std::array<std::string_view, 3> keys;
+    MenuPart part;
+    bool separatorBefore;
+    FrontEnds frontEnds;
+    EnabledWhen enabled;
+    Check check;
+    // Only while the graph has the focus, as a focused button takes it.
+    bool graphKey;
+};
+
+// A remembered option: its name in the store and its value before any
+// choice; a switch is 0 or 1, the share its percent.
+struct OptionInfo {
+    std::string_view name;
+    int defaultValue;
+};
+
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent };
+
+inline constexpr std::array<OptionInfo, 4> kOptions{{
+    {"showExactDistribution", 0},
+    {"showCoinsReady", 0},
+    {"showCoverageCurve", 0},
+    {"coinsReadyPercent", 95},
+}};
+
+constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
+
+namespace detail {
+inline constexpr std::string_view kMenu = "coinwell::graph::GraphMenu";
+inline constexpr std::string_view kPage = "coinwell::web::Page";
+}  // namespace detail
+
+inline constexpr std::array<CommandInfo, 21> kCommands{{
+    {Command::CopyGraph, "copyGraph", phrase(detail::kMenu, "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
+     FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
+    {Command::SaveImage, "saveGraphImage", phrase(detail::kMenu, "Save graph as image..."), {"Ctrl+S"},
+     MenuPart::Graph, false, FrontEnds::Desktop, EnabledWhen::HasPicture, Check::None, false},
+    {Command::SavePng, "saveGraphPng", phrase(detail::kPage, "Save graph as PNG..."), {"Ctrl+S"}, MenuPart::Graph,
+     false, FrontEnds::Page, EnabledWhen::HasPicture, Check::None, false},
+    {Command::SaveSvg, "saveGraphSvg", phrase(detail::kPage, "Save graph as SVG..."), {}, MenuPart::Graph, false,
+     FrontEnds::Page, EnabledWhen::HasPicture, Check::None, false},
+    {Command::SaveCsv, "saveResultsCsv", phrase(detail::kMenu, "Save results as CSV..."), {}, MenuPart::Graph, false,
+     FrontEnds::Both, EnabledWhen::HasResult, Check::None, false},
+    {Command::Print, "printGraph", phrase(detail::kMenu, "Print..."), {"Ctrl+P"}, MenuPart::Graph, false,
+     FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
+    {Command::ExactLaw, "exactLaw", phrase(detail::kMenu, "Show the exact distribution"), {"T"}, MenuPart::Graph,
+     true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::CoinsReady, "coinsReady", phrase(detail::kMenu, "Show the coins to have ready"), {"K"},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::CoverageCurve, "coverageCurve", phrase(detail::kMenu, "Show the coverage curve"), {"C"},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::Share90, "readyShare90", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+     FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
+    {Command::Share95, "readyShare95", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+     FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
+    {Command::Share99, "readyShare99", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+     FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
+    {Command::SquareRootLaw, "squareRoot", phrase(detail::kMenu, "Show the square-root law"), {"G"},
+     MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::Replay, "replay", phrase(detail::kMenu, "Replay one meeting"), {"W"}, MenuPart::Graph, false,
+     FrontEnds::Both, EnabledWhen::GuestsGiven, Check::Box, false},
+    {Command::Pause, "replayPause", phrase(detail::kMenu, "Pause or play on"), {"Space"}, MenuPart::Replay, false,
+     FrontEnds::Both, EnabledWhen::Replaying, Check::None, true},
+    {Command::NextGuest, "replayNextGuest", phrase(detail::kMenu, "Next guest"), {"Right"}, MenuPart::Replay, false,
+     FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
+    {Command::Faster, "replayFaster", phrase(detail::kMenu, "Faster"), {"+", "=", "Up"}, MenuPart::Replay, false,
+     FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
+    {Command::Slower, "replaySlower", phrase(detail::kMenu, "Slower"), {"-", "Down"}, MenuPart::Replay, false,
+     FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
+    {Command::WholeMeeting, "replayWholeMeeting", phrase(detail::kMenu, "Whole meeting"), {"End"}, MenuPart::Replay,
+     false, FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
+    {Command::Mirror, "replayMirror", phrase(detail::kMenu, "Mirror at the coins to have ready"), {"M"},
+     MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Replaying, Check::Box, false},
+    {Command::BackToHistogram, "backToHistogram", phrase(detail::kMenu, "Back to the histogram"), {"Esc"},
+     MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
+}};
+
+constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }
+
+// The submenus' captions.
+inline constexpr Phrase kSharesCaption = phrase(detail::kMenu, "Share of meetings covered");
+inline constexpr Phrase kReplayCaption = phrase(detail::kMenu, "Replay");
+
+// An item's words: the shares' with their percent.
+Message commandLabel(Command command);
+// The share of meetings a share's item chooses, else 0.
+int sharePercent(Command command);
+
+}  // namespace coinwell::core

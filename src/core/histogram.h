@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/drawing.h"
+#include "core/run_record.h"
+
+// The frequency-distribution graph of a run, drawn over the window's fixed
+// axes: a count c stands at y = 280 - c and a shortage s at x = 120 + s of
+// a logical space 130 across and 300 down that fills the area, stretched
+// unevenly; texts keep the font's own size. Over the bars, as asked: the
+// exact law, the coins to have ready and the coverage curve.
+namespace coinwell::core {
+
+struct HistogramOptions {
+    bool exactLaw = false;
+    int readyPercent = 0;  // the coins that cover that share of meetings, unless 0
+    bool coverageCurve = false;
+};
+
+// The frame alone before a run (record null).
+Drawing histogram(const Rect& area, const RunRecord* record, const HistogramOptions& options,
+                  const TextSetter& setter);
+
+// The same in words for screen readers.
+Message histogramDescription(const RunRecord& record, const HistogramOptions& options);
+
+}  // namespace coinwell::core

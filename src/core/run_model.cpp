@@ -1,0 +1,245 @@
+#include "core/run_model.h"
+
+#include "core/experiment.h"
+#include "core/histogram.h"
+#include "core/one_decimal.h"
+#include "core/run.h"
+
+#include <algorithm>
+
+namespace coinwell::core {
+namespace {
+
+std::string runName(const Settings& settings)
+{
+    return "coinwell-" + std::to_string(settings.guestCount) + "x" + std::to_string(settings.experimentCount);
+}
+
+}  // namespace
+
+RunModel::RunModel(RandomSource& random, Clock& clock, std::optional<std::uint64_t> seed, RunHistory& runs)
+    : random_(random), clock_(clock), seed_(seed), runs_(runs)
+{
+    for (std::size_t i = 0; i < kOptions.size(); ++i) {
+        options_[i] = kOptions[i].defaultValue;
+    }
+}
+
+void RunModel::run()
+{
+    record_ = recordRun(runExperiments(settings_, random_, clock_), seed_);
+    runs_.add(record_->result);
+    showHistogram();
+}
+
+void RunModel::clear()
+{
+    settings_ = {};
+    record_.reset();
+    showHistogram();
+}
+
+void RunModel::advanceReplay(double seconds)
+{
+    if (replay_) {
+        replay_->advance(seconds);
+    }
+}
+
+void RunModel::showHistogram()
+{
+    view_ = GraphView::Histogram;
+    replay_.reset();
+}
+
+void RunModel::restoreOption(Option option, int value)
+{
+    const bool allowed = option == Option::ReadyPercent
+                             ? std::find(kReadyPercents.begin(), kReadyPercents.end(), value) != kReadyPercents.end()
+                             : value == 0 || value == 1;
+    if (allowed) {
+        options_[static_cast<std::size_t>(option)] = value;
+    }
+}
+
+bool RunModel::enabled(Command command) const
+{
+    switch (commandInfo(command).enabled) {
+    case EnabledWhen::Always:
+        return true;
+    case EnabledWhen::HasPicture:
+        return hasPicture();
+    case EnabledWhen::HasResult:
+        return record_.has_value();
+    case EnabledWhen::GuestsGiven:
+        return settings_.guestCount > 0;
+    case EnabledWhen::Replaying:
+        return replay_.has_value();
+    case EnabledWhen::AwayFromHistogram:
+        return view_ != GraphView::Histogram;
+    }
+    return false;
+}
+
+bool RunModel::checked(Command command) const
+{
+    switch (command) {
+    case Command::ExactLaw:
+        return option(Option::ExactLaw) != 0;
+    case Command::CoinsReady:
+        return option(Option::CoinsReady) != 0;
+    case Command::CoverageCurve:
+        return option(Option::CoverageCurve) != 0;
+    case Command::SquareRootLaw:
+        return view_ == GraphView::SquareRootLaw;
+    case Command::Replay:
+        return view_ == GraphView::Replay;
+    case Command::Mirror:
+        return replay_ && replay_->mirrored();
+    default:
+        return sharePercent(command) > 0 && sharePercent(command) == option(Option::ReadyPercent);
+    }
+}
+
+bool RunModel::trigger(Command command)
+{
+    if (!enabled(command)) {
+        return false;
+    }
+    const auto toggle = [this](Option option) {
+        options_[static_cast<std::size_t>(option)] = this->option(option) != 0 ? 0 : 1;
+        showHistogram();
+    };
+    switch (command) {
+    case Command::ExactLaw:
+        toggle(Option::ExactLaw);
+        return true;
+    case Command::CoinsReady:
+        toggle(Option::CoinsReady);
+        return true;
+    case Command::CoverageCurve:
+        toggle(Option::CoverageCurve);
+        return true;
+    case Command::SquareRootLaw:
+        if (view_ == GraphView::SquareRootLaw) {
+            showHistogram();
+        } else {
+            showHistogram();
+            view_ = GraphView::SquareRootLaw;
+        }
+        return true;
+    case Command::Replay:
+        if (view_ == GraphView::Replay) {
+            showHistogram();
+        } else {
+            replay_.emplace(meetingBalances(settings_.guestCount, random_, clock_));
+            view_ = GraphView::Replay;
+        }
+        return true;
+    case Command::Pause:
+        replay_->togglePause();
+        return true;
+    case Command::NextGuest:
+        replay_->step();
+        return true;
+    case Command::Faster:
+        replay_->faster();
+        return true;
+    case Command::Slower:
+        replay_->slower();
+        return true;
+    case Command::WholeMeeting:
+        replay_->finish();
+        return true;
+    case Command::Mirror:
+        replay_->toggleMirror();
+        return true;
+    case Command::BackToHistogram:
+        showHistogram();
+        return true;
+    default:
+        // The shares keep the view, whose curves or mirror they move.
+        if (const int percent = sharePercent(command); percent > 0) {
+            options_[static_cast<std::size_t>(Option::ReadyPercent)] = percent;
+            return true;
+        }
+        return false;
+    }
+}
+
+int RunModel::readyPercentShown() const
+{
+    return option(Option::CoinsReady) != 0 ? option(Option::ReadyPercent) : 0;
+}
+
+bool RunModel::hasPicture() const { return record_.has_value() || view_ != GraphView::Histogram; }
+
+Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
+{
+    const int percent = option(Option::ReadyPercent);
+    switch (view_) {
+    case GraphView::Replay:
+        return replayPicture(area, *replay_, percent, setter);
+    case GraphView::SquareRootLaw:
+        if (exactPercent_ != percent) {
+            exact_ = exactForAllGuests(percent);
+            exactPercent_ = percent;
+        }
+        return squareRootPicture(area, exact_, runs_.points(percent), percent, setter);
+    case GraphView::Histogram:
+        break;
+    }
+    return histogram(area, record_ ? &*record_ : nullptr,
+                     {option(Option::ExactLaw) != 0, readyPercentShown(), option(Option::CoverageCurve) != 0}, setter);
+}
+
+Message RunModel::description() const
+{
+    switch (view_) {
+    case GraphView::Replay: {
+        const ReplayFacts facts = replayFacts(replay_->balances(), replay_->shownGuests());
+        return sentences({replayProgress(facts), replayState(*replay_, facts)});
+    }
+    case GraphView::SquareRootLaw: {
+        const int percent = option(Option::ReadyPercent);
+        return squareRootDescription(percent, runs_.points(percent).size());
+    }
+    case GraphView::Histogram:
+        break;
+    }
+    if (!record_) {
+        return verbatim({});
+    }
+    return histogramDescription(
+        *record_, {option(Option::ExactLaw) != 0, readyPercentShown(), option(Option::CoverageCurve) != 0});
+}
+
+std::string RunModel::fileName(Command command) const
+{
+    if (command == Command::SaveCsv) {
+        return runName(record_ ? record_->result.settings : settings_) + ".csv";
+    }
+    const std::string name = view_ == GraphView::Replay          ? "coinwell-replay-" + std::to_string(replay_->guests())
+                             : view_ == GraphView::SquareRootLaw ? std::string("coinwell-square-root")
+                                                                 : runName(record_ ? record_->result.settings : settings_);
+    return name + (command == Command::SaveSvg ? ".svg" : ".png");
+}
+
+Message RunModel::caption() const
+{
+    if (view_ != GraphView::Histogram || !record_) {
+        return description();
+    }
+    constexpr std::string_view kReport = "coinwell::report";
+    const RunResult& result = record_->result;
+    Message line = say(phrase(kReport, "%1 guests, %2 experiments, average shortage %3, exact mean %4"),
+                       {number(result.settings.guestCount), number(result.settings.experimentCount),
+                        verbatim(formatOneDecimal(result.averageShortage())),
+                        verbatim(fixedDecimals(record_->law.mean(), 2))});
+    if (!record_->seed) {
+        return line;
+    }
+    return {{}, "%1%2", {line, say(phrase(kReport, ", seed %1"), {verbatim(std::to_string(*record_->seed))})}, {}};
+}
+
+}  // namespace coinwell::core
