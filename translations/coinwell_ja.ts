@@ -258,7 +258,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>What a screen reader speaks for a value label: its caption and its value.</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
@@ -270,12 +269,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>実験%1回。不足枚数の平均は%2。最も多い不足枚数は%3で、%4回。厳密な平均は%5。</translation>
     </message>
     <message>
-        <source>%1 coins are enough in %2% of meetings.</source>
-        <translation>%1枚あれば会議の%2%で足りる。</translation>
-    </message>
-    <message>
         <source>Please enter an integer between %1 and %2 ...</source>
         <translation>%1から%2までの整数を入力してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coin(s) are enough in %1% of meetings.</source>
+        <translation>
+            <numerusform>%n枚あれば会議の%1%で足りる。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -283,14 +284,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>exact mean %1</source>
         <translation>厳密な平均 %1</translation>
-    </message>
-    <message>
-        <source>%1 coins: enough in %2% of meetings</source>
-        <translation>%1枚で会議の%2%に足りる</translation>
-    </message>
-    <message>
-        <source>exact: %1 coins</source>
-        <translation>厳密には%1枚</translation>
     </message>
     <message>
         <source>Coin balance</source>
@@ -315,10 +308,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>paused: Space plays on, → shows the next guest</source>
         <translation>一時停止中：Spaceで続き、→で次の客</translation>
-    </message>
-    <message>
-        <source>lowest balance %1: %2 coins would have been enough</source>
-        <translation>最低残高%1：%2枚あれば足りた</translation>
     </message>
     <message>
         <source>lowest balance %1: no coins were needed</source>
@@ -360,17 +349,23 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>The coverage curve shows the share of meetings that each number of coins covers.</source>
         <translation>カバー曲線は、硬貨の枚数ごとに足りる会議の割合を示す。</translation>
     </message>
-    <message>
-        <source>lowest balance -1: 1 coin would have been enough</source>
-        <translation>最低残高-1：1枚あれば足りた</translation>
+    <message numerus="yes">
+        <source>%n coin(s): enough in %1% of meetings</source>
+        <translation>
+            <numerusform>%n枚で会議の%1%に足りる</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>1 coin: enough in %1% of meetings</source>
-        <translation>1枚で会議の%1%に足りる</translation>
+    <message numerus="yes">
+        <source>exact: %n coin(s)</source>
+        <translation>
+            <numerusform>厳密には%n枚</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>exact: 1 coin</source>
-        <translation>厳密には1枚</translation>
+    <message numerus="yes">
+        <source>lowest balance %1: %n coin(s) would have been enough</source>
+        <translation>
+            <numerusform>最低残高%1：%n枚あれば足りた</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -440,10 +435,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
 %2</source>
         <translation>%1 を保存できませんでした。
 %2</translation>
-    </message>
-    <message>
-        <source>Coinwell</source>
-        <translation>コインウェル</translation>
     </message>
     <message>
         <source>Show the coverage curve</source>

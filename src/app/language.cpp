@@ -32,7 +32,8 @@ std::optional<Language> languageNamed(const QString& name)
 bool installTranslations(Language language)
 {
     if (language == Language::English) {
-        return true;
+        auto* plurals = new QTranslator(QCoreApplication::instance());
+        return plurals->load(QStringLiteral(":/i18n/coinwell_en.qm")) && QCoreApplication::installTranslator(plurals);
     }
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -75,61 +75,56 @@ inline constexpr std::array<OptionInfo, 4> kOptions{{
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-namespace detail {
-inline constexpr std::string_view kMenu = "coinwell::graph::GraphMenu";
-inline constexpr std::string_view kPage = "coinwell::web::Page";
-}  // namespace detail
-
 inline constexpr std::array<CommandInfo, 21> kCommands{{
-    {Command::CopyGraph, "copyGraph", phrase(detail::kMenu, "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
+    {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
-    {Command::SaveImage, "saveGraphImage", phrase(detail::kMenu, "Save graph as image..."), {"Ctrl+S"},
+    {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
      MenuPart::Graph, false, FrontEnds::Desktop, EnabledWhen::HasPicture, Check::None, false},
-    {Command::SavePng, "saveGraphPng", phrase(detail::kPage, "Save graph as PNG..."), {"Ctrl+S"}, MenuPart::Graph,
+    {Command::SavePng, "saveGraphPng", phrase("coinwell::web::Page", "Save graph as PNG..."), {"Ctrl+S"}, MenuPart::Graph,
      false, FrontEnds::Page, EnabledWhen::HasPicture, Check::None, false},
-    {Command::SaveSvg, "saveGraphSvg", phrase(detail::kPage, "Save graph as SVG..."), {}, MenuPart::Graph, false,
+    {Command::SaveSvg, "saveGraphSvg", phrase("coinwell::web::Page", "Save graph as SVG..."), {}, MenuPart::Graph, false,
      FrontEnds::Page, EnabledWhen::HasPicture, Check::None, false},
-    {Command::SaveCsv, "saveResultsCsv", phrase(detail::kMenu, "Save results as CSV..."), {}, MenuPart::Graph, false,
+    {Command::SaveCsv, "saveResultsCsv", phrase("coinwell::graph::GraphMenu", "Save results as CSV..."), {}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasResult, Check::None, false},
-    {Command::Print, "printGraph", phrase(detail::kMenu, "Print..."), {"Ctrl+P"}, MenuPart::Graph, false,
+    {Command::Print, "printGraph", phrase("coinwell::graph::GraphMenu", "Print..."), {"Ctrl+P"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
-    {Command::ExactLaw, "exactLaw", phrase(detail::kMenu, "Show the exact distribution"), {"T"}, MenuPart::Graph,
+    {Command::ExactLaw, "exactLaw", phrase("coinwell::graph::GraphMenu", "Show the exact distribution"), {"T"}, MenuPart::Graph,
      true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
-    {Command::CoinsReady, "coinsReady", phrase(detail::kMenu, "Show the coins to have ready"), {"K"},
+    {Command::CoinsReady, "coinsReady", phrase("coinwell::graph::GraphMenu", "Show the coins to have ready"), {"K"},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
-    {Command::CoverageCurve, "coverageCurve", phrase(detail::kMenu, "Show the coverage curve"), {"C"},
+    {Command::CoverageCurve, "coverageCurve", phrase("coinwell::graph::GraphMenu", "Show the coverage curve"), {"C"},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
-    {Command::Share90, "readyShare90", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+    {Command::Share90, "readyShare90", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
-    {Command::Share95, "readyShare95", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+    {Command::Share95, "readyShare95", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
-    {Command::Share99, "readyShare99", phrase(detail::kMenu, "%1% of meetings"), {}, MenuPart::Shares, false,
+    {Command::Share99, "readyShare99", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
-    {Command::SquareRootLaw, "squareRoot", phrase(detail::kMenu, "Show the square-root law"), {"G"},
+    {Command::SquareRootLaw, "squareRoot", phrase("coinwell::graph::GraphMenu", "Show the square-root law"), {"G"},
      MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
-    {Command::Replay, "replay", phrase(detail::kMenu, "Replay one meeting"), {"W"}, MenuPart::Graph, false,
+    {Command::Replay, "replay", phrase("coinwell::graph::GraphMenu", "Replay one meeting"), {"W"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::GuestsGiven, Check::Box, false},
-    {Command::Pause, "replayPause", phrase(detail::kMenu, "Pause or play on"), {"Space"}, MenuPart::Replay, false,
+    {Command::Pause, "replayPause", phrase("coinwell::graph::GraphMenu", "Pause or play on"), {"Space"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, true},
-    {Command::NextGuest, "replayNextGuest", phrase(detail::kMenu, "Next guest"), {"Right"}, MenuPart::Replay, false,
+    {Command::NextGuest, "replayNextGuest", phrase("coinwell::graph::GraphMenu", "Next guest"), {"Right"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Faster, "replayFaster", phrase(detail::kMenu, "Faster"), {"+", "=", "Up"}, MenuPart::Replay, false,
+    {Command::Faster, "replayFaster", phrase("coinwell::graph::GraphMenu", "Faster"), {"+", "=", "Up"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Slower, "replaySlower", phrase(detail::kMenu, "Slower"), {"-", "Down"}, MenuPart::Replay, false,
+    {Command::Slower, "replaySlower", phrase("coinwell::graph::GraphMenu", "Slower"), {"-", "Down"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::WholeMeeting, "replayWholeMeeting", phrase(detail::kMenu, "Whole meeting"), {"End"}, MenuPart::Replay,
+    {Command::WholeMeeting, "replayWholeMeeting", phrase("coinwell::graph::GraphMenu", "Whole meeting"), {"End"}, MenuPart::Replay,
      false, FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Mirror, "replayMirror", phrase(detail::kMenu, "Mirror at the coins to have ready"), {"M"},
+    {Command::Mirror, "replayMirror", phrase("coinwell::graph::GraphMenu", "Mirror at the coins to have ready"), {"M"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Replaying, Check::Box, false},
-    {Command::BackToHistogram, "backToHistogram", phrase(detail::kMenu, "Back to the histogram"), {"Esc"},
+    {Command::BackToHistogram, "backToHistogram", phrase("coinwell::graph::GraphMenu", "Back to the histogram"), {"Esc"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
 }};
 
 constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }
 
 // The submenus' captions.
-inline constexpr Phrase kSharesCaption = phrase(detail::kMenu, "Share of meetings covered");
-inline constexpr Phrase kReplayCaption = phrase(detail::kMenu, "Replay");
+inline constexpr Phrase kSharesCaption = phrase("coinwell::graph::GraphMenu", "Share of meetings covered");
+inline constexpr Phrase kReplayCaption = phrase("coinwell::graph::GraphMenu", "Replay");
 
 // An item's words: the shares' with their percent.
 Message commandLabel(Command command);

@@ -52,7 +52,7 @@ struct Shape {
         Path,      // a line through the points
         Segments,  // a line from each point of a pair to the other
         Polygon,   // filled
-        Box,       // filled, from its top left corner to its bottom right one
+        Box,       // filled, from its top left corner (the first point) as wide and high as the second says
         Dot,       // a filled circle round the point
         Ring,      // a circle one device pixel wide round the point
         Text,      // from the left end of its base line on

@@ -32,7 +32,6 @@ constexpr std::array<int, 5> kVerticalNumbers{250, 200, 150, 100, 50};
 constexpr int kFirstLabelledShortage = -110;
 constexpr int kHorizontalNumberCount = 12;
 
-constexpr std::string_view kGraph = "coinwell::graph";
 
 // Maps the logical space onto the area.
 struct ToArea {
@@ -144,7 +143,7 @@ void drawExactLaw(Drawing& drawing, const ToArea& toArea, const RunRecord& recor
     drawing.add(Shape::Kind::Polygon, {tip, {tip.x + -half, tip.y + 2 * half}, {tip.x + half, tip.y + 2 * half}},
                 kExactColour);
 
-    const std::string words = setter.text(say(phrase(kGraph, "exact mean %1"), {verbatim(fixedDecimals(law.mean(), 2))}));
+    const std::string words = setter.text(say(phrase("coinwell::graph", "exact mean %1"), {verbatim(fixedDecimals(law.mean(), 2))}));
     const double width = setter.width(words);
     const double plotLeft = toArea.x(kPlotLeft);
     const double plotRight = toArea.x(kPlotRight);
@@ -190,10 +189,10 @@ void drawCoinsReady(Drawing& drawing, const ToArea& toArea, const RunRecord& rec
     // Both lines go under both texts.
     const int coins = coinsToHaveReady(record.result.counts, percent);
     std::vector<std::pair<std::string, Point>> texts{
-        mark(coins, sayCount(plural(kGraph, "%n coin(s): enough in %1% of meetings"), coins, {number(percent)}), 0)};
+        mark(coins, sayCount(plural("coinwell::graph", "%n coin(s): enough in %1% of meetings"), coins, {number(percent)}), 0)};
     if (options.exactLaw) {
         const int exact = coinsToHaveReady(record.law, percent);
-        texts.push_back(mark(exact, sayCount(plural(kGraph, "exact: %n coin(s)"), exact), 1));
+        texts.push_back(mark(exact, sayCount(plural("coinwell::graph", "exact: %n coin(s)"), exact), 1));
     }
     for (auto& [words, topLeft] : texts) {
         drawing.textAt(setter, std::move(words), topLeft, kReadyColour);
@@ -251,7 +250,7 @@ Drawing histogram(const Rect& area, const RunRecord* record, const HistogramOpti
             const double count = record->result.tally.bins[static_cast<std::size_t>(bin)];
             if (count > 0) {
                 const double top = kBaseLineY - count;
-                crisp(drawing, Shape::Kind::Box, {toArea({5.0 + bin, top}), toArea({6.0 + bin, top + count})},
+                crisp(drawing, Shape::Kind::Box, {toArea({5.0 + bin, top}), {toArea.scaleX, toArea.scaleY * count}},
                       kBarColour);
             }
         }
@@ -278,20 +277,19 @@ Message histogramDescription(const RunRecord& record, const HistogramOptions& op
     const auto& bins = record.result.tally.bins;
     const auto mostFrequent = std::max_element(bins.begin(), bins.end());
     const int bin = static_cast<int>(mostFrequent - bins.begin());
-    constexpr std::string_view kWindow = "coinwell::MainWindow";
-    const Message shortage = bin == 0 ? say(phrase(kWindow, "below %1"), {number(Tally::kLowestSingleShortage)})
+    const Message shortage = bin == 0 ? say(phrase("coinwell::MainWindow", "below %1"), {number(Tally::kLowestSingleShortage)})
                                       : number(Tally::shortageOfBin(bin));
     std::vector<Message> parts{say(
-        phrase(kWindow, "%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5."),
+        phrase("coinwell::MainWindow", "%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5."),
         {number(record.result.settings.experimentCount), verbatim(formatOneDecimal(record.result.averageShortage())),
          shortage, number(*mostFrequent), verbatim(fixedDecimals(record.law.mean(), 2))})};
     if (const int percent = options.readyPercent; percent > 0) {
-        parts.push_back(sayCount(plural(kWindow, "%n coin(s) are enough in %1% of meetings."),
+        parts.push_back(sayCount(plural("coinwell::MainWindow", "%n coin(s) are enough in %1% of meetings."),
                                  coinsToHaveReady(record.result.counts, percent), {number(percent)}));
     }
     if (options.coverageCurve) {
         parts.push_back(
-            say(phrase(kGraph, "The coverage curve shows the share of meetings that each number of coins covers.")));
+            say(phrase("coinwell::graph", "The coverage curve shows the share of meetings that each number of coins covers.")));
     }
     return sentences(std::move(parts));
 }

@@ -86,7 +86,6 @@ std::vector<int> mirroredAt(const std::vector<int>& balances, int level)
 
 namespace {
 
-constexpr std::string_view kGraph = "coinwell::graph";
 constexpr Colour kPathColour = kBarColour;
 constexpr Colour kLowestColour = kExactColour;
 
@@ -106,10 +105,10 @@ std::vector<Point> pathPoints(const ChartSpace& space, const std::vector<int>& b
 Message replayProgress(const ReplayFacts& facts)
 {
     if (!facts.lowest) {
-        return say(phrase(kGraph, "Guest %1 of %2, balance %3"),
+        return say(phrase("coinwell::graph", "Guest %1 of %2, balance %3"),
                    {number(facts.shown), number(facts.guests), number(facts.balance)});
     }
-    return say(phrase(kGraph, "Guest %1 of %2, balance %3, lowest so far %4"),
+    return say(phrase("coinwell::graph", "Guest %1 of %2, balance %3, lowest so far %4"),
                {number(facts.shown), number(facts.guests), number(facts.balance), number(*facts.lowest)});
 }
 
@@ -118,15 +117,15 @@ Message replayState(const Replay& replay, const ReplayFacts& facts)
     if (replay.finished()) {
         const int lowest = facts.lowest.value_or(0);
         if (lowest >= 0) {
-            return say(phrase(kGraph, "lowest balance %1: no coins were needed"), {number(lowest)});
+            return say(phrase("coinwell::graph", "lowest balance %1: no coins were needed"), {number(lowest)});
         }
-        return sayCount(plural(kGraph, "lowest balance %1: %n coin(s) would have been enough"), -lowest,
+        return sayCount(plural("coinwell::graph", "lowest balance %1: %n coin(s) would have been enough"), -lowest,
                         {number(lowest)});
     }
     if (replay.paused()) {
-        return say(phrase(kGraph, "paused: Space plays on, → shows the next guest"));
+        return say(phrase("coinwell::graph", "paused: Space plays on, → shows the next guest"));
     }
-    return say(phrase(kGraph, "%1 guests a second"), {number(replay.pace())});
+    return say(phrase("coinwell::graph", "%1 guests a second"), {number(replay.pace())});
 }
 
 Drawing replayPicture(const Rect& area, const Replay& replay, int percent, const TextSetter& setter)
@@ -147,8 +146,8 @@ Drawing replayPicture(const Rect& area, const Replay& replay, int percent, const
         const auto [mirroredLowest, mirroredHighest] = std::minmax_element(mirrored.begin(), mirrored.end());
         y = {std::min({y.from, level - 1, *mirroredLowest - 1}), std::max(y.to, *mirroredHighest + 1)};
     }
-    const ChartSpace space = drawChartFrame(drawing, {0, guests}, y, say(phrase(kGraph, "Coin balance")),
-                                            say(phrase(kGraph, "Guests in order")), setter, 2);
+    const ChartSpace space = drawChartFrame(drawing, {0, guests}, y, say(phrase("coinwell::graph", "Coin balance")),
+                                            say(phrase("coinwell::graph", "Guests in order")), setter, 2);
     const double width = std::max(1.5, setter.lineHeight / 8);
 
     const ReplayFacts facts = replayFacts(balances, shown);
@@ -161,7 +160,7 @@ Drawing replayPicture(const Rect& area, const Replay& replay, int percent, const
         // The level's words stand over its line, where the axis numbers never are.
         const Point start = space.map(0, level);
         drawing.path({start, space.map(guests, level)}, kReadyColour, width / 1.5, true);
-        drawing.text(setter, say(phrase(kGraph, "mirrored at %1"), {number(level)}),
+        drawing.text(setter, say(phrase("coinwell::graph", "mirrored at %1"), {number(level)}),
                      {space.plot.right(), start.y - setter.lineHeight - setter.lineHeight / 8}, Align::Right,
                      kReadyColour);
         if (*lowest <= level) {

@@ -230,16 +230,15 @@ Message RunModel::caption() const
     if (view_ != GraphView::Histogram || !record_) {
         return description();
     }
-    constexpr std::string_view kReport = "coinwell::report";
     const RunResult& result = record_->result;
-    Message line = say(phrase(kReport, "%1 guests, %2 experiments, average shortage %3, exact mean %4"),
+    Message line = say(phrase("coinwell::report", "%1 guests, %2 experiments, average shortage %3, exact mean %4"),
                        {number(result.settings.guestCount), number(result.settings.experimentCount),
                         verbatim(formatOneDecimal(result.averageShortage())),
                         verbatim(fixedDecimals(record_->law.mean(), 2))});
     if (!record_->seed) {
         return line;
     }
-    return {{}, "%1%2", {line, say(phrase(kReport, ", seed %1"), {verbatim(std::to_string(*record_->seed))})}, {}};
+    return {{}, "%1%2", {line, say(phrase("coinwell::report", ", seed %1"), {verbatim(std::to_string(*record_->seed))})}, {}};
 }
 
 }  // namespace coinwell::core

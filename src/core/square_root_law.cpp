@@ -54,9 +54,8 @@ std::vector<RunPoint> RunHistory::points(int percent) const
 
 namespace {
 
-constexpr std::string_view kGraph = "coinwell::graph";
 
-Message lesson() { return say(phrase(kGraph, "Four times the guests need only about twice the coins.")); }
+Message lesson() { return say(phrase("coinwell::graph", "Four times the guests need only about twice the coins.")); }
 
 }  // namespace
 
@@ -75,20 +74,20 @@ Drawing squareRootPicture(const Rect& area, const std::vector<ExactForGuests>& e
         highest = std::max({highest, run.coins, static_cast<int>(std::ceil(-run.averageShortage))});
     }
     const int top = (highest + 9) / 10 * 10;
-    const ChartSpace space = drawChartFrame(drawing, {0, exact.back().guests}, {0, top}, say(phrase(kGraph, "Coins")),
-                                            say(phrase(kGraph, "Guests")), setter, 3);
+    const ChartSpace space = drawChartFrame(drawing, {0, exact.back().guests}, {0, top}, say(phrase("coinwell::graph", "Coins")),
+                                            say(phrase("coinwell::graph", "Guests")), setter, 3);
     const double width = std::max(1.5, setter.lineHeight / 8);
 
     const double left = rowLeft(drawing, setter);
     const double right = rowRight(drawing, setter);
     drawing.text(setter, lesson(), {left, rowTop(drawing, setter, 0)});
-    drawing.text(setter, say(phrase(kGraph, "exact mean shortage, as coins")), {left, rowTop(drawing, setter, 1)},
+    drawing.text(setter, say(phrase("coinwell::graph", "exact mean shortage, as coins")), {left, rowTop(drawing, setter, 1)},
                  Align::Left, kExactColour);
-    drawing.text(setter, say(phrase(kGraph, "exact coins for %1% of meetings"), {number(percent)}),
+    drawing.text(setter, say(phrase("coinwell::graph", "exact coins for %1% of meetings"), {number(percent)}),
                  {right, rowTop(drawing, setter, 1)}, Align::Right, kReadyColour);
     // A formula, the same in every language.
     drawing.text(setter, verbatim("√(2n/π)"), {left, rowTop(drawing, setter, 2)}, Align::Left, kReferenceColour);
-    drawing.text(setter, say(phrase(kGraph, "runs: ○ average, ● coins")), {right, rowTop(drawing, setter, 2)},
+    drawing.text(setter, say(phrase("coinwell::graph", "runs: ○ average, ● coins")), {right, rowTop(drawing, setter, 2)},
                  Align::Right);
 
     std::vector<Point> reference;
@@ -113,7 +112,7 @@ Drawing squareRootPicture(const Rect& area, const std::vector<ExactForGuests>& e
 Message squareRootDescription(int percent, std::size_t runs)
 {
     const std::array<int, kNamedGuests.size()> coins = exactCoinsOfNamedGuests(percent);
-    return say(phrase(kGraph, "Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, "
+    return say(phrase("coinwell::graph", "Square-root law. %1 For %2% of meetings the exact coins are %3 at 100 guests, "
                               "%4 at 400 and %5 at 1000; runs shown: %6."),
                {lesson(), number(percent), number(coins[0]), number(coins[1]), number(coins[2]),
                 number(static_cast<long long>(runs))});

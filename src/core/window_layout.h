@@ -22,28 +22,23 @@ struct Placement {
     Phrase text{};
 };
 
-namespace detail {
-inline constexpr std::string_view kMainWindow = "coinwell::MainWindow";
-inline constexpr std::string_view kHelpWindow = "coinwell::HelpWindow";
-}  // namespace detail
-
 // The windows' texts beside their controls': titles, questions and notices.
-inline constexpr Phrase kMainWindowTitle = phrase(detail::kMainWindow, "Coinwell 3");
-inline constexpr Phrase kProgramName = phrase(detail::kMainWindow, "Coinwell");
-inline constexpr Phrase kGraphName = phrase(detail::kMainWindow, "Frequency-distribution graph");
+inline constexpr Phrase kMainWindowTitle = phrase("coinwell::MainWindow", "Coinwell 3");
+inline constexpr Phrase kProgramName = phrase("coinwell::MainWindow", "Coinwell");
+inline constexpr Phrase kGraphName = phrase("coinwell::MainWindow", "Frequency-distribution graph");
 // A value label's name for screen readers: its caption and its value.
-inline constexpr Phrase kNamedValue = phrase(detail::kMainWindow, "%1: %2");
+inline constexpr Phrase kNamedValue = phrase("coinwell::MainWindow", "%1: %2");
 // The first questions' titles start with a blank; Init's do not.
-inline constexpr Phrase kFirstGuestsTitle = phrase(detail::kMainWindow, " Setting the number of guests");
-inline constexpr Phrase kFirstExperimentsTitle = phrase(detail::kMainWindow, " Setting the number of experiments");
-inline constexpr Phrase kGuestsTitle = phrase(detail::kMainWindow, "Setting the number of guests");
-inline constexpr Phrase kExperimentsTitle = phrase(detail::kMainWindow, "Setting the number of experiments");
-inline constexpr Phrase kCountPrompt = phrase(detail::kMainWindow, "Please enter an integer between %1 and %2 ...");
-inline constexpr Phrase kExitNotice = phrase(detail::kMainWindow, "This software will exit.");
+inline constexpr Phrase kFirstGuestsTitle = phrase("coinwell::MainWindow", " Setting the number of guests");
+inline constexpr Phrase kFirstExperimentsTitle = phrase("coinwell::MainWindow", " Setting the number of experiments");
+inline constexpr Phrase kGuestsTitle = phrase("coinwell::MainWindow", "Setting the number of guests");
+inline constexpr Phrase kExperimentsTitle = phrase("coinwell::MainWindow", "Setting the number of experiments");
+inline constexpr Phrase kCountPrompt = phrase("coinwell::MainWindow", "Please enter an integer between %1 and %2 ...");
+inline constexpr Phrase kExitNotice = phrase("coinwell::MainWindow", "This software will exit.");
 inline constexpr Phrase kImageWidthPrompt = phrase("coinwell::graph::GraphMenu", "Width of the image in pixels:");
 inline constexpr Phrase kSaveImageTitle = phrase("coinwell::graph::GraphMenu", "Save graph as image");
-inline constexpr Phrase kHelpWindowTitle = phrase(detail::kHelpWindow, "Coinwell 3 _ Help (Problem and operation)");
-inline constexpr Phrase kHelpTextName = phrase(detail::kHelpWindow, "Help text");
+inline constexpr Phrase kHelpWindowTitle = phrase("coinwell::HelpWindow", "Coinwell 3 _ Help (Problem and operation)");
+inline constexpr Phrase kHelpTextName = phrase("coinwell::HelpWindow", "Help text");
 
 inline constexpr int kMainWindowWidth = 603;
 inline constexpr int kMainWindowHeight = 512;
@@ -57,19 +52,19 @@ inline constexpr double kCaptionPoints = 9.0;
 // edge, and each caption shares its right border with its value's left one.
 inline constexpr Placement kMainWindowPlacements[] = {
     // name                      left  top  width height  points          bold
-    {"helpButton",               488,   0,  57,  25,      kWindowPoints,  false, phrase(detail::kMainWindow, "Help")},
+    {"helpButton",               488,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Help")},
     {"graphView",                 32,  40, 537, 385,      kCaptionPoints, false},
-    {"initButton",               552,   0,  57,  25,      kWindowPoints,  false, phrase(detail::kMainWindow, "Init")},
-    {"exitButton",                 0,   0,  57,  25,      kWindowPoints,  false, phrase(detail::kMainWindow, "Exit")},
-    {"startButton",              528, 448,  65,  41,      12.0,           true, phrase(detail::kMainWindow, "Start")},
-    {"titleLabel",                88,   0, 369,  25,      kValuePoints,   true, phrase(detail::kMainWindow, "Coinwell (Part 3)")},
-    {"guestCountCaption",          8, 440, 153,  25,      kCaptionPoints, true, phrase(detail::kMainWindow, "Number of guests")},
+    {"initButton",               552,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Init")},
+    {"exitButton",                 0,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Exit")},
+    {"startButton",              528, 448,  65,  41,      12.0,           true, phrase("coinwell::MainWindow", "Start")},
+    {"titleLabel",                88,   0, 369,  25,      kValuePoints,   true, phrase("coinwell::MainWindow", "Coinwell (Part 3)")},
+    {"guestCountCaption",          8, 440, 153,  25,      kCaptionPoints, true, phrase("coinwell::MainWindow", "Number of guests")},
     {"guestCountValue",          160, 440,  73,  25,      kValuePoints,   false},
     {"topRule",                    0,  24, 601,   1,      kWindowPoints,  false},
-    {"averageCaption",           240, 456, 209,  25,      9.75,           true, phrase(detail::kMainWindow, "Average number of shortage")},
+    {"averageCaption",           240, 456, 209,  25,      9.75,           true, phrase("coinwell::MainWindow", "Average number of shortage")},
     {"averageValue",             448, 456,  73,  25,      kValuePoints,   false},
     {"experimentCountValue",     160, 472,  73,  25,      kValuePoints,   false},
-    {"experimentCountCaption",     8, 472, 153,  25,      kCaptionPoints, true, phrase(detail::kMainWindow, "Number of experiments")},
+    {"experimentCountCaption",     8, 472, 153,  25,      kCaptionPoints, true, phrase("coinwell::MainWindow", "Number of experiments")},
 };
 
 inline constexpr int kHelpWindowWidth = 617;
@@ -79,7 +74,7 @@ inline constexpr int kHelpWindowHeight = 561;
 // desktop's own face).
 inline constexpr Placement kHelpWindowPlacements[] = {
     {"helpText",      8, 32, 601, 529, 11.25, false},
-    {"closeButton", 560,  0,  49,  25, 0.0,   false, phrase(detail::kHelpWindow, "Close")},
+    {"closeButton", 560,  0,  49,  25, 0.0,   false, phrase("coinwell::HelpWindow", "Close")},
     {"topRule",       8, 24, 601,   1, 0.0,   false},
 };
 

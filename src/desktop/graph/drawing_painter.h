@@ -9,13 +9,19 @@ class QPainter;
 
 namespace coinwell::graph {
 
-// What the painter's font tells a core view's layout.
-core::TextMetrics textMetrics(const QFontMetricsF& metrics);
+// Sets the core's texts in a font, translated.
+class FontTextSetter final : public core::TextSetter {
+public:
+    explicit FontTextSetter(const QFont& font);
+    std::string text(const core::Message& message) const override;
+    double width(const std::string& text) const override;
 
-// Paints any core drawing, smoothed, in the order fills, strokes, dots,
-// texts. Texts are set in the painter's font, in their own colour or
-// `textColour`, each moved only as far as needed to lie within the
-// drawing's area.
+private:
+    QFontMetricsF metrics_;
+};
+
+// Paints a core drawing in the painter's font, shape by shape, clipped to
+// its area; texts without a colour of their own in `textColour`.
 void paintDrawing(QPainter& painter, const core::Drawing& drawing, const QColor& textColour);
 
 }  // namespace coinwell::graph

@@ -1,12 +1,7 @@
 #include "desktop/graph/graph_export.h"
 
-#include "core/one_decimal.h"
-
 #include <QBuffer>
-#include <QDateTime>
 #include <QFontMetricsF>
-#include <QCoreApplication>
-#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -66,20 +61,6 @@ QByteArray GraphExport::svg(int width) const
         paintOnWhite(painter, *this);
     }
     return bytes;
-}
-
-QString captionLine(const core::RunRecord& record, const QDateTime& printedAt)
-{
-    const core::RunResult& result = record.result;
-    QString line = QCoreApplication::translate("coinwell::report", "%1 guests, %2 experiments, average shortage %3, exact mean %4")
-                       .arg(result.settings.guestCount)
-                       .arg(result.settings.experimentCount)
-                       .arg(QString::fromStdString(core::formatOneDecimal(result.averageShortage())),
-                            QString::fromStdString(core::fixedDecimals(record.law.mean(), 2)));
-    if (record.seed) {
-        line += QCoreApplication::translate("coinwell::report", ", seed %1").arg(*record.seed);
-    }
-    return line + QStringLiteral(", ") + QLocale().toString(printedAt, QLocale::ShortFormat);
 }
 
 void GraphExport::print(QPrinter& printer) const

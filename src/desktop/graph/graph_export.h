@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/run_record.h"
-
 #include <QByteArray>
 #include <QColor>
 #include <QDateTime>
@@ -36,9 +34,5 @@ struct GraphExport {
     // The graph across the page's width with a caption line under it.
     void print(QPrinter& printer) const;
 };
-
-// One line under a printed graph: the settings, the average, the exact
-// mean, the seed if any and when it was printed.
-QString captionLine(const core::RunRecord& record, const QDateTime& printedAt);
 
 }  // namespace coinwell::graph

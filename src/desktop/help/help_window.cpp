@@ -5,6 +5,7 @@
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/keys.h"
 #include "desktop/toolkit/scaled_layout.h"
+#include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/zoom.h"
 #include "desktop/help/help_text_view.h"
 
@@ -26,11 +27,11 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       textView_(new HelpTextView(this))
 {
-    auto* closeButton = new QPushButton(tr("Close"), this);
+    auto* closeButton = new QPushButton(this);
     auto* topRule = new QFrame(this);
     topRule->setFrameStyle(QFrame::HLine | QFrame::Plain);
 
-    setWindowTitle(tr("Coinwell 3 _ Help (Problem and operation)"));
+    setWindowTitle(translated(core::kHelpWindowTitle));
     setAutoFillBackground(true);
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, windowPalette.color(QPalette::Button));
@@ -46,6 +47,9 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
         QWidget* control = std::find_if(std::begin(controls), std::end(controls), [&](const auto& named) {
                                return named.first == placement.name;
                            })->second;
+        if (!placement.text.source.empty()) {
+            control->setProperty("text", translated(placement.text));
+        }
         layout->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
                     placement.points > 0 ? gothicFont(placement.points) : QApplication::font(control));
     }
@@ -60,7 +64,7 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     setTabOrder(closeButton, textView_);
     closeButton->setFocus();
     closeButton->setAccessibleName(closeButton->text());
-    textView_->setAccessibleName(tr("Help text"));
+    textView_->setAccessibleName(translated(core::kHelpTextName));
     textView_->setAccessibleDescription(HelpTextView::lines().join(u'\n').trimmed());
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 

@@ -1,15 +1,14 @@
 #include "desktop/main_window/main_window.h"
 
-#include "core/coins_ready.h"
-#include "core/experiment.h"
 #include "core/one_decimal.h"
-#include "core/run.h"
 #include "core/window_layout.h"
+#include "desktop/graph/graph_files.h"
 #include "desktop/graph/graph_menu.h"
 #include "desktop/graph/graph_view.h"
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/keys.h"
 #include "desktop/toolkit/scaled_layout.h"
+#include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/wait_cursor.h"
 
 #include <QAccessible>
@@ -64,32 +63,33 @@ QFrame* newRule(QWidget* parent)
 }  // namespace
 
 struct MainWindow::SettingTitles {
-    QString guests;
-    QString experiments;
+    core::Phrase guests;
+    core::Phrase experiments;
 };
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       services_(services),
-      model_(services.runs),
-      helpButton_(new QPushButton(tr("Help"), this)),
+      model_(services.random, services.clock, services.seed, services.runs),
+      helpButton_(new QPushButton(this)),
       graphView_(new graph::GraphView(model_, this)),
-      initButton_(new QPushButton(tr("Init"), this)),
-      exitButton_(new QPushButton(tr("Exit"), this)),
-      startButton_(new QPushButton(tr("Start"), this)),
-      titleLabel_(newLabel(tr("Coinwell (Part 3)"), this)),
-      guestCountCaption_(newLabel(tr("Number of guests"), this)),
+      initButton_(new QPushButton(this)),
+      exitButton_(new QPushButton(this)),
+      startButton_(new QPushButton(this)),
+      titleLabel_(newLabel({}, this)),
+      guestCountCaption_(newLabel({}, this)),
       guestCountValue_(newLabel({}, this)),
       topRule_(newRule(this)),
-      averageCaption_(newLabel(tr("Average number of shortage"), this)),
+      averageCaption_(newLabel({}, this)),
       averageValue_(newLabel({}, this)),
       experimentCountValue_(newLabel({}, this)),
-      experimentCountCaption_(newLabel(tr("Number of experiments"), this)),
+      experimentCountCaption_(newLabel({}, this)),
       // The client area at its designed place on the screen.
-      layout_(new ScaledLayout(this, QRect(232, 99, core::kMainWindowWidth, core::kMainWindowHeight)))
+      layout_(new ScaledLayout(this, QRect(232, 99, core::kMainWindowWidth, core::kMainWindowHeight))),
+      files_(std::make_unique<graph::GraphFiles>(*graphView_, services.dialogs))
 {
-    setWindowTitle(tr("Coinwell 3"));
+    setWindowTitle(translated(core::kMainWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/coinwell/window-icon.png")));  // 32 x 32, made at build time
     setFont(gothicFont(core::kWindowPoints));
     setAutoFillBackground(true);
@@ -116,6 +116,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
                                         [&](const auto& control) { return control.first == placement.name; });
         QWidget* control = named->second;
         control->setObjectName(QLatin1String(placement.name.data(), static_cast<qsizetype>(placement.name.size())));
+        if (!placement.text.source.empty()) {
+            control->setProperty("text", translated(placement.text));
+        }
         layout_->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
                      gothicFont(placement.points, placement.bold));
     }
@@ -134,15 +137,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setTabOrder(graphView_, helpButton_);
     startButton_->setFocus();
     nameForScreenReaders();
-    auto* menu = new graph::GraphMenu(*graphView_, model_, services_.dialogs);
-    // The meeting comes from the source and the clock the runs use, so that
-    // a program started with a seed replays the same meetings.
-    connect(menu, &graph::GraphMenu::replayRequested, this, [this] {
-        graphView_->showReplay(core::meetingBalances(model_.settings().guestCount, services_.random, services_.clock));
-    });
+    new graph::GraphMenu(*graphView_, *files_);
     addKeys();
-    connect(&model_, &RunModel::changed, this, &MainWindow::showModel);
-    connect(graphView_, &graph::GraphView::descriptionChanged, this, &MainWindow::describeGraph);
+    connect(graphView_, &graph::GraphView::changed, this, &MainWindow::describeGraph);
     describeGraph();
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startRun);
@@ -152,9 +149,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
     // Asked once the event loop runs, when the window that was just made is
     // on screen, so that the dialogs open over it.
-    QTimer::singleShot(0, this, [this] {
-        askSettings({tr(" Setting the number of guests"), tr(" Setting the number of experiments")});
-    });
+    QTimer::singleShot(0, this, [this] { askSettings({core::kFirstGuestsTitle, core::kFirstExperimentsTitle}); });
 }
 
 // The graph and its menu read the model, which as a member is gone before
@@ -183,8 +178,8 @@ void MainWindow::startRun()
     const WaitCursor hourglass;
     exitButton_->setEnabled(false);
     initButton_->setEnabled(false);
-    model_.setRecord(
-        core::recordRun(core::runExperiments(model_.settings(), services_.random, services_.clock), services_.seed));
+    model_.run();
+    showModel();
     // A waiting Init enabled Start again; it stays disabled until the next.
     startButton_->setEnabled(false);
     exitButton_->setEnabled(true);
@@ -199,7 +194,8 @@ void MainWindow::reinitialise()
     services_.cues.play(Cue::Rising);
     startButton_->setEnabled(true);
     model_.clear();
-    askSettings({tr("Setting the number of guests"), tr("Setting the number of experiments")});
+    showModel();
+    askSettings({core::kGuestsTitle, core::kExperimentsTitle});
     if (!leaving_) {
         startButton_->setFocus();
     }
@@ -222,34 +218,36 @@ void MainWindow::exitProgram()
 void MainWindow::endProgram()
 {
     leaving_ = true;
-    services_.dialogs.showNotice(tr("This software will exit."), tr("Coinwell"));
+    services_.dialogs.showNotice(translated(core::kExitNotice), translated(core::kProgramName));
     services_.programExit.quit();
 }
 
 // The guests label shows its count while the experiments dialog is open.
 void MainWindow::askSettings(const SettingTitles& titles)
 {
-    const auto guests = askCount(titles.guests, core::kGuestRange);
+    const auto guests = askCount(translated(titles.guests), core::kGuestRange);
     if (!guests) {
         return;
     }
     model_.setGuestCount(*guests);
+    showModel();
     // The first cue (Init, Help or Exit) can come once both settings are in;
     // the sound system starts now rather than before the first question.
     services_.cues.readAhead();
 
-    const auto experiments = askCount(titles.experiments, core::kExperimentRange);
+    const auto experiments = askCount(translated(titles.experiments), core::kExperimentRange);
     if (!experiments) {
         return;
     }
     model_.setExperimentCount(*experiments);
+    showModel();
 }
 
 // Asks until the entry is an accepted count, each time from the default
 // again. An empty entry (or Cancel) ends the program instead.
 std::optional<std::int32_t> MainWindow::askCount(const QString& title, core::CountRange range)
 {
-    const QString prompt = tr("Please enter an integer between %1 and %2 ...").arg(range.lowest).arg(range.highest);
+    const QString prompt = translated(core::say(core::kCountPrompt, {core::number(range.lowest), core::number(range.highest)}));
     for (;;) {
         const QString entry = services_.dialogs.askText(prompt, title, QStringLiteral("100"));
         if (entry.isEmpty()) {
@@ -273,11 +271,10 @@ void MainWindow::nameForScreenReaders()
         caption->setAccessibleName(caption->text());
     }
     showModel();
-    graphView_->setAccessibleName(tr("Frequency-distribution graph"));
+    graphView_->setAccessibleName(translated(core::kGraphName));
 }
 
-// The values and the graph's description follow the model; the graph paints
-// from it by itself.
+// The values, the graph, its menu and its description follow the model.
 void MainWindow::showModel()
 {
     const core::Settings& settings = model_.settings();
@@ -287,7 +284,7 @@ void MainWindow::showModel()
     const std::optional<core::RunRecord>& record = model_.record();
     showValue(averageValue_, averageCaption_,
               record ? QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())) : QString());
-    describeGraph();
+    graphView_->refresh();
 }
 
 // A screen reader speaks a label's name in place of its text, so a value's
@@ -295,8 +292,9 @@ void MainWindow::showModel()
 void MainWindow::showValue(QLabel* value, const QLabel* caption, const QString& text)
 {
     value->setText(text);
-    //: What a screen reader speaks for a value label: its caption and its value.
-    value->setAccessibleName(text.isEmpty() ? caption->text() : tr("%1: %2").arg(caption->text(), text));
+    value->setAccessibleName(text.isEmpty() ? caption->text()
+                                            : translated(core::say(core::kNamedValue, {core::verbatim(caption->text().toStdString()),
+                                                                                       core::verbatim(text.toStdString())})));
 }
 
 // F1 and Ctrl+Q go the way of Help and Exit, and only while those are enabled.
@@ -313,48 +311,13 @@ void MainWindow::addKeys()
 // graph keeps the focus, as it does during a replay.
 void MainWindow::describeGraph()
 {
-    const QString description = graphDescription();
+    const QString description = graphView_->description();
     if (description == graphView_->accessibleDescription()) {
         return;
     }
     graphView_->setAccessibleDescription(description);
     QAccessibleEvent changed(graphView_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-}
-
-// States what the graph shows in words for screen readers; nothing visible.
-QString MainWindow::graphDescription() const
-{
-    if (graphView_->shows() != graph::GraphShows::Histogram) {
-        return graphView_->viewDescription();
-    }
-    const std::optional<core::RunRecord>& record = model_.record();
-    if (!record) {
-        return {};
-    }
-    const auto& bins = record->result.tally.bins;
-    const auto mostFrequent = std::max_element(bins.begin(), bins.end());
-    const int bin = static_cast<int>(mostFrequent - bins.begin());
-    const QString shortage = bin == 0 ? tr("below %1").arg(core::Tally::kLowestSingleShortage)
-                                      : QString::number(core::Tally::shortageOfBin(bin));
-    QString description =
-        tr("%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. "
-           "Exact mean %5.")
-            .arg(record->result.settings.experimentCount)
-            .arg(QString::fromStdString(core::formatOneDecimal(record->result.averageShortage())), shortage)
-            .arg(*mostFrequent)
-            .arg(QString::number(record->law.mean(), 'f', 2));
-    if (const int percent = graphView_->readyPercentShown(); percent > 0) {
-        description += u' ' + tr("%1 coins are enough in %2% of meetings.")
-                                  .arg(core::coinsToHaveReady(record->result.counts, percent))
-                                  .arg(percent);
-    }
-    if (graphView_->coverageShown()) {
-        description += u' ' + QCoreApplication::translate(
-                                  "coinwell::graph",
-                                  "The coverage curve shows the share of meetings that each number of coins covers.");
-    }
-    return description;
 }
 
 }  // namespace coinwell

@@ -2,11 +2,12 @@
 
 #include "core/settings.h"
 #include "desktop/main_window/main_window_services.h"
-#include "desktop/main_window/run_model.h"
+#include "core/run_model.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QFrame;
@@ -17,6 +18,7 @@ namespace coinwell {
 
 class ScaledLayout;
 namespace graph {
+class GraphFiles;
 class GraphView;
 }
 
@@ -54,10 +56,9 @@ private:
     void showValue(QLabel* value, const QLabel* caption, const QString& text);
     void addKeys();
     void describeGraph();
-    QString graphDescription() const;
 
     MainWindowServices services_;
-    RunModel model_;
+    core::RunModel model_;
     // Start lets the clicks waiting before it through before it runs: while
     // it does, running_ is set, and a Help or an Exit among them sets
     // leaving_, as the window is then on its way out.
@@ -80,6 +81,7 @@ private:
     QLabel* experimentCountValue_;
     QLabel* experimentCountCaption_;
     ScaledLayout* layout_;
+    std::unique_ptr<graph::GraphFiles> files_;
 };
 
 }  // namespace coinwell

@@ -1,0 +1,115 @@
+#include "desktop/graph/graph_files.h"
+
+#include "core/result_table.h"
+#include "core/window_layout.h"
+#include "desktop/graph/graph_export.h"
+#include "desktop/graph/graph_view.h"
+#include "desktop/toolkit/translated.h"
+#include "desktop/toolkit/whole_file.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace coinwell::graph {
+namespace {
+
+constexpr int kLargestImage = 10000;
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(coinwell::graph::GraphMenu)
+};
+
+}  // namespace
+
+GraphFiles::GraphFiles(const GraphView& view, Dialogs& dialogs)
+    : view_(view), dialogs_(dialogs), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+{
+}
+
+// The view shown at the area's size in pixels of the screen's font, with
+// the caption under a print and when it was made.
+GraphExport GraphFiles::shown() const
+{
+    QFont font = view_.font();
+    font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * view_.logicalDpiY() / 72.0)));
+    const auto paint = [this](QPainter& painter, const QRectF& area, const QColor& textColour) {
+        view_.paintShown(painter, area, textColour);
+    };
+    const QString caption = translated(view_.model().caption()) + QStringLiteral(", ") +
+                            QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    return {paint, view_.contentsRect().size(), font, caption};
+}
+
+void GraphFiles::run(core::Command command)
+{
+    const core::RunModel& model = view_.model();
+    switch (command) {
+    case core::Command::CopyGraph:
+        QGuiApplication::clipboard()->setImage(shown().image(view_.devicePixelRatioF()));
+        break;
+    case core::Command::SaveImage: {
+        const QString title = translated(core::kSaveImageTitle);
+        int chosen = 0;
+        const QString path = askPath(title, command, {Text::tr("PNG image (*.png)"), Text::tr("SVG drawing (*.svg)")}, chosen);
+        if (path.isEmpty()) {
+            return;
+        }
+        const GraphExport graph = shown();
+        const auto width = dialogs_.askInteger(translated(core::kImageWidthPrompt), title,
+                                               2 * static_cast<int>(graph.area.width()), 100, kLargestImage);
+        if (!width) {
+            return;
+        }
+        const QString suffix = QFileInfo(path).suffix();
+        const bool svg = suffix.compare("svg", Qt::CaseInsensitive) == 0 || (suffix.isEmpty() && chosen == 1);
+        save(path, svg ? graph.svg(*width) : graph.png(*width));
+        break;
+    }
+    case core::Command::SaveCsv: {
+        int chosen = 0;
+        const QString path = askPath(Text::tr("Save results as CSV"), command, {Text::tr("CSV table (*.csv)")}, chosen);
+        if (!path.isEmpty()) {
+            save(path, QByteArray::fromStdString(core::resultTable(*model.record())));
+        }
+        break;
+    }
+    case core::Command::Print: {
+        const GraphExport graph = shown();
+        dialogs_.previewPrint([&graph](QPrinter& printer) { graph.print(printer); }, Text::tr("Print graph"));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+QString GraphFiles::askPath(const QString& title, core::Command command, const QStringList& filters, int& chosen)
+{
+    const QString name = QString::fromStdString(view_.model().fileName(command));
+    const QString path = dialogs_.askSaveFileName(title, QDir(folder_).filePath(name), filters, chosen);
+    if (!path.isEmpty()) {
+        folder_ = QFileInfo(path).absolutePath();
+    }
+    return path;
+}
+
+// A file that cannot be written leaves everything as it was, but for the
+// message that says which and why.
+void GraphFiles::save(const QString& path, const QByteArray& bytes)
+{
+    const QString reason = saveWhole(path, bytes);
+    if (!reason.isEmpty()) {
+        dialogs_.showError(Text::tr("%1 could not be saved.\n%2").arg(QDir::toNativeSeparators(path), reason),
+                           translated(core::kProgramName));
+    }
+}
+
+}  // namespace coinwell::graph
