@@ -1,8 +1,9 @@
 #include "core/chart.h"
-#include "core/coverage_curve.h"
 #include "core/experiment.h"
+#include "core/histogram.h"
 #include "core/meeting_replay.h"
 #include "core/random_generator.h"
+#include "core/run_model.h"
 #include "core/square_root_law.h"
 #include "support/engine_fakes.h"
 
@@ -17,26 +18,65 @@ namespace coinwell::core {
 namespace {
 
 constexpr Rect kArea{10, 20, 533, 300};
-constexpr TextMetrics kMetrics{16, 7};
 
-// Every point of a drawing lies within its area.
+// Sets a message as its source with its arguments, seven units a character.
+class FakeSetter final : public TextSetter {
+public:
+    FakeSetter()
+    {
+        lineHeight = 16;
+        ascent = 12;
+        digitWidth = 7;
+    }
+    std::string text(const Message& message) const override
+    {
+        std::string text;
+        for (std::size_t i = 0; i < message.source.size(); ++i) {
+            const std::size_t arg = i + 1 < message.source.size() ? std::size_t(message.source[i + 1] - '1') : 99;
+            if (message.source[i] == '%' && arg < message.args.size()) {
+                text += this->text(message.args[arg]);
+                ++i;
+            } else if (message.source.compare(i, 2, "%n") == 0 && message.count) {
+                text += std::to_string(*message.count);
+                ++i;
+            } else {
+                text += message.source[i];
+            }
+        }
+        return text;
+    }
+    double width(const std::string& text) const override { return 7.0 * static_cast<double>(text.size()); }
+};
+
+const FakeSetter kSetter;
+
+std::vector<const Shape*> shapesOf(const Drawing& drawing, Shape::Kind kind)
+{
+    std::vector<const Shape*> found;
+    for (const Shape& shape : drawing.shapes) {
+        if (shape.kind == kind) {
+            found.push_back(&shape);
+        }
+    }
+    return found;
+}
+
+// Every point of a drawing lies within its area, a text's whole line too.
 void expectInsideTheArea(const Drawing& drawing)
 {
     const Rect& a = drawing.area;
     const auto inside = [&](Point p) {
-        return p.x >= a.left - 1e-9 && p.x <= a.left + a.width + 1e-9 && p.y >= a.top - 1e-9 &&
-               p.y <= a.top + a.height + 1e-9;
+        return p.x >= a.left - 1e-9 && p.x <= a.right() + 1e-9 && p.y >= a.top - 1e-9 && p.y <= a.bottom() + 1e-9;
     };
-    for (const Stroke& stroke : drawing.strokes) {
-        for (const Point& point : stroke.points) {
+    for (const Shape& shape : drawing.shapes) {
+        for (const Point& point : shape.points) {
             EXPECT_TRUE(inside(point)) << point.x << ", " << point.y;
         }
-    }
-    for (const Dot& dot : drawing.dots) {
-        EXPECT_TRUE(inside(dot.centre)) << dot.centre.x << ", " << dot.centre.y;
-    }
-    for (const DrawnText& text : drawing.texts) {
-        EXPECT_TRUE(inside(text.anchor) && inside({text.anchor.x, text.anchor.y + kMetrics.lineHeight})) << text.text;
+        if (shape.kind == Shape::Kind::Text) {
+            const Point baseline = shape.points.front();
+            EXPECT_TRUE(inside({baseline.x + kSetter.width(shape.text), baseline.y - kSetter.ascent + kSetter.lineHeight}))
+                << shape.text;
+        }
     }
 }
 
@@ -95,7 +135,7 @@ TEST(Meeting, MirroringAtALevelPairsThePathsThatReachIt)
     }
 }
 
-TEST(ReplayProgress, PlaysAtItsPaceAndAnswersEveryControl)
+TEST(Replay, PlaysAtItsPaceAndAnswersEveryControl)
 {
     struct Case {
         int guests;
@@ -113,7 +153,7 @@ TEST(ReplayProgress, PlaysAtItsPaceAndAnswersEveryControl)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.guests) + " " + c.controls);
-        ReplayProgress progress(c.guests);
+        Replay progress(std::vector<int>(static_cast<std::size_t>(c.guests)));
         for (const char* control = c.controls; *control != '\0'; ++control) {
             switch (*control) {
             case 'a': progress.advance(1.0); break;
@@ -132,19 +172,28 @@ TEST(ReplayProgress, PlaysAtItsPaceAndAnswersEveryControl)
     }
 }
 
-TEST(ReplayScene, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
+TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
 {
     const std::vector<int> balances{1, 0, -1, -2, -1, -2, -3, -2, -1, 0, 1, 2};
-    const ReplayTexts texts{{"balance", "guests", kMetrics}, "progress", "state", "mirror"};
     const auto pathOf = [](const Drawing& drawing) {
-        return std::find_if(drawing.strokes.begin(), drawing.strokes.end(),
-                            [](const Stroke& s) { return s.colour.blue == 255 && s.points.size() > 2; });
+        for (const Shape* path : shapesOf(drawing, Shape::Kind::Path)) {
+            if (path->colour == kBarColour && path->points.size() > 2) {
+                return path;
+            }
+        }
+        return static_cast<const Shape*>(nullptr);
     };
-    const Drawing whole = replayScene(kArea, balances, 12, texts);
-    const Drawing part = replayScene(kArea, balances, 5, texts);
+    Replay replay(balances);
+    replay.finish();
+    const Drawing whole = replayPicture(kArea, replay, 95, kSetter);
+    replay.restart();
+    for (int guest = 0; guest < 5; ++guest) {
+        replay.step();
+    }
+    const Drawing part = replayPicture(kArea, replay, 95, kSetter);
     expectInsideTheArea(whole);
-    ASSERT_NE(pathOf(whole), whole.strokes.end());
-    ASSERT_NE(pathOf(part), part.strokes.end());
+    ASSERT_NE(pathOf(whole), nullptr);
+    ASSERT_NE(pathOf(part), nullptr);
     EXPECT_EQ(pathOf(whole)->points.size(), 13U);
     EXPECT_EQ(pathOf(part)->points.size(), 6U);
     // The axes stay where they were, so the part is the start of the whole.
@@ -152,17 +201,50 @@ TEST(ReplayScene, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
         EXPECT_DOUBLE_EQ(pathOf(part)->points[n].y, pathOf(whole)->points[n].y);
     }
     // The lowest so far: -2 after guest 4, then -3 after guest 7.
-    EXPECT_DOUBLE_EQ(part.dots.front().centre.y, pathOf(whole)->points[4].y);
-    EXPECT_DOUBLE_EQ(whole.dots.front().centre.x, pathOf(whole)->points[7].x);
-    EXPECT_TRUE(replayScene(kArea, balances, 0, texts).dots.empty());
+    EXPECT_DOUBLE_EQ(shapesOf(part, Shape::Kind::Dot).front()->points[0].y, pathOf(whole)->points[4].y);
+    EXPECT_DOUBLE_EQ(shapesOf(whole, Shape::Kind::Dot).front()->points[0].x, pathOf(whole)->points[7].x);
+    replay.restart();
+    replay.togglePause();
+    EXPECT_TRUE(shapesOf(replayPicture(kArea, replay, 95, kSetter), Shape::Kind::Dot).empty());
 
-    const Drawing mirrored = replayScene(kArea, balances, 12, texts, 2);
-    expectInsideTheArea(mirrored);
-    const auto reflected = std::find_if(mirrored.strokes.begin(), mirrored.strokes.end(),
-                                        [](const Stroke& s) { return s.dashed && s.points.size() > 2; });
-    ASSERT_NE(reflected, mirrored.strokes.end());
-    EXPECT_EQ(reflected->points.size(), 9U) << "from guest 4, where the path first reaches -2";
-    EXPECT_TRUE(replayScene({0, 0, 0, 300}, balances, 12, texts).strokes.empty());
+    // 12 guests need 5 coins for 90 % of meetings: this path reaches -5 after guest 9.
+    Replay mirrored({1, 0, -1, -2, -1, -2, -3, -4, -5, -4, -3, -2});
+    mirrored.finish();
+    mirrored.toggleMirror();
+    ASSERT_EQ(mirrored.exactCoins(90), 5);
+    const Drawing picture = replayPicture(kArea, mirrored, 90, kSetter);
+    expectInsideTheArea(picture);
+    const auto paths = shapesOf(picture, Shape::Kind::Path);
+    const auto reflected = std::find_if(paths.begin(), paths.end(), [](const Shape* s) {
+        return s->dashed && s->colour == kReadyColour && s->points.size() > 2;
+    });
+    ASSERT_NE(reflected, paths.end());
+    EXPECT_EQ((*reflected)->points.size(), 4U) << "from guest 9 on";
+    // -2 mirrored at -5 is -8, as far below -5 as -2 is above it.
+    const std::vector<Point>& path = pathOf(picture)->points;
+    EXPECT_NEAR((*reflected)->points.back().y, 2 * path[9].y - path[4].y, 1e-9);
+    EXPECT_TRUE(replayPicture({0, 0, 0, 300}, mirrored, 90, kSetter).shapes.empty());
+}
+
+// The words of the replay count coins in the plural form their number takes.
+TEST(ReplayWords, CountTheCoinsTheShortageNeeded)
+{
+    const struct {
+        std::vector<int> balances;
+        std::string state;
+        std::optional<int> count;
+    } cases[] = {
+        {{1, 2, 1, 0}, "lowest balance %1: no coins were needed", std::nullopt},
+        {{-1, 0, 1, 0}, "lowest balance %1: %n coin(s) would have been enough", 1},
+        {{-1, -2, -1, -2}, "lowest balance %1: %n coin(s) would have been enough", 2},
+    };
+    for (const auto& c : cases) {
+        Replay replay(c.balances);
+        replay.finish();
+        const Message state = replayState(replay, replayFacts(c.balances, 4));
+        EXPECT_EQ(state.source, c.state);
+        EXPECT_EQ(state.count, c.count);
+    }
 }
 
 TEST(ReplayFacts, TellTheBalanceAndTheFirstLowestSoFar)
@@ -220,37 +302,128 @@ TEST(SquareRootLaw, TheShortageGrowsAsTheSquareRootOfTheGuests)
     }
     EXPECT_GT(-at(1000).meanShortage / squareRootReference(1000), 0.97);
 
-    const SquareRootTexts texts{{"coins", "guests", kMetrics}, "lesson", "mean", "coins", "reference", "runs"};
-    const Drawing drawing = squareRootScene(kArea, exact, {{100, -7.4, 19}, {1000, -25.0, 61}}, texts);
+    const Drawing drawing = squareRootPicture(kArea, exact, {{100, -7.4, 19}, {1000, -25.0, 61}}, 95, kSetter);
     expectInsideTheArea(drawing);
-    EXPECT_EQ(drawing.dots.size(), 4U);
+    EXPECT_EQ(shapesOf(drawing, Shape::Kind::Dot).size(), 2U);
+    EXPECT_EQ(shapesOf(drawing, Shape::Kind::Ring).size(), 2U);
+}
+
+RunRecord recordOf(std::initializer_list<int> shortages, int guests)
+{
+    RunResult result;
+    result.settings = {guests, static_cast<int>(shortages.size())};
+    result.counts = ShortageCounts(guests);
+    for (const int shortage : shortages) {
+        result.counts.count(shortage);
+        result.shortageSum += shortage;
+    }
+    result.tally = Tally::of(result.counts);
+    return recordRun(std::move(result), std::nullopt);
 }
 
 TEST(CoverageCurve, RisesWithTheCoinsToTheWholeOfTheRunAndOfTheLaw)
 {
-    ShortageCounts counts(100);
-    for (const int shortage : {-20, -12, -7, -7, -3, 0, 1}) {
-        counts.count(shortage);
-    }
-    Tally tally = Tally::of(counts);
-    const GraphScene graph = graphScene(kArea, tally, GraphTexts{});
-    const ShortageLaw law(100);
-    const Drawing drawing = coverageCurve(graph, kArea, counts, &law, "100%", kMetrics);
-    expectInsideTheArea(drawing);
-    ASSERT_EQ(drawing.strokes.size(), 2U);
-    const double fullY = graph.toArea.map({0, 30}).y;
-    const double noneY = graph.toArea.map({0, 280}).y;
-    for (const Stroke& stroke : drawing.strokes) {
-        // Leftwards, towards more coins, the share never falls.
-        for (std::size_t n = 1; n < stroke.points.size(); ++n) {
-            EXPECT_LE(stroke.points[n].x, stroke.points[n - 1].x);
-            EXPECT_LE(stroke.points[n].y, stroke.points[n - 1].y + 1e-9);
+    const RunRecord record = recordOf({-20, -12, -7, -7, -3, 0, 1}, 100);
+    const Drawing drawing = histogram(kArea, &record, {true, 0, true}, kSetter);
+    std::vector<const Shape*> curves;
+    for (const Shape* path : shapesOf(drawing, Shape::Kind::Path)) {
+        if (!path->round) {
+            curves.push_back(path);  // the exact law's line over the bars is round
         }
     }
-    const Stroke& steps = drawing.strokes[0];
-    EXPECT_DOUBLE_EQ(steps.points.front().y, noneY - (noneY - fullY) * 2.0 / 7) << "0 coins: shortages 0 and 1";
-    EXPECT_DOUBLE_EQ(steps.points.back().y, fullY) << "20 coins cover the whole run";
-    EXPECT_NEAR(drawing.strokes[1].points.back().y, fullY, 1e-6) << "the law's line reaches nearly 100 %";
+    ASSERT_EQ(curves.size(), 2U);
+    // 250 experiments' line stands for 100 %, the base line for none.
+    const double fullY = kArea.top + kArea.height * 30 / 300;
+    const double noneY = kArea.top + kArea.height * 280 / 300;
+    for (const Shape* curve : curves) {
+        // Leftwards, towards more coins, the share never falls.
+        for (std::size_t n = 1; n < curve->points.size(); ++n) {
+            EXPECT_LE(curve->points[n].x, curve->points[n - 1].x);
+            EXPECT_LE(curve->points[n].y, curve->points[n - 1].y + 1e-9);
+        }
+    }
+    EXPECT_NEAR(curves[0]->points.front().y, noneY - (noneY - fullY) * 2.0 / 7, 1e-9) << "0 coins: shortages 0 and 1";
+    EXPECT_NEAR(curves[0]->points.back().y, fullY, 1e-9) << "20 coins cover the whole run";
+    EXPECT_NEAR(curves[1]->points.back().y, fullY, 1e-6) << "the law's line reaches nearly 100 %";
+}
+
+// The coins to have ready are counted in the plural form their number
+// takes, on the graph and in its description alike.
+TEST(Histogram, CountsTheCoinsToHaveReadyInTheirPluralForm)
+{
+    const struct {
+        RunRecord record;
+        int percent;
+        int coins;
+    } cases[] = {
+        {recordOf({0, 1, -1, 0, 1, 0, 1, 0, 1, 0}, 10), 95, 1},
+        {recordOf({0, 1, -1, 0, 1, 0, 1, 0, 1, 0}, 10), 90, 0},
+        {recordOf({-3, -2, -1, 0, 1, 0, 1, 0, 1, 0}, 10), 95, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.coins);
+        const Message description = histogramDescription(c.record, {false, c.percent, false});
+        ASSERT_EQ(description.args.size(), 2U);
+        EXPECT_EQ(description.args[1].source, "%n coin(s) are enough in %1% of meetings.");
+        EXPECT_EQ(description.args[1].count, c.coins);
+        const Drawing drawing = histogram(kArea, &c.record, {false, c.percent, false}, kSetter);
+        const std::string marker = std::to_string(c.coins) + " coin(s): enough in " + std::to_string(c.percent) + "% of meetings";
+        const auto texts = shapesOf(drawing, Shape::Kind::Text);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Shape* t) { return t->text == marker; }));
+    }
+}
+
+// What a user does to the graph area, step by step: the view it then shows
+// and which commands it then offers.
+TEST(RunModel, SwitchesViewsAsTheCommandsSay)
+{
+    testing::FakeClock clock;
+    RandomGenerator random(1);
+    RunHistory runs;
+    RunModel model(random, clock, 1, runs);
+    using C = Command;
+    EXPECT_FALSE(model.enabled(C::Replay)) << "no guests yet";
+    EXPECT_FALSE(model.trigger(C::Replay));
+    model.setGuestCount(35);
+    model.setExperimentCount(10);
+    const struct {
+        std::optional<Command> command;  // none: a run
+        GraphView view;
+        bool hasPicture;
+    } steps[] = {
+        {C::Replay, GraphView::Replay, true},
+        {C::Pause, GraphView::Replay, true},
+        {C::BackToHistogram, GraphView::Histogram, false},
+        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
+        {C::Replay, GraphView::Replay, true},
+        {C::Share99, GraphView::Replay, true},  // a share keeps the view
+        {C::ExactLaw, GraphView::Histogram, false},
+        {std::nullopt, GraphView::Histogram, true},
+        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
+        {C::SquareRootLaw, GraphView::Histogram, true},
+        {C::Replay, GraphView::Replay, true},
+        {std::nullopt, GraphView::Histogram, true},
+    };
+    for (const auto& step : steps) {
+        if (step.command) {
+            EXPECT_TRUE(model.trigger(*step.command)) << commandInfo(*step.command).name;
+        } else {
+            model.run();
+        }
+        SCOPED_TRACE(step.command ? commandInfo(*step.command).name : "a run");
+        EXPECT_EQ(model.view(), step.view);
+        EXPECT_EQ(model.hasPicture(), step.hasPicture);
+        EXPECT_EQ(model.enabled(C::Pause), step.view == GraphView::Replay);
+        EXPECT_EQ(model.enabled(C::BackToHistogram), step.view != GraphView::Histogram);
+        EXPECT_EQ(model.checked(C::SquareRootLaw), step.view == GraphView::SquareRootLaw);
+    }
+    EXPECT_TRUE(model.checked(C::ExactLaw));
+    EXPECT_TRUE(model.checked(C::Share99));
+    EXPECT_FALSE(model.checked(C::Share95));
+    EXPECT_FALSE(model.trigger(C::CopyGraph)) << "the front end copies";
+    model.clear();
+    EXPECT_FALSE(model.enabled(C::SaveCsv));
+    EXPECT_FALSE(model.enabled(C::Replay));
 }
 
 }  // namespace

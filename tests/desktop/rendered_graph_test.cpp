@@ -1,14 +1,17 @@
 // The graph as painted into an image the size of the graph area at 96 dpi.
-#include "desktop/toolkit/fonts.h"
+#include "core/histogram.h"
+#include "core/meeting_replay.h"
 #include "desktop/graph/drawing_painter.h"
-#include "desktop/graph/graph_painter.h"
-#include "desktop/graph/replay_picture.h"
+#include "desktop/toolkit/fonts.h"
+#include "desktop/toolkit/translated.h"
 #include "support/ink.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace coinwell::graph {
@@ -19,30 +22,43 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-QImage paint(std::initializer_list<std::pair<int, int>> binCounts, const core::ExactOverlay* overlay = nullptr,
-             const QFont& font = gothicFont(9.0), QSize area = kArea)
+// A run of 100 guests and `experiments` experiments whose graph's bins hold
+// the counts given.
+core::RunRecord record(std::initializer_list<std::pair<int, int>> binCounts, int experiments = 1000)
 {
-    core::Tally tally;
+    core::RunResult result;
+    result.settings = {100, experiments};
+    result.counts = core::ShortageCounts(100);
     for (const auto& [bin, count] : binCounts) {
-        tally.bins[static_cast<std::size_t>(bin)] = count;
+        result.tally.bins[static_cast<std::size_t>(bin)] = count;
     }
+    return core::recordRun(result, std::nullopt);
+}
+
+QImage paint(const core::RunRecord& run, bool exactLaw = false, const QFont& font = gothicFont(9.0),
+             QSize area = kArea)
+{
     QImage image(area, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
     painter.setFont(font);
-    paintGraph(painter, QRectF(QPointF(0, 0), area), tally, Qt::black, overlay);
+    paintDrawing(painter,
+                 core::histogram({0, 0, double(area.width()), double(area.height())}, &run, {exactLaw, 0, false},
+                                 FontTextSetter(font)),
+                 Qt::black);
     return image;
 }
 
-// The pixel row or column a logical coordinate falls on.
-int row(qreal y) { return static_cast<int>(y * kArea.height() / core::kLogicalHeight); }
-int column(qreal x) { return static_cast<int>(x * kArea.width() / core::kLogicalWidth); }
+// The pixel row or column a point of the graph's logical space, 130 across
+// and 300 down, falls on.
+int row(qreal y) { return static_cast<int>(y * kArea.height() / 300.0); }
+int column(qreal x) { return static_cast<int>(x * kArea.width() / 130.0); }
 
 // Bars that stand on the axis up to their count, covering the grid but not
 // the axis.
 TEST(RenderedGraph, BarsLandOnTheirPixels)
 {
-    const QImage image = paint({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
+    const QImage image = paint(record({{60, 50}, {61, 0}, {63, 1}, {64, 400}}));
     const auto at = [&](int bin, qreal y) { return image.pixelColor(column(5.5 + bin), row(y)); };
     EXPECT_EQ(at(60, 230), kBlue) << "the top of a count of 50 covers the solid row of 50";
     EXPECT_EQ(at(60, 229), kBackground);
@@ -55,7 +71,7 @@ TEST(RenderedGraph, BarsLandOnTheirPixels)
 
 TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
 {
-    const QImage image = paint({});
+    const QImage image = paint(record({}));
     // Columns of the label row that hold ink, grouped into numbers.
     std::vector<std::pair<int, int>> runs;
     for (int x = 0; x < image.width(); ++x) {
@@ -73,46 +89,66 @@ TEST(RenderedGraph, EachShortageLabelIsCentredUnderItsTick)
         }
     }
     ASSERT_EQ(runs.size(), 12U);
-    const double unit = kArea.width() / core::kLogicalWidth;
+    const double unit = kArea.width() / 130.0;
     for (std::size_t n = 0; n < runs.size(); ++n) {
         const double centre = (runs[n].first + runs[n].second + 1) / 2.0;
         EXPECT_NEAR(centre, (10.0 + 10.0 * static_cast<double>(n)) * unit, unit) << "label " << n;
     }
 }
 
-// The line passes through the expected counts; the mean's value lands above
-// the bars under it or, where they reach the top, below the axis, and in
-// neither case on a bar.
+// The line passes through the law's expected counts; the mean's value
+// lands above the bars under it or, where they reach the top, below the
+// axis, and in neither case on a bar.
 TEST(RenderedGraph, TheExactLawIsDrawnOverTheBarsAndItsMeanBesideThem)
 {
     const auto orange = [](QColor colour) { return colour.red() > 150 && colour.blue() < 100; };
+    const core::ShortageLaw law(100);
+    // The law's likeliest shortage and the count 1000 experiments expect of it.
+    int likeliest = 1;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        likeliest = law.probability(shortage) > law.probability(likeliest) ? shortage : likeliest;
+    }
+    const double peak = 1000 * law.probability(likeliest);
+    const int meanBin = core::Tally::binOf(static_cast<int>(std::lround(law.mean())));
     const struct {
         const char* what;
         int barHeight;
         bool labelAbove;
-    } cases[] = {{"low bars", 100, true}, {"bars to the top", 400, false}};
+    } cases[] = {{"low bars", 20, true}, {"bars to the top", 400, false}};
     for (const auto& c : cases) {
-        core::ExactOverlay overlay;
-        overlay.firstBin = 40;
-        overlay.lastBin = 80;
-        overlay.expectedCounts[60] = 150;
-        overlay.mean = -40;
-        const std::initializer_list<std::pair<int, int>> bars{{70, c.barHeight}, {75, c.barHeight}, {80, c.barHeight}};
-        const QImage plain = paint(bars);
-        const QImage image = paint(bars, &overlay);
+        const core::RunRecord run = record({{meanBin - 2, c.barHeight}, {meanBin, c.barHeight}, {meanBin + 2, c.barHeight}});
+        const QImage plain = paint(run);
+        const QImage image = paint(run, true);
         SCOPED_TRACE(c.what);
-        EXPECT_TRUE(orange(image.pixelColor(column(65.5), row(130)))) << "the line at its peak";
-        EXPECT_FALSE(orange(image.pixelColor(column(65.5), row(100))));
-        EXPECT_TRUE(orange(image.pixelColor(column(80.5), row(283)))) << "the mark under the axis at -40";
+        const double peakX = 120.5 + likeliest;
+        EXPECT_TRUE(orange(image.pixelColor(column(peakX), row(280 - peak)))) << "the line at its peak";
+        EXPECT_FALSE(orange(image.pixelColor(column(peakX), row(280 - peak - 20))));
+        EXPECT_TRUE(orange(image.pixelColor(column(120.5 + law.mean()), row(283)))) << "the mark under the axis";
 
+        // Whether a pixel may lie on the line: between the rows of the
+        // counts expected of the bins around its column, give or take a few.
+        const auto onLine = [&](int x, int y) {
+            const int shortage = static_cast<int>(std::floor(x * 130.0 / kArea.width() - 120.5 + 0.5));
+            int top = image.height();
+            int bottom = 0;
+            for (int s = shortage - 1; s <= shortage + 1; ++s) {
+                top = std::min(top, row(280 - 1000 * law.probability(s)));
+                bottom = std::max(bottom, row(280 - 1000 * law.probability(s)));
+            }
+            return y >= top - 4 && y <= bottom + 4;
+        };
+        const int markRight = column(120.5 + law.mean()) + 10;
         int labelAbove = 0;
         int labelBelow = 0;
         for (int y = 0; y < image.height(); ++y) {
-            for (int x = column(68); x < image.width(); ++x) {  // right of where the line rises
+            for (int x = 0; x < image.width(); ++x) {
+                if (onLine(x, y)) {
+                    continue;
+                }
                 if (plain.pixelColor(x, y) == kBlue && y < row(279)) {
                     EXPECT_EQ(image.pixelColor(x, y), kBlue) << "covered at " << x << "," << y;
                 }
-                if (x > column(86) && orange(image.pixelColor(x, y))) {
+                if (orange(image.pixelColor(x, y)) && (y < row(280) || x > markRight)) {
                     (y < row(280) ? labelAbove : labelBelow) += 1;
                 }
             }
@@ -131,7 +167,7 @@ TEST(RenderedGraph, TheAxisCaptionsLieWhollyInsideTheArea)
         for (const int zoom : {1, 2}) {
             QFont font(face);
             font.setPointSizeF(9.0 * zoom);
-            const QImage image = paint({}, nullptr, font, kArea * zoom);
+            const QImage image = paint(record({}), false, font, kArea * zoom);
             const int rightmostInk = testing::rightmostInk(image, 0, row(7) * zoom + QFontMetrics(font).height());
             EXPECT_LT(rightmostInk, image.width() - 2) << face << " at " << zoom * 100 << " %";
             EXPECT_GT(rightmostInk, image.width() * 0.9) << face << " at " << zoom * 100 << " %";
@@ -149,13 +185,13 @@ TEST(RenderedDrawing, TextsAreMovedIntoTheAreaInTheirColours)
         const char* what;
         core::Point anchor;
         core::Align align;
-        std::optional<core::Colour> colour;
+        core::Colour colour;
     } cases[] = {
-        {"past the left", {-50, 60}, core::Align::Left, std::nullopt},
+        {"past the left", {-50, 60}, core::Align::Left, core::kTextColour},
         {"past the right", {300, 60}, core::Align::Right, core::kReadyColour},
-        {"centred on the right edge", {220, 60}, core::Align::Centre, std::nullopt},
+        {"centred on the right edge", {220, 60}, core::Align::Centre, core::kTextColour},
         {"below the bottom", {100, 200}, core::Align::Left, core::kReadyColour},
-        {"above the top", {100, -40}, core::Align::Right, std::nullopt},
+        {"above the top", {100, -40}, core::Align::Right, core::kTextColour},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -163,9 +199,8 @@ TEST(RenderedDrawing, TextsAreMovedIntoTheAreaInTheirColours)
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setFont(gothicFont(9.0));
-        core::Drawing drawing;
-        drawing.area = {20, 30, 200, 100};
-        drawing.texts.push_back({"Coins 100", c.anchor, c.align, c.colour});
+        core::Drawing drawing{{20, 30, 200, 100}, {}};
+        drawing.text(FontTextSetter(painter.font()), core::verbatim("Coins 100"), c.anchor, c.align, c.colour);
         paintDrawing(painter, drawing, red);
         painter.end();
         const int inside = testing::inkIn(image, area);
@@ -178,7 +213,7 @@ TEST(RenderedDrawing, TextsAreMovedIntoTheAreaInTheirColours)
                 reddish += testing::isInk(pixel.rgb()) && pixel.red() > pixel.green() ? 1 : 0;
             }
         }
-        EXPECT_EQ(reddish, c.colour ? 0 : inside);
+        EXPECT_EQ(reddish, c.colour == core::kTextColour ? inside : 0);
     }
 }
 
@@ -196,7 +231,7 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
     for (const auto& c : cases) {
         for (const int ratio : {1, 2}) {
             SCOPED_TRACE(::testing::Message() << c.steps << " steps at " << ratio << "x");
-            ReplayPlayer replay({-1, -2, -1, 0, 1, 2, 3, 4, 5, 6});
+            core::Replay replay({-1, -2, -1, 0, 1, 2, 3, 4, 5, 6});
             for (int step = 0; step < c.steps; ++step) {
                 replay.step();
             }
@@ -208,7 +243,10 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
             image.fill(Qt::white);
             QPainter painter(&image);
             painter.setFont(gothicFont(9.0));
-            paintReplay(painter, QRectF(QPointF(0, 0), kArea), replay, std::nullopt, Qt::black);
+            paintDrawing(painter,
+                         core::replayPicture({0, 0, double(kArea.width()), double(kArea.height())}, replay, 95,
+                                             FontTextSetter(painter.font())),
+                         Qt::black);
             painter.end();
             QPoint rightmost(-1, 0);
             QPoint topmost(0, image.height());
@@ -227,25 +265,6 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
     }
 }
 
-
-// One coin is a coin; the words at a meeting's end follow its lowest balance.
-TEST(ReplayWords, TheEndSaysHowManyCoinsWouldHaveBeenEnough)
-{
-    const struct {
-        std::vector<int> balances;
-        const char* words;
-    } cases[] = {
-        {{1, 2, 1}, "lowest balance 1: no coins were needed"},
-        {{1, 0, 1}, "lowest balance 0: no coins were needed"},
-        {{-1, 0, -1}, "lowest balance -1: 1 coin would have been enough"},
-        {{-1, -2, -1}, "lowest balance -2: 2 coins would have been enough"},
-    };
-    for (const auto& c : cases) {
-        core::ReplayProgress progress(static_cast<int>(c.balances.size()));
-        progress.finish();
-        EXPECT_EQ(replayStateText(progress, core::replayFacts(c.balances, progress.shownGuests())), c.words);
-    }
-}
 
 }  // namespace
 }  // namespace coinwell::graph

@@ -1,6 +1,9 @@
 // Runs the GoogleTest cases inside a QApplication, so that widget tests can
-// create windows (offscreen under ctest). Settings go to a folder of their
-// own that is removed afterwards, never to the user's.
+// create windows (offscreen under ctest), in English as the program shows
+// it. Settings go to a folder of their own that is removed afterwards, never
+// to the user's.
+#include "app/language.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +19,9 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("coinwell-tests"));
+    if (!coinwell::installTranslations(coinwell::Language::English)) {
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
