@@ -51,6 +51,7 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"-g100", "-e5"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {100, 5}},
         {{"--help", "-g", "5"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},  // help wins over a value
         {{"--help-all"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
+        {{"-?"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
         {{"--version", "-g", "x", "-z"}, Action::ShowVersion, std::nullopt, Kind::UnknownOption, "-z", {}},
         {{"-g", "5", "-z"}, Action::RunBatch, std::nullopt, Kind::UnknownOption, "-z", {}},  // before the value
         {{"--", "-g"}, Action::OpenWindow, std::nullopt, Kind::UnexpectedArgument, "-g", {}},
@@ -58,7 +59,7 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"-x", "--lang", "ja"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--seed", "3", "--lang", "ja", "-x"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--lang", "fr"}, Action::OpenWindow, std::nullopt, Kind::BadLanguage, "fr", {}},
-        {{"--help=1"}, Action::OpenWindow, std::nullopt, Kind::UnknownOption, "--help", {}},
+        {{"--help=1"}, Action::ShowHelp, std::nullopt, Kind::UnknownOption, "--help", {}},
         {{"-g", "１００", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "１００", {}},
         {{"-g", "10.5", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "10.5", {}},
         {{"-g", " 10", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, " 10", {}},
