@@ -1,6 +1,6 @@
-// The command line read in one pass, and the language chosen from it and the
-// locale. The batch test runs the real program on more wrong arguments; the
-// end-to-end test starts it in Japanese.
+// The command line read in one pass. The batch test runs the real program on
+// more wrong arguments and in each locale; the end-to-end test starts it in
+// Japanese.
 #include "app/command_line.h"
 #include "app/language.h"
 
@@ -8,29 +8,6 @@
 
 namespace coinwell {
 namespace {
-
-TEST(localeLanguage, TakesLcAllThenLcMessagesThenLang)
-{
-    const struct {
-        const char* what;
-        std::vector<std::pair<QString, QString>> environment;
-        Language language;
-    } cases[] = {
-        {"nothing set", {}, Language::English},
-        {"a Japanese locale", {{"LANG", "ja_JP.UTF-8"}}, Language::Japanese},
-        {"another language", {{"LANG", "de_DE.UTF-8"}}, Language::English},
-        {"LC_MESSAGES before LANG", {{"LANG", "ja_JP.UTF-8"}, {"LC_MESSAGES", "C"}}, Language::English},
-        {"LC_ALL before both", {{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "ja_JP.eucJP"}}, Language::Japanese},
-        {"an empty variable counts as unset", {{"LC_ALL", ""}, {"LANG", "ja"}}, Language::Japanese},
-    };
-    for (const auto& c : cases) {
-        QProcessEnvironment environment;
-        for (const auto& [name, value] : c.environment) {
-            environment.insert(name, value);
-        }
-        EXPECT_EQ(localeLanguage(environment), c.language) << c.what;
-    }
-}
 
 TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
 {
