@@ -54,7 +54,6 @@ TEST(ReadWholeNumber, TakesPlainDigitsUpToTheLargest64BitNumber)
         {" 1", std::nullopt},
         {"1 ", std::nullopt},
         {"1e3", std::nullopt},
-        {"0x10", std::nullopt},
         {"１", std::nullopt},  // full width
     };
     for (const auto& c : cases) {
