@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
+#include "core/read_number.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace coinwell {
@@ -15,32 +17,58 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(coinwell::CommandLine)
 };
 
-struct OptionName {
-    char16_t shortName;  // u'\0' for none
-    const char16_t* longName;
-    bool takesValue;
+// Texts of Qt's own parser that its Japanese translation lacks, translated
+// with the program's.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
 };
 
-constexpr OptionName kOptions[] = {
-    {u'g', u"guests", true}, {u'e', u"experiments", true}, {u's', u"seed", true},   {u'\0', u"csv", true},
-    {u'\0', u"lang", true},  {u'h', u"help", false},       {u'?', u"help", false},       {u'\0', u"help-all", false},
-    {u'v', u"version", false},
-};
-
-// Plain decimal digits and nothing else: no sign, blank or exponent, which a
-// script would more likely have got wrong than meant.
-std::optional<std::uint64_t> wholeNumber(const QString& text)
+// The options that take a value, as --help lists them.
+QList<QCommandLineOption> valueOptions()
 {
-    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    });
-    if (!digitsOnly) {
-        return std::nullopt;
-    }
-    const QByteArray digits = text.toLatin1();
-    std::uint64_t number = 0;
-    const auto [end, error] = std::from_chars(digits.constData(), digits.constData() + digits.size(), number);
-    return error == std::errc() ? std::optional(number) : std::nullopt;  // too large otherwise
+    return {
+        {{"g", "guests"},
+         Text::tr("Runs without a window, with G guests (%1 to %2).")
+             .arg(core::kGuestRange.lowest)
+             .arg(core::kGuestRange.highest),
+         "G"},
+        {{"e", "experiments"},
+         Text::tr("Runs without a window, with E experiments (%1 to %2).")
+             .arg(core::kBatchExperimentRange.lowest)
+             .arg(core::kBatchExperimentRange.highest),
+         "E"},
+        {{"s", "seed"},
+         Text::tr("Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, "
+                  "settings and clicks give the same graph.")
+             .arg(std::numeric_limits<std::uint64_t>::max()),
+         "N"},
+        {"csv",
+         Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
+                  "standard output (the report then goes to standard error)."),
+         "FILE"},
+        {"lang",
+         Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
+                  "language."),
+         "language"},
+    };
+}
+
+// Every option the program has, for reading the arguments and, in the
+// language installed by then, for --help.
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
+                 "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
+                 "Without --guests and --experiments it opens its window. With them it runs without any "
+                 "display, prints a report and exits."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption questionMark(QStringLiteral("?"));  // help too, as on Windows
+    questionMark.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(questionMark);
+    parser.addOptions(valueOptions());
 }
 
 QString allowed(const QString& option)
@@ -63,10 +91,20 @@ QString optionList()
     return Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
 }
 
+// An option as typed: Qt's parser gives its name without the dashes.
+QString withDashes(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
 }  // namespace
 
 Options parseCommandLine(const QStringList& arguments)
 {
+    QCommandLineParser parser;
+    addOptions(parser);
+    const bool parsed = parser.parse(arguments);
+
     Options options;
     // An argument that is not an option the program has, or lacks its value,
     // counts before a value not allowed, which --help and --version pass over.
@@ -80,63 +118,42 @@ Options parseCommandLine(const QStringList& arguments)
             first = ArgumentError{kind, option, given};
         }
     };
-    bool optionsEnded = false;
-    bool help = false;
-    bool version = false;
+    if (!parser.unknownOptionNames().isEmpty()) {
+        fail(ArgumentError::Kind::UnknownOption, {}, withDashes(parser.unknownOptionNames().constFirst()));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(ArgumentError::Kind::UnexpectedArgument, {}, parser.positionalArguments().constFirst());
+    }
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+                      parser.isSet(QStringLiteral("?"));
+    const bool version = parser.isSet(QStringLiteral("version"));
     bool batch = false;
     std::optional<std::int32_t> guests;
     std::optional<std::int32_t> experiments;
 
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        // -g 10, -g10, --guests 10 and --guests=10 are the same.
-        const OptionName* option = nullptr;
-        std::optional<QString> inlineValue;
-        if (argument == u"--" && !optionsEnded) {
-            optionsEnded = true;
+    // The options in the order given, each with its next value; -g 10, -g10,
+    // --guests 10 and --guests=10 are the same.
+    const QList<QCommandLineOption> valued = valueOptions();
+    QHash<QString, qsizetype> valuesRead;
+    for (const QString& given : parser.optionNames()) {
+        const auto option = std::find_if(valued.begin(), valued.end(),
+                                         [&](const QCommandLineOption& known) { return known.names().contains(given); });
+        if (option == valued.end()) {
+            continue;  // --help or --version
+        }
+        const QString name = option->names().constLast();
+        const qsizetype index = valuesRead[name]++;
+        if (index == parser.values(name).size()) {  // the last argument, with nothing after it
+            fail(ArgumentError::Kind::MissingValue, name, withDashes(given));
             continue;
         }
-        if (optionsEnded || !argument.startsWith(u'-') || argument.size() < 2) {
-            fail(ArgumentError::Kind::UnexpectedArgument, {}, argument);
-            continue;
-        }
-        if (argument.startsWith(u"--")) {
-            const qsizetype equals = argument.indexOf(u'=');
-            const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-            if (equals >= 0) {
-                inlineValue = argument.mid(equals + 1);
-            }
-            for (const OptionName& known : kOptions) {
-                option = name == known.longName ? &known : option;
-            }
-        } else {
-            for (const OptionName& known : kOptions) {
-                option = known.shortName != u'\0' && argument[1] == known.shortName ? &known : option;
-            }
-            if (argument.size() > 2) {
-                inlineValue = argument.mid(2);
-            }
-        }
-        if (option == nullptr || (inlineValue && !option->takesValue)) {
-            fail(ArgumentError::Kind::UnknownOption, {}, argument.startsWith(u"--") ? argument.section(u'=', 0, 0) : argument);
-            continue;
-        }
-        const QString name = QString::fromUtf16(option->longName);
-        if (!option->takesValue) {
-            (name.startsWith(u"help") ? help : version) = true;
-            continue;
-        }
-        if (!inlineValue && i + 1 >= arguments.size()) {
-            fail(ArgumentError::Kind::MissingValue, name, argument);
-            continue;
-        }
-        const QString value = inlineValue ? *inlineValue : arguments[++i];
+        const QString value = parser.values(name).at(index);
         bool valid = true;
         if (name == u"lang") {
             options.language = languageNamed(value);
             valid = options.language.has_value();
         } else if (name == u"seed") {
-            options.seed = wholeNumber(value);
+            options.seed = core::readWholeNumber(value.toStdString());
             valid = options.seed.has_value();
         } else if (name == u"csv") {
             batch = true;
@@ -146,7 +163,7 @@ Options parseCommandLine(const QStringList& arguments)
             // A count is accepted by the same rule as a setting typed in the window.
             batch = true;
             std::optional<std::int32_t>& count = name == u"guests" ? guests : experiments;
-            const std::optional<std::uint64_t> number = wholeNumber(value);
+            const std::optional<std::uint64_t> number = core::readWholeNumber(value.toStdString());
             count = number ? core::acceptCount(static_cast<double>(*number),
                                                name == u"guests" ? core::kGuestRange : core::kBatchExperimentRange)
                            : std::nullopt;
@@ -158,6 +175,11 @@ Options parseCommandLine(const QStringList& arguments)
                                   : ArgumentError::Kind::BadNumber,
                  name, value);
         }
+    }
+    if (!parsed && !badArgument) {
+        // What is left is a value given to an option that takes none, as in
+        // --help=1, which Qt names in its message.
+        fail(ArgumentError::Kind::UnknownOption, {}, parser.errorText().section(u'\'', 1, 1));
     }
 
     if (help) {
@@ -199,50 +221,10 @@ QString describe(const ArgumentError& error)
     return {};
 }
 
-// Texts of Qt's own parser that its Japanese translation lacks, translated
-// with the program's.
-[[maybe_unused]] constexpr const char* kParserTexts[] = {
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
-};
-
-// Qt's own parser writes the help, as it lays options out and wraps them;
-// the arguments were read above.
 QString helpText()
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Text::tr("How many 500-yen coins should the secretary of a class meeting have ready as change? Coinwell "
-                 "simulates the guests' coin tosses and compares the shortages with their exact law.\n\n"
-                 "Without --guests and --experiments it opens its window. With them it runs without any "
-                 "display, prints a report and exits."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({
-        {{"g", "guests"},
-         Text::tr("Runs without a window, with G guests (%1 to %2).")
-             .arg(core::kGuestRange.lowest)
-             .arg(core::kGuestRange.highest),
-         "G"},
-        {{"e", "experiments"},
-         Text::tr("Runs without a window, with E experiments (%1 to %2).")
-             .arg(core::kBatchExperimentRange.lowest)
-             .arg(core::kBatchExperimentRange.highest),
-         "E"},
-        {{"s", "seed"},
-         Text::tr("Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, "
-                  "settings and clicks give the same graph.")
-             .arg(std::numeric_limits<std::uint64_t>::max()),
-         "N"},
-        {"csv",
-         Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
-                  "standard output (the report then goes to standard error)."),
-         "FILE"},
-        {"lang",
-         Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
-                  "language."),
-         "language"},
-    });
+    addOptions(parser);
     // The usage line names the program as it was started; it shows its name.
     return parser.helpText().replace(QCoreApplication::arguments().constFirst(), QCoreApplication::applicationName());
 }

@@ -29,8 +29,11 @@ struct Options {
     std::optional<std::uint64_t> seed;
     core::Settings settings;  // for a batch run
     QString csvPath;          // for a batch run: empty for none, "-" for standard output
-    // The first argument not allowed; the program then does nothing else.
-    // --lang is still read from all the arguments, for the language to say it in.
+    // The argument not allowed, the program then doing nothing else: an
+    // unknown option before an unexpected argument, before the first option
+    // missing its value or naming no language, before the first value not
+    // allowed. --lang is still read from all the arguments, for the language
+    // to say it in.
     std::optional<ArgumentError> error;
 };
 

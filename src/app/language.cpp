@@ -6,18 +6,6 @@
 
 namespace coinwell {
 
-Language localeLanguage(const QProcessEnvironment& environment)
-{
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = environment.value(QLatin1String(variable));
-        if (!value.isEmpty()) {
-            return value == u"ja" || value.startsWith(u"ja_") || value.startsWith(u"ja.") ? Language::Japanese
-                                                                                         : Language::English;
-        }
-    }
-    return Language::English;
-}
-
 std::optional<Language> languageNamed(const QString& name)
 {
     if (name == u"en") {

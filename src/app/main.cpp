@@ -10,6 +10,7 @@
 #include "sound/qt_cue_player.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 
 #include <csignal>
@@ -78,8 +79,11 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const Options options = parseCommandLine(arguments);
-    const Language language =
-        options.language.value_or(localeLanguage(QProcessEnvironment::systemEnvironment()));
+    // --lang, else the locale's language: Qt's is that of LC_ALL, LC_MESSAGES
+    // or LANG, the first one not empty, unless GNU's LANGUAGE names another
+    // and the locale is not C.
+    const Language language = options.language.value_or(
+        QLocale::system().language() == QLocale::Japanese ? Language::Japanese : Language::English);
 
     if (options.action == Options::Action::OpenWindow && !options.error) {
         const QApplication app(argc, argv);

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <limits>
-#include <optional>
 #include <string>
 
 namespace coinwell::core {
@@ -91,6 +90,15 @@ double readNumber(std::u16string_view text)
         magnitude = huge ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;
+}
+
+std::optional<std::uint64_t> readWholeNumber(std::string_view text)
+{
+    // An unsigned number takes neither sign; a blank or any other character
+    // stops it short of the end.
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size() ? std::optional(number) : std::nullopt;
 }
 
 }  // namespace coinwell::core

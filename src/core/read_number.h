@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace coinwell::core {
@@ -11,5 +13,10 @@ namespace coinwell::core {
 // their ASCII counterparts. A text that does not begin with a number reads
 // as 0; a number too large for a double reads as infinity.
 double readNumber(std::u16string_view text);
+
+// A whole number in plain decimal digits from 0 to 2^64 - 1, and nothing
+// else: no sign, blank, point or exponent, which a script that passes it
+// would more likely have got wrong than meant. None for any other text.
+std::optional<std::uint64_t> readWholeNumber(std::string_view text);
 
 }  // namespace coinwell::core

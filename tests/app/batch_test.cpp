@@ -24,7 +24,11 @@ struct Outcome {
 
 enum class Output { ToTest, ToFullDisk, ToClosedPipe };
 
-Outcome runProgram(const QStringList& arguments, Output output = Output::ToTest)
+using Environment = QList<std::pair<QString, QString>>;
+
+// English, whatever the machine speaks, unless a locale is given.
+Outcome runProgram(const QStringList& arguments, Output output = Output::ToTest,
+                   const Environment& locale = {{"LC_ALL", "C.UTF-8"}})
 {
     QProcess program;
     if (output == Output::ToFullDisk) {
@@ -38,10 +42,13 @@ Outcome runProgram(const QStringList& arguments, Output output = Output::ToTest)
         program.setChildProcessModifier([&] { dup2(pipeEnds[1], STDOUT_FILENO); });
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(display);
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANG",
+                                 "LANGUAGE"}) {
+        environment.remove(variable);
     }
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // English, whatever the machine speaks
+    for (const auto& [name, value] : locale) {
+        environment.insert(name, value);
+    }
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(COINWELL_PROGRAM), arguments);
     if (!program.waitForFinished(600'000)) {  // a hang guard only
@@ -105,6 +112,36 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         }
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"}) << "nothing left behind";
+}
+
+// What the program writes is in the language --lang names, else in the
+// locale's, read as the C library reads it; Japanese has kana, English none.
+TEST(BatchMode, WritesInTheLanguageOfTheLocaleUnlessLangSaysOtherwise)
+{
+    const struct {
+        const char* what;
+        QStringList lang;
+        Environment locale;
+        bool japanese;
+    } cases[] = {
+        {"no locale", {}, {}, false},
+        {"a Japanese locale", {}, {{"LANG", "ja_JP.UTF-8"}}, true},
+        {"another language", {}, {{"LANG", "de_DE.UTF-8"}}, false},
+        {"LC_MESSAGES before LANG", {}, {{"LANG", "ja_JP.UTF-8"}, {"LC_MESSAGES", "C"}}, false},
+        {"LC_ALL before both", {}, {{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "ja_JP.eucJP"}}, true},
+        {"an empty variable counts as unset", {}, {{"LC_ALL", ""}, {"LANG", "ja"}}, true},
+        {"GNU's list of languages before LANG", {}, {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "ja:en"}}, true},
+        {"but not in the C locale", {}, {{"LANG", "C"}, {"LANGUAGE", "ja"}}, false},
+        {"--lang before the locale", {"--lang", "en"}, {{"LANG", "ja_JP.UTF-8"}}, false},
+        {"--lang ja", {"--lang=ja"}, {{"LC_ALL", "C"}}, true},
+    };
+    for (const auto& c : cases) {
+        const Outcome help = runProgram(QStringList{"--help"} + c.lang, Output::ToTest, c.locale);
+        EXPECT_EQ(help.status, 0) << c.what;
+        EXPECT_EQ(QString::fromUtf8(help.out).contains(QRegularExpression(QStringLiteral("[\\x{3041}-\\x{30FF}]"))),
+                  c.japanese)
+            << c.what << "\n" << help.out.toStdString();
+    }
 }
 
 // Output that cannot be written whole is an error, named with its stream

@@ -1,6 +1,6 @@
-// The command line read in one pass, and the language chosen from it and the
-// locale. The batch test runs the real program on more wrong arguments; the
-// end-to-end test starts it in Japanese.
+// The command line read in one pass. The batch test runs the real program on
+// more wrong arguments and in each locale; the end-to-end test starts it in
+// Japanese.
 #include "app/command_line.h"
 #include "app/language.h"
 
@@ -8,29 +8,6 @@
 
 namespace coinwell {
 namespace {
-
-TEST(localeLanguage, TakesLcAllThenLcMessagesThenLang)
-{
-    const struct {
-        const char* what;
-        std::vector<std::pair<QString, QString>> environment;
-        Language language;
-    } cases[] = {
-        {"nothing set", {}, Language::English},
-        {"a Japanese locale", {{"LANG", "ja_JP.UTF-8"}}, Language::Japanese},
-        {"another language", {{"LANG", "de_DE.UTF-8"}}, Language::English},
-        {"LC_MESSAGES before LANG", {{"LANG", "ja_JP.UTF-8"}, {"LC_MESSAGES", "C"}}, Language::English},
-        {"LC_ALL before both", {{"LC_MESSAGES", "en_GB"}, {"LC_ALL", "ja_JP.eucJP"}}, Language::Japanese},
-        {"an empty variable counts as unset", {{"LC_ALL", ""}, {"LANG", "ja"}}, Language::Japanese},
-    };
-    for (const auto& c : cases) {
-        QProcessEnvironment environment;
-        for (const auto& [name, value] : c.environment) {
-            environment.insert(name, value);
-        }
-        EXPECT_EQ(localeLanguage(environment), c.language) << c.what;
-    }
-}
 
 TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
 {
@@ -51,6 +28,7 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"-g100", "-e5"}, Action::RunBatch, std::nullopt, std::nullopt, {}, {100, 5}},
         {{"--help", "-g", "5"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},  // help wins over a value
         {{"--help-all"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
+        {{"-?"}, Action::ShowHelp, std::nullopt, std::nullopt, {}, {}},
         {{"--version", "-g", "x", "-z"}, Action::ShowVersion, std::nullopt, Kind::UnknownOption, "-z", {}},
         {{"-g", "5", "-z"}, Action::RunBatch, std::nullopt, Kind::UnknownOption, "-z", {}},  // before the value
         {{"--", "-g"}, Action::OpenWindow, std::nullopt, Kind::UnexpectedArgument, "-g", {}},
@@ -58,7 +36,7 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         {{"-x", "--lang", "ja"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--seed", "3", "--lang", "ja", "-x"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--lang", "fr"}, Action::OpenWindow, std::nullopt, Kind::BadLanguage, "fr", {}},
-        {{"--help=1"}, Action::OpenWindow, std::nullopt, Kind::UnknownOption, "--help", {}},
+        {{"--help=1"}, Action::ShowHelp, std::nullopt, Kind::UnknownOption, "--help", {}},
         {{"-g", "１００", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "１００", {}},
         {{"-g", "10.5", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "10.5", {}},
         {{"-g", " 10", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, " 10", {}},

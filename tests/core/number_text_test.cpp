@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace coinwell::core {
@@ -33,6 +34,30 @@ TEST(ReadNumber, ReadsTheNumberTheTextBeginsWith)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readNumber(c.text), c.number) << c.what;
+    }
+}
+
+// A seed or a count given on the command line or in the page's address.
+TEST(ReadWholeNumber, TakesPlainDigitsUpToTheLargest64BitNumber)
+{
+    const struct {
+        const char* text;
+        std::optional<std::uint64_t> number;
+    } cases[] = {
+        {"", std::nullopt},
+        {"0", 0},
+        {"007", 7},
+        {"18446744073709551615", 18446744073709551615ULL},  // 2^64 - 1
+        {"18446744073709551616", std::nullopt},
+        {"+1", std::nullopt},
+        {"-1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"1e3", std::nullopt},
+        {"１", std::nullopt},  // full width
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readWholeNumber(c.text), c.number) << '"' << c.text << '"';
     }
 }
 

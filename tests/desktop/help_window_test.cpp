@@ -37,6 +37,15 @@ TEST(HelpWindow, OpensWithTheTextBelowOneEmptyLine)
     EXPECT_GT(inkIn(image, QRect(0, line, image.width(), line)), 20);
 }
 
+TEST(HelpWindow, ReturnOnCloseClosesIt)
+{
+    Zoom zoom;
+    HelpWindow window(zoom);
+    window.show();
+    QTest::keyClick(window.findChild<QPushButton*>(), Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+}
+
 // Every character shows: the lines as printed in the area leave as much ink
 // as the same lines printed where nothing can cut them. Prints how far the
 // widest line's end and the last line's baseline stand from the area's

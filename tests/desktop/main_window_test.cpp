@@ -227,6 +227,23 @@ QString endOfMeeting(const std::vector<int>& balances)
         .arg(*std::min_element(balances.begin(), balances.end()));
 }
 
+// Return and Enter click the focused button, as Space does: Start runs, Init
+// asks the settings again.
+TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButton)
+{
+    open();
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        for (const char* name : {"startButton", "initButton"}) {
+            fakes.dialogs.answers = {"100", "100"};
+            QSignalSpy clicked(button(name), &QPushButton::clicked);
+            button(name)->setFocus();
+            QTest::keyClick(button(name), key, modifiers);
+            EXPECT_EQ(clicked.count(), 1) << name << " " << key;
+        }
+    }
+}
+
 // The graph's keys as a teacher uses them: W replays meetings drawn from the
 // window's own source and clock, Space, Right and End steer a replay, G
 // shows the square-root law with the runs made, and Escape, W, G, K, Start

@@ -8,9 +8,6 @@ class QWidget;
 
 namespace coinwell {
 
-// Return and Enter on a focused button of `window` click it, as Space does.
-void clickButtonsOnReturn(QWidget* window);
-
 // An action that any of `keys` triggers while `window` is the active window.
 QAction* addShortcut(QWidget* window, const QList<QKeySequence>& keys);
 
