@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -228,8 +229,8 @@ QString endOfMeeting(const std::vector<int>& balances)
 }
 
 // Return and Enter click the focused button, as Space does: Start runs, Init
-// asks the settings again.
-TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButton)
+// asks the settings again. A held key clicks once, not on every repeat.
+TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
 {
     open();
     for (const auto& [key, modifiers] :
@@ -242,6 +243,14 @@ TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButton)
             EXPECT_EQ(clicked.count(), 1) << name << " " << key;
         }
     }
+    fakes.dialogs.answers = {"100", "100"};
+    QSignalSpy clicked(button("initButton"), &QPushButton::clicked);
+    button("initButton")->setFocus();
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(button("initButton"), &held);
+    }
+    EXPECT_EQ(clicked.count(), 0) << "repeats of a held key";
 }
 
 // The graph's keys as a teacher uses them: W replays meetings drawn from the

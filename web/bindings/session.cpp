@@ -8,14 +8,13 @@
 #include "core/clock.h"
 #include "core/one_decimal.h"
 #include "core/random_generator.h"
+#include "core/read_number.h"
 #include "core/result_table.h"
 #include "core/run_model.h"
 #include "values.h"
 
 #include <emscripten/bind.h>
 
-#include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -25,18 +24,6 @@ namespace coinwell::web {
 namespace {
 
 using emscripten::val;
-
-// A seed as the desktop's --seed takes it: decimal digits alone, 0 to
-// 2^64 - 1.
-std::optional<std::uint64_t> parseSeed(const std::string& text)
-{
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    std::uint64_t seed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-    return error == std::errc() && end == text.data() + text.size() ? std::optional(seed) : std::nullopt;
-}
 
 std::unique_ptr<core::Clock> clockFor(const std::optional<std::uint64_t>& seed)
 {
@@ -49,7 +36,7 @@ std::unique_ptr<core::Clock> clockFor(const std::optional<std::uint64_t>& seed)
 class Session {
 public:
     explicit Session(const std::string& seedText)
-        : seed_(parseSeed(seedText)),
+        : seed_(core::readWholeNumber(seedText)),
           random_(seed_ ? *seed_
                         : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())),
           clock_(clockFor(seed_)), refusedSeed_(seed_ || seedText.empty() ? std::string() : seedText),

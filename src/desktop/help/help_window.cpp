@@ -70,7 +70,7 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
 
     connect(addShortcut(this, {QKeySequence(Qt::Key_Escape)}), &QAction::triggered, closeButton, &QPushButton::click);
     zoom.addKeys(this);
-    closeButton->setAutoDefault(true);  // Return and Enter click it, as Space does
+    clickButtonsOnReturn(this);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event)

@@ -304,10 +304,7 @@ void MainWindow::addKeys()
     connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered, exitButton_,
             &QPushButton::click);
     services_.zoom.addKeys(this);
-    // Return and Enter click the focused button, as Space does.
-    for (QPushButton* button : {startButton_, exitButton_, initButton_, helpButton_}) {
-        button->setAutoDefault(true);
-    }
+    clickButtonsOnReturn(this);
 }
 
 // A screen reader hears of each new description at once, also while the
