@@ -3,12 +3,12 @@
 // graph area paints it, into an offscreen image of the area's size at a
 // device pixel ratio of 1 and 2; the painting alone; and the same click
 // through a real main window with everything it repaints.
-#include "desktop/toolkit/fonts.h"
-#include "core/run.h"
-#include "desktop/graph/graph_painter.h"
-#include "desktop/main_window/main_window.h"
+#include "core/histogram.h"
 #include "core/one_decimal.h"
+#include "core/run.h"
 #include "core/run_record.h"
+#include "desktop/graph/drawing_painter.h"
+#include "desktop/main_window/main_window.h"
 #include "support/window_fakes.h"
 #include "graph_area.h"
 
@@ -30,10 +30,12 @@ core::RunResult run1000x1000()
     return core::runExperiments({1000, 1000}, random, clock);
 }
 
-void paintGraphArea(QImage& image, const core::Tally& tally)
+void paintGraphArea(QImage& image, const core::RunRecord& record)
 {
     paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
-        graph::paintGraph(painter, area, tally, Qt::black);
+        const core::Rect rect{area.left(), area.top(), area.width(), area.height()};
+        graph::paintDrawing(painter, core::histogram(rect, &record, {}, graph::FontTextSetter(painter.font())),
+                            Qt::black);
     });
 }
 
@@ -44,7 +46,7 @@ void BM_StartClick(benchmark::State& state)
     for (auto _ : state) {
         const core::RunRecord record = core::recordRun(run1000x1000(), std::nullopt);
         average.setText(QString::fromStdString(core::formatOneDecimal(record.result.averageShortage())));
-        paintGraphArea(image, record.result.tally);
+        paintGraphArea(image, record);
     }
 }
 BENCHMARK(BM_StartClick)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMillisecond);
@@ -52,9 +54,9 @@ BENCHMARK(BM_StartClick)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMillisecond)
 void BM_PaintGraph(benchmark::State& state)
 {
     QImage image = graphArea(state);
-    const core::RunResult result = run1000x1000();
+    const core::RunRecord record = core::recordRun(run1000x1000(), std::nullopt);
     for (auto _ : state) {
-        paintGraphArea(image, result.tally);
+        paintGraphArea(image, record);
     }
 }
 BENCHMARK(BM_PaintGraph)->Apply(atOneAndTwoTimes)->Unit(benchmark::kMicrosecond);

@@ -4,10 +4,10 @@
 // does, beside the curves' cost alone.
 #include "core/clock.h"
 #include "core/experiment.h"
+#include "core/meeting_replay.h"
 #include "core/random_generator.h"
 #include "core/square_root_law.h"
-#include "desktop/graph/replay_picture.h"
-#include "desktop/graph/square_root_picture.h"
+#include "desktop/graph/drawing_painter.h"
 #include "graph_area.h"
 
 #include <benchmark/benchmark.h>
@@ -21,11 +21,13 @@ void BM_ReplayFrame(benchmark::State& state)
     QImage image = graphArea(state);
     core::RandomGenerator random(7);
     core::FixedClock clock;
-    graph::ReplayPlayer replay(core::meetingBalances(1000, random, clock));
+    core::Replay replay(core::meetingBalances(1000, random, clock));
     replay.finish();
     for (auto _ : state) {
         paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
-            graph::paintReplay(painter, area, replay, std::nullopt, Qt::black);
+            const core::Rect rect{area.left(), area.top(), area.width(), area.height()};
+            graph::paintDrawing(painter, core::replayPicture(rect, replay, 95, graph::FontTextSetter(painter.font())),
+                                Qt::black);
         });
     }
 }
@@ -40,7 +42,11 @@ void BM_SquareRootView(benchmark::State& state)
     }
     for (auto _ : state) {
         paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
-            graph::paintSquareRoot(painter, area, core::exactForAllGuests(95), runs, 95, Qt::black);
+            const core::Rect rect{area.left(), area.top(), area.width(), area.height()};
+            graph::paintDrawing(painter,
+                                core::squareRootPicture(rect, core::exactForAllGuests(95), runs, 95,
+                                                        graph::FontTextSetter(painter.font())),
+                                Qt::black);
         });
     }
 }
