@@ -6,6 +6,7 @@
 #include "core/run.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace coinwell::core {
 namespace {
@@ -81,15 +82,37 @@ bool RunModel::enabled(Command command) const
     return false;
 }
 
-bool RunModel::checked(Command command) const
+namespace {
+
+// The option a switch of the histogram turns on and off.
+std::optional<Option> switchOf(Command command)
 {
     switch (command) {
     case Command::ExactLaw:
-        return option(Option::ExactLaw) != 0;
+        return Option::ExactLaw;
     case Command::CoinsReady:
-        return option(Option::CoinsReady) != 0;
+        return Option::CoinsReady;
     case Command::CoverageCurve:
-        return option(Option::CoverageCurve) != 0;
+        return Option::CoverageCurve;
+    default:
+        return std::nullopt;
+    }
+}
+
+constexpr std::pair<Command, void (Replay::*)()> kReplayControls[] = {
+    {Command::Pause, &Replay::togglePause}, {Command::NextGuest, &Replay::step},
+    {Command::Faster, &Replay::faster},     {Command::Slower, &Replay::slower},
+    {Command::WholeMeeting, &Replay::finish}, {Command::Mirror, &Replay::toggleMirror},
+};
+
+}  // namespace
+
+bool RunModel::checked(Command command) const
+{
+    if (const std::optional<Option> shown = switchOf(command)) {
+        return option(*shown) != 0;
+    }
+    switch (command) {
     case Command::SquareRootLaw:
         return view_ == GraphView::SquareRootLaw;
     case Command::Replay:
@@ -106,64 +129,40 @@ bool RunModel::trigger(Command command)
     if (!enabled(command)) {
         return false;
     }
-    const auto toggle = [this](Option option) {
-        options_[static_cast<std::size_t>(option)] = this->option(option) != 0 ? 0 : 1;
+    if (const std::optional<Option> shown = switchOf(command)) {
+        options_[static_cast<std::size_t>(*shown)] = option(*shown) != 0 ? 0 : 1;
         showHistogram();
-    };
-    switch (command) {
-    case Command::ExactLaw:
-        toggle(Option::ExactLaw);
         return true;
-    case Command::CoinsReady:
-        toggle(Option::CoinsReady);
+    }
+    // A share keeps the view, whose curves or mirror it moves.
+    if (const int percent = sharePercent(command); percent > 0) {
+        options_[static_cast<std::size_t>(Option::ReadyPercent)] = percent;
         return true;
-    case Command::CoverageCurve:
-        toggle(Option::CoverageCurve);
-        return true;
-    case Command::SquareRootLaw:
-        if (view_ == GraphView::SquareRootLaw) {
-            showHistogram();
-        } else {
-            showHistogram();
-            view_ = GraphView::SquareRootLaw;
+    }
+    for (const auto& [control, act] : kReplayControls) {
+        if (control == command) {
+            ((*replay_).*act)();
+            return true;
         }
+    }
+    const GraphView was = view_;
+    switch (command) {
+    case Command::SquareRootLaw:
+        showHistogram();
+        view_ = was == GraphView::SquareRootLaw ? GraphView::Histogram : GraphView::SquareRootLaw;
         return true;
     case Command::Replay:
-        if (view_ == GraphView::Replay) {
-            showHistogram();
-        } else {
+        showHistogram();
+        if (was != GraphView::Replay) {
             replay_.emplace(meetingBalances(settings_.guestCount, random_, clock_));
             view_ = GraphView::Replay;
         }
-        return true;
-    case Command::Pause:
-        replay_->togglePause();
-        return true;
-    case Command::NextGuest:
-        replay_->step();
-        return true;
-    case Command::Faster:
-        replay_->faster();
-        return true;
-    case Command::Slower:
-        replay_->slower();
-        return true;
-    case Command::WholeMeeting:
-        replay_->finish();
-        return true;
-    case Command::Mirror:
-        replay_->toggleMirror();
         return true;
     case Command::BackToHistogram:
         showHistogram();
         return true;
     default:
-        // The shares keep the view, whose curves or mirror they move.
-        if (const int percent = sharePercent(command); percent > 0) {
-            options_[static_cast<std::size_t>(Option::ReadyPercent)] = percent;
-            return true;
-        }
-        return false;
+        return false;  // the front end's
     }
 }
 
