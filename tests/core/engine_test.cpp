@@ -17,35 +17,6 @@ namespace {
 using testing::FakeClock;
 using testing::ScriptedRandom;
 
-std::string repeated(const std::string& unit, int count)
-{
-    std::string text;
-    while (count-- > 0) {
-        text += unit;
-    }
-    return text;
-}
-
-TEST(Experiment, ShortageIsTheLowestBalanceAfterAnyGuest)
-{
-    const std::pair<std::string, int> cases[] = {
-        {repeated("+", 1000), +1},       // every guest pays with a coin
-        {repeated("-", 1000), -1000},    // every guest takes one back
-        {repeated("+-", 5), 0},          // the opening 0 is not compared...
-        {repeated("-+", 5), -1},
-        {"--++++++++", -2},              // dip, then recover
-        {"+--------+", -7},              // lowest one guest before the end
-        {"+++++++++--------------", -5}, // lowest after the last guest, in a second byte
-        {repeated("+-", 32) + "-", -1},  // the 65th guest is the first of the second word
-    };
-    for (const auto& [tosses, shortage] : cases) {
-        ScriptedRandom random({tosses});
-        FakeClock clock;
-        EXPECT_EQ(runExperiment(static_cast<int>(tosses.size()), random, clock), shortage) << tosses;
-        EXPECT_EQ(random.calls, "R45296.250000 F ") << "one re-seed from the clock, then the tosses";
-    }
-}
-
 // The walk takes sixteen guests at a time; guest by guest, every number of
 // guests must come out the same, however the last word is cut.
 TEST(Experiment, WalkOfSixteenGuestsAtATimeMatchesTheWalkGuestByGuest)
