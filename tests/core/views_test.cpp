@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -289,10 +288,8 @@ TEST(SquareRootLaw, TheShortageGrowsAsTheSquareRootOfTheGuests)
     const std::vector<ExactForGuests> exact = exactForAllGuests(95);
     ASSERT_EQ(exact.size(), 991U);
     const auto at = [&](int guests) { return exact[static_cast<std::size_t>(guests - 10)]; };
-    EXPECT_EQ(at(100).coins, 19);
-    EXPECT_EQ(at(35).coins, 11);
+    EXPECT_EQ(at(100).coins, 19) << "the reflection principle's coins for 95 %";
     EXPECT_NEAR(at(100).meanShortage, -7.5, 0.05);
-    EXPECT_EQ(exactCoinsOfNamedGuests(95), (std::array{at(100).coins, at(400).coins, at(1000).coins}));
     for (const int guests : {25, 100, 250}) {
         SCOPED_TRACE(guests);
         const double ratio = -at(guests).meanShortage / squareRootReference(guests);
