@@ -99,10 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"justOutside", {"9", "1001", "12"}, {"0", "-1", "3"}, 12, 3},
         EntryCase{"fractionDropped", {"10.9"}, {"999.99"}, 10, 999},
         EntryCase{"boundsBeforeRounding", {"9.99", "1000.4", "11"}, {"0.5", "2"}, 11, 2},
-        EntryCase{"beyondA16BitCount", {"40000", "70000.5", "20"}, {"32768", "65536", "9"}, 20, 9},
+        // Each would be in range if cut to 16 bits.
+        EntryCase{"beyondA16BitCount", {"65636", "65546", "20"}, {"65537", "66536", "9"}, 20, 9},
         EntryCase{"blanksAreNotEmpty", {"   ", "\t", "30"}, {"　", "5"}, 30, 5},
-        EntryCase{"fullWidthAndWords", {"１００"}, {"50 runs"}, 100, 50},
-        EntryCase{"pastedText", {QString(100000, u'9'), "12" + QString(99998, u'x')}, {"\x01\x7f" "5", "8"}, 12, 8}),
+        EntryCase{"fullWidthAndWords", {"１００"}, {"50 runs"}, 100, 50}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled)
@@ -170,18 +170,15 @@ TEST_F(MainWindowTest, InitChimesClearsEverythingAndAsksAgainWithoutTheLeadingBl
     EXPECT_EQ(text("guestCountValue") + "|" + text("experimentCountValue"), "250|");
 }
 
-TEST_F(MainWindowTest, ExitAndHelpChimeAndTakeTheWindowAway)
+// Help's window in place of this one is the window switcher's test.
+TEST_F(MainWindowTest, ExitEndsAfterItsNoticeAndExitAndHelpChime)
 {
     open();
     QTest::mouseClick(button("exitButton"), Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.notices, std::vector<QString>{kExitNotice});
     EXPECT_EQ(fakes.programExit.quits, 1);
-
     open();
-    QSignalSpy helpRequested(window.get(), &MainWindow::helpRequested);
     QTest::mouseClick(button("helpButton"), Qt::LeftButton);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(helpRequested.count(), 1);
     EXPECT_EQ(fakes.cues.played, (std::vector<Cue>{Cue::Falling, Cue::Rising}));
 }
 
@@ -255,8 +252,8 @@ TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
 
 // The graph's keys as a teacher uses them: W replays meetings drawn from the
 // window's own source and clock, Space, Right and End steer a replay, G
-// shows the square-root law with the runs made, and Escape, W, G, K, Start
-// and Init lead back to the histogram.
+// shows the square-root law, and Escape, W and Init lead back to the
+// histogram. Which view follows which is the run model's own test.
 TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
 {
     fakes.clock.step = 0.5F;
@@ -305,18 +302,6 @@ TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
     EXPECT_NEAR(match.captured(2).toInt(), 2 * 19, 2) << "four times the guests, about twice the coins";
     EXPECT_EQ(match.captured(3), "61");
     EXPECT_EQ(match.captured(4), "0");
-    press(Qt::Key_G);
-    EXPECT_EQ(graphDescription(), "");
-
-    press(Qt::Key_W);
-    QTest::mouseClick(button("startButton"), Qt::LeftButton);
-    EXPECT_TRUE(graphDescription().startsWith("30 experiments.")) << graphDescription().toStdString();
-    press(Qt::Key_G);
-    EXPECT_TRUE(graphDescription().endsWith("runs shown: 1.")) << graphDescription().toStdString();
-    press(Qt::Key_K);
-    EXPECT_TRUE(graphDescription().endsWith("coins are enough in 95% of meetings."))
-        << graphDescription().toStdString();
-    press(Qt::Key_G);
     fakes.dialogs.answers = {"100", "30"};
     window->reinitialise();
     EXPECT_EQ(graphDescription(), "") << "Init shows the empty histogram";
