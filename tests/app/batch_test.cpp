@@ -78,10 +78,8 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"--help"}, 0, "^Usage: coinwell .*--experiments <E>", ""},
         {{"--version"}, 0, "^coinwell \\d+\\.\\d+\\.\\d+\n$", ""},
         {{"--guests", "9", "--experiments", "1"}, 2, "", "--guests takes a whole number from 10 to 1000, not '9'"},
-        {{"--guests", "1e2", "--experiments", "1"}, 2, "", "--guests .* not '1e2'"},
         {{"--guests", "10", "--experiments", "0"}, 2, "", "--experiments takes a whole number from 1 to 10000000"},
         {{"--seed", "18446744073709551616"}, 2, "", "--seed takes a whole number from 0 to 18446744073709551615"},
-        {{"--seed", "+1"}, 2, "", "--seed .* not '\\+1'"},
         {{"--experiments", "5"}, 2, "", "needs --guests: --guests takes a whole number from 10 to 1000"},
         {{"--guests", "10", "--experiments"}, 2, "", "--experiments is missing its value: --experiments takes"},
         {{"--colour"}, 2, "", "unknown option '--colour': the options are --guests, --experiments, --seed"},
@@ -164,24 +162,18 @@ TEST(BatchMode, OutputThatCannotBeWrittenIsAnError)
     }
 }
 
-// Exact halves in the table round away from zero, as the table always has:
-// at 10 guests every probability is a multiple of 2^-10.
-TEST(BatchMode, TheTableRoundsExactHalvesAwayFromZero)
+// A run of three: exact halves in the table round away from zero, as the
+// table always has (at 10 guests every probability is a multiple of 2^-10,
+// and 3 x 352/1024 is 1.03125), and with too few experiments for a single
+// degree of freedom the report says so instead of a p-value.
+TEST(BatchMode, ASmallRunRoundsHalvesUpAndIsTooSmallForTheChiSquareTest)
 {
-    const Outcome run = runProgram({"--guests", "10", "--experiments", "16", "--seed", "1", "--csv", "-"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.contains("\n-2,5,3.2813,10,16,")) << run.out.toStdString();
-}
-
-// With too few experiments for a single degree of freedom, the report says
-// so instead of a p-value.
-TEST(BatchMode, ARunTooSmallForTheChiSquareTestSaysSo)
-{
-    const Outcome small = runProgram({"--guests", "10", "--experiments", "5", "--seed", "1"});
+    const Outcome small = runProgram({"--guests", "10", "--experiments", "3", "--seed", "1", "--csv", "-"});
     EXPECT_EQ(small.status, 0);
-    EXPECT_TRUE(small.out.contains("Chi-square against the exact law: the run is too small for the test\n"))
-        << small.out.toStdString();
-    EXPECT_FALSE(small.out.contains("degrees of freedom"));
+    EXPECT_TRUE(small.out.contains("\n-3,1,1.0313,10,3,")) << small.out.toStdString();
+    EXPECT_TRUE(small.err.contains("Chi-square against the exact law: the run is too small for the test\n"))
+        << small.err.toStdString();
+    EXPECT_FALSE(small.err.contains("degrees of freedom"));
 }
 
 // One seeded million-experiment run per number of guests, its table sent to

@@ -35,11 +35,8 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
         // --lang counts wherever it stands, for the language of the error.
         {{"-x", "--lang", "ja"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
         {{"--seed", "3", "--lang", "ja", "-x"}, Action::OpenWindow, Language::Japanese, Kind::UnknownOption, "-x", {}},
-        {{"--lang", "fr"}, Action::OpenWindow, std::nullopt, Kind::BadLanguage, "fr", {}},
         {{"--help=1"}, Action::ShowHelp, std::nullopt, Kind::UnknownOption, "--help", {}},
-        {{"-g", "１００", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "１００", {}},
         {{"-g", "10.5", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, "10.5", {}},
-        {{"-g", " 10", "-e", "1"}, Action::RunBatch, std::nullopt, Kind::BadNumber, " 10", {}},
         // A value that looks like an option is still the value.
         {{"--guests", "--experiments", "5"}, Action::RunBatch, std::nullopt, Kind::UnexpectedArgument, "5", {}},
         {{"--experiments", "5", "--guests"}, Action::RunBatch, std::nullopt, Kind::MissingValue, "--guests", {}},
