@@ -46,7 +46,6 @@ TEST(Zoom, StepsFrom100To200AndRemembersTheStepAcrossStarts)
         std::vector<void (Zoom::*)()> commands;
         int percent;
     } cases[] = {
-        {"nothing stored, in twice", {}, {&Zoom::zoomIn, &Zoom::zoomIn}, 150},
         {"no further than 200", 175, {&Zoom::zoomIn, &Zoom::zoomIn}, 200},
         {"no smaller than 100", 125, {&Zoom::zoomOut, &Zoom::zoomOut}, 100},
         {"between two steps, the nearer", 130, {&Zoom::zoomIn}, 150},
