@@ -95,7 +95,7 @@ TEST_F(GraphMenuTest, ShiftF10OpensTheMenu)
     QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QWidget* menu = QApplication::activePopupWidget();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().size(), 13);
+    EXPECT_TRUE(menu->actions().contains(item("copyGraphAction"))) << "the graph's own menu";
     menu->close();
 }
 
