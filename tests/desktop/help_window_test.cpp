@@ -19,10 +19,10 @@ const QSize kTextArea(601, 529);
 
 using testing::inkIn;
 
-// The focus on Close, and the text
-// below one empty line: the heading of the first section stands on the
-// second line of the area, and the lines go on down it.
-TEST(HelpWindow, OpensWithTheTextBelowOneEmptyLine)
+// The focus on Close, which Return presses, and the text below one empty
+// line: the heading of the first section stands on the second line of the
+// area, and the lines go on down it.
+TEST(HelpWindow, OpensWithTheFocusOnCloseAndTheTextBelowOneEmptyLine)
 {
     Zoom zoom;
     HelpWindow window(zoom);
@@ -35,13 +35,7 @@ TEST(HelpWindow, OpensWithTheTextBelowOneEmptyLine)
     const int line = QFontMetrics(area->textFont()).height();
     EXPECT_EQ(inkIn(image, QRect(0, 0, image.width(), line)), 0);
     EXPECT_GT(inkIn(image, QRect(0, line, image.width(), line)), 20);
-}
 
-TEST(HelpWindow, ReturnOnCloseClosesIt)
-{
-    Zoom zoom;
-    HelpWindow window(zoom);
-    window.show();
     QTest::keyClick(window.findChild<QPushButton*>(), Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
 }
