@@ -25,7 +25,7 @@ void click(QWidget* window, const char* button)
     QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
 }
 
-TEST(WindowSwitcher, HelpAndEitherWayOutOfItSwapTheWindowsAndTheNewMainWindowAsksAgain)
+TEST(WindowSwitcher, HelpSwapsTheWindowsAndOnlyTheMainWindowsCloseBoxEndsTheProgram)
 {
     for (const bool closeBox : {false, true}) {
         FakeServices fakes;
@@ -50,21 +50,14 @@ TEST(WindowSwitcher, HelpAndEitherWayOutOfItSwapTheWindowsAndTheNewMainWindowAsk
         const QString described = QAccessible::queryAccessibleInterface(switcher.current()->findChild<QWidget*>("graphView"))
                                       ->text(QAccessible::Description);
         EXPECT_TRUE(described.endsWith("runs shown: 1.")) << described.toStdString();
-    }
-}
 
-TEST(WindowSwitcher, TheMainWindowsCloseBoxEndsTheProgramWithoutTheNotice)
-{
-    FakeServices fakes;
-    fakes.dialogs.answers = {"100", "100"};
-    WindowSwitcher switcher(fakes.services());
-    switcher.showMainWindow();
-    settle();
-    switcher.current()->close();
-    settle();
-    EXPECT_EQ(switcher.current(), nullptr);
-    EXPECT_EQ(fakes.programExit.quits, 1);
-    EXPECT_TRUE(fakes.dialogs.notices.empty());
+        // The main window's close box ends the program, without Exit's notice.
+        switcher.current()->close();
+        settle();
+        EXPECT_EQ(switcher.current(), nullptr);
+        EXPECT_EQ(fakes.programExit.quits, 1);
+        EXPECT_TRUE(fakes.dialogs.notices.empty());
+    }
 }
 
 }  // namespace
