@@ -244,6 +244,23 @@ describe('the graph menu', () => {
     await page.close();
   });
 
+  // Each row: a choice as earlier editions of the page stored it, and
+  // whether the exact law's orange is then drawn after a run.
+  const stored = [['true', true], ['false', false], ['1', true]];
+  for (const [kept, drawn] of stored) {
+    it(`reads a stored showExactDistribution of '${kept}' as ${drawn ? 'shown' : 'hidden'}`, async () => {
+      const page = await browser.newTab();
+      await page.goto(`${server.url}?seed=2`);
+      await page.evaluate((kept) => localStorage.setItem('coinwell.showExactDistribution', kept), kept);
+      await page.reload();
+      await answer(page, '100');
+      await answer(page, '100');
+      await page.click(control('startButton'));
+      assert.equal(await pixels(page, [230, 90, 0]) > 100, drawn);
+      await page.close();
+    });
+  }
+
   // The desktop's batch report gives the run's coins for 90, 95 and 99 %.
   it('marks the coins to have ready with K for the share chosen, as the batch run counts them, and remembers both',
     { skip: !desktop && 'COINWELL_PROGRAM unset' }, async () => {
