@@ -86,7 +86,8 @@ export function paint(g: PaintContext, drawing: Drawing, look: Look, ratio: numb
   let text = 0;
   kinds.forEach((kind: Kind, i) => {
     const count = counts[i];
-    const [x, y, right, bottom] = points.slice(2 * from, 2 * from + 4);
+    // A point, or a box's top left corner and its width and height.
+    const [x, y, wide, high] = points.slice(2 * from, 2 * from + 4);
     const colour = colours[3 * i] < 0 ? look.colour : `rgb(${colours[3 * i]}, ${colours[3 * i + 1]}, ${colours[3 * i + 2]})`;
     g.fillStyle = colour;
     g.strokeStyle = colour;
@@ -95,7 +96,7 @@ export function paint(g: PaintContext, drawing: Drawing, look: Look, ratio: numb
       if (kind === Kind.Box) {
         const left = Math.round(x * ratio);
         const top = Math.round(y * ratio);
-        g.fillRect(left, top, Math.max(1, Math.round(right * ratio) - left), Math.round(bottom * ratio) - top);
+        g.fillRect(left, top, Math.max(1, Math.round((x + wide) * ratio) - left), Math.round((y + high) * ratio) - top);
       } else {
         trace(from, count, kind === Kind.Segments, snap);
         g.lineWidth = 1;
@@ -118,7 +119,7 @@ export function paint(g: PaintContext, drawing: Drawing, look: Look, ratio: numb
         g.closePath();
         g.fill();
       } else if (kind === Kind.Box) {
-        g.fillRect(x, y, right - x, bottom - y);
+        g.fillRect(x, y, wide, high);
       } else if (kind === Kind.Dot || kind === Kind.Ring) {
         g.beginPath();
         g.arc(x, y, sizes[i], 0, 2 * Math.PI);
