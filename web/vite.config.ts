@@ -1,12 +1,12 @@
 // Builds the page into a folder of static files. The core's module, the
 // chimes and the icon come from the C++ build (COINWELL_WASM_DIR,
-// COINWELL_ASSETS_DIR); the texts come from the desktop's catalogue; the
+// COINWELL_ASSETS_DIR); the texts come from the desktop's catalogues; the
 // service worker is written last, with the list of every file it keeps.
 import { defineConfig, type Plugin } from 'vite';
 import { readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { readCatalogue } from './scripts/catalogue.mjs';
+import { readCatalogues } from './scripts/catalogue.mjs';
 
 const root = fileURLToPath(new URL('.', import.meta.url));
 const wasmDir = resolve(process.env.COINWELL_WASM_DIR ?? join(root, '../build/web/cmake/wasm'));
@@ -14,14 +14,14 @@ const assetsDir = resolve(process.env.COINWELL_ASSETS_DIR ?? join(root, '../buil
 
 function catalogue(): Plugin {
   const id = 'virtual:catalogue';
-  const file = join(root, '../translations/coinwell_ja.ts');
+  const folder = join(root, '../translations');
   return {
     name: 'coinwell-catalogue',
     resolveId: (source) => (source === id ? '\0' + id : undefined),
     load(loaded) {
       if (loaded !== '\0' + id) return undefined;
-      this.addWatchFile(file);
-      return `export default ${JSON.stringify(readCatalogue(file))};`;
+      for (const language of ['en', 'ja']) this.addWatchFile(join(folder, `coinwell_${language}.ts`));
+      return `export default ${JSON.stringify(readCatalogues(folder))};`;
     },
   };
 }

@@ -103,17 +103,19 @@ const corePage = await alone.newTab();
 await corePage.goto(core.url + 'coinwell_core.js');
 const curves = await corePage.evaluate(async () => {
   const made = await (await import('/coinwell_core.js')).default();
-  const texts = { verticalCaption: 'Coins', horizontalCaption: 'Guests', lineHeight: 16, digitWidth: 7, lesson: '',
-    meanLegend: '', coinsLegend: '', referenceLegend: '', runsLegend: '' };
+  const setter = { text: (message) => message.source, width: (text) => 7 * text.length, lineHeight: 16, ascent: 13,
+    digitWidth: 7 };
+  const squareRoot = made.commands().find((row) => row.name === 'squareRoot').command;
   const first = [];
   const again = [];
   for (let n = 0; n < 15; n++) {
     const session = new made.Session('1');
+    session.trigger(squareRoot);
     let began = performance.now();
-    session.squareRoot(1066, 762, texts, 95);
+    session.picture(1066, 762, setter);
     first.push(performance.now() - began);
     began = performance.now();
-    session.squareRoot(1066, 762, texts, 95);
+    session.picture(1066, 762, setter);
     again.push(performance.now() - began);
     session.delete();
   }

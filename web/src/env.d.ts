@@ -1,5 +1,6 @@
 declare module 'virtual:catalogue' {
-  const catalogue: Record<string, Record<string, string>>;
+  // Per language, context and source: a translation, or a plural's forms.
+  const catalogue: Record<'en' | 'ja', Record<string, Record<string, string | string[]>>>;
   export default catalogue;
 }
 

@@ -1,22 +1,22 @@
-// The graph's menu: items with their keys, checkable ones, captioned
-// groups, opened over the graph and worked with the arrow keys.
-export interface MenuEntry {
-  text: string;
-  shortcut?: string; // as shown
-  keys?: string;     // for aria-keyshortcuts, where it differs from what is shown
-  role?: 'menuitem' | 'menuitemcheckbox' | 'menuitemradio';
-  enabled?: () => boolean;
-  checked?: () => boolean;
-  act: () => void;
-}
+// The graph's menu, made from the core's command table: items with their
+// keys, checkable ones, the submenus as captioned groups, opened over the
+// graph and worked with the arrow keys. The session says which items are on
+// and which are checked.
+import type { CommandRow, Session } from './core';
+import { ariaShortcuts, shownKey } from './keys';
+import { translate } from './texts';
+
+const kRoles = ['menuitem', 'menuitemcheckbox', 'menuitemradio'];
 
 export class GraphMenu {
   readonly element = document.createElement('div');
   readonly button = document.createElement('button');
-  private readonly entries: { element: HTMLButtonElement; entry: MenuEntry }[] = [];
+  private readonly items: { element: HTMLButtonElement; row: CommandRow }[] = [];
   private returnFocus: HTMLElement | undefined;
 
-  constructor(label: string) {
+  // captions: the groups' by their part; run: what an item chosen does.
+  constructor(label: string, rows: CommandRow[], captions: string[], private readonly session: Session,
+    run: (row: CommandRow) => void) {
     this.element.className = 'graph-menu';
     this.element.setAttribute('role', 'menu');
     this.element.setAttribute('aria-label', label);
@@ -31,48 +31,55 @@ export class GraphMenu {
     this.element.addEventListener('focusout', (event) => {
       if (!this.element.contains(event.relatedTarget as Node | null)) this.close(false);
     });
+    let part = 0;
+    let group: HTMLElement | undefined;
+    for (const row of rows) {
+      if (row.separatorBefore) {
+        this.element.append(Object.assign(document.createElement('div'), { className: 'separator', role: 'separator' }));
+      }
+      if (row.part !== part) {
+        part = row.part;
+        group = part ? this.group(captions[part]) : undefined;
+      }
+      this.add(row, group ?? this.element, run);
+    }
   }
 
-  add(entry: MenuEntry, into: HTMLElement = this.element): HTMLButtonElement {
+  private add(row: CommandRow, into: HTMLElement, run: (row: CommandRow) => void): void {
     const element = document.createElement('button');
     element.type = 'button';
-    element.setAttribute('role', entry.role ?? 'menuitem');
+    element.setAttribute('role', kRoles[row.check]);
     element.tabIndex = -1;
     const label = document.createElement('span');
-    label.textContent = entry.text;
+    label.textContent = translate(row.label);
     const key = document.createElement('kbd');
-    key.textContent = entry.shortcut ?? '';
+    key.textContent = row.keys.length ? shownKey(row.keys[0]) : '';
     element.append(label, key);
-    const keys = entry.keys ?? entry.shortcut?.replace('Ctrl', 'Control');
-    if (keys) element.setAttribute('aria-keyshortcuts', keys);
+    const shortcuts = ariaShortcuts(row.keys);
+    if (shortcuts) element.setAttribute('aria-keyshortcuts', shortcuts);
     element.addEventListener('click', () => {
       if (element.getAttribute('aria-disabled') === 'true') return;
       this.close();
-      entry.act();
+      run(row);
     });
     into.append(element);
-    this.entries.push({ element, entry });
-    return element;
-  }
-
-  separator(): void {
-    this.element.append(Object.assign(document.createElement('div'), { className: 'separator', role: 'separator' }));
+    this.items.push({ element, row });
   }
 
   // The desktop's submenus, here a group of their own under a caption.
-  group(caption: string, entries: MenuEntry[]): void {
+  private group(caption: string): HTMLElement {
     const group = Object.assign(document.createElement('div'), { className: 'menu-group', role: 'group' });
     group.setAttribute('aria-label', caption);
     const heading = Object.assign(document.createElement('div'), { className: 'menu-caption', textContent: caption });
     heading.setAttribute('aria-hidden', 'true');
     this.element.append(heading, group);
-    for (const entry of entries) this.add(entry, group);
+    return group;
   }
 
   update(): void {
-    for (const { element, entry } of this.entries) {
-      element.setAttribute('aria-disabled', String(!(entry.enabled?.() ?? true)));
-      if (entry.checked) element.setAttribute('aria-checked', String(entry.checked()));
+    for (const { element, row } of this.items) {
+      element.setAttribute('aria-disabled', String(!this.session.enabled(row.command)));
+      if (row.check) element.setAttribute('aria-checked', String(this.session.checked(row.command)));
     }
   }
 
@@ -91,7 +98,7 @@ export class GraphMenu {
     this.element.style.left = `${Math.max(0, Math.min(left, stage.width - width))}px`;
     this.element.style.top = `${Math.max(0, Math.min(top, stage.height - height))}px`;
     this.button.setAttribute('aria-expanded', 'true');
-    this.entries[0].element.focus();
+    this.items[0].element.focus();
   }
 
   close(refocus = true): void {
@@ -102,7 +109,7 @@ export class GraphMenu {
   }
 
   private key(event: KeyboardEvent): void {
-    const elements = this.entries.map((item) => item.element);
+    const elements = this.items.map((item) => item.element);
     const at = elements.indexOf(document.activeElement as HTMLButtonElement);
     const move = (step: number) => elements[(at + step + elements.length) % elements.length].focus();
     if (event.key === 'ArrowDown') move(1);

@@ -1,14 +1,16 @@
 // Coinwell in the browser: the main window, the help view and the ended
 // page, one at a time, over the same core as the desktop.
 import './style.css';
-import { loadCore, type CoreModule, type Placement, type Session } from './core';
+import { loadCore, type CoreModule, type Message, type Placement, type Session, type WindowText } from './core';
 import { askText, showNotice } from './dialogs';
 import { moveFocus } from './focus';
 import { CuePlayer } from './cues';
+import { GraphCommands } from './graph_commands';
+import { GraphExport } from './graph_export';
 import { GraphView } from './graph_view';
-import { chooseLanguage, helpLines, pageText, setLanguage, tr } from './texts';
+import { restoreOptions } from './options_store';
+import { chooseLanguage, helpLines, pageText, setLanguage, translate, verbatim } from './texts';
 
-const MW = 'coinwell::MainWindow';
 const app = document.getElementById('app') as HTMLElement;
 const cues = new CuePlayer();
 const pointsToPixels = (points: number) => (points * 96) / 72;
@@ -89,20 +91,27 @@ function fitHelpText(text: HTMLElement, largest: number): void {
 
 class Program {
   private keyHandler: ((event: KeyboardEvent) => void) | undefined;
+  private readonly texts: Record<WindowText, Message>;
 
   // `notice`, if any, is said once, over the first main window, before its
   // first question.
   constructor(readonly core: CoreModule, readonly session: Session, private notice?: string) {
+    this.texts = core.windowTexts();
     document.addEventListener('keydown', (event) => this.keyHandler?.(event));
     window.addEventListener('popstate', () => this.onBack?.());
   }
 
   onBack: (() => void) | undefined;
 
+  // A text of the windows, translated.
+  say(name: WindowText, ...args: (string | number)[]): string {
+    return translate({ ...this.texts[name], args: args.map(verbatim) });
+  }
+
   async sayNotice(): Promise<void> {
     const text = this.notice;
     this.notice = undefined;
-    if (text) await showNotice(text, tr(MW, 'Coinwell'));
+    if (text) await showNotice(text, this.say('programName'));
   }
 
   listen(handler: ((event: KeyboardEvent) => void) | undefined): void {
@@ -111,13 +120,13 @@ class Program {
 
   async endProgram(): Promise<void> {
     this.listen(undefined);
-    await showNotice(tr(MW, 'This software will exit.'), tr(MW, 'Coinwell'));
+    await showNotice(this.say('exitNotice'), this.say('programName'));
     this.showEnded();
   }
 
   showEnded(): void {
     this.listen(undefined);
-    const view = stage(603, 512, tr(MW, 'Coinwell 3'));
+    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, this.say('mainWindowTitle'));
     view.classList.add('ended');
     const message = document.createElement('h1');
     message.textContent = pageText('Coinwell has ended.');
@@ -129,8 +138,9 @@ class Program {
     moveFocus(again);
   }
 
-  showMainWindow(titles: [string, string]): void {
-    new MainWindow(this).open(titles);
+  // first: the window's first questions, whose titles start with a blank.
+  showMainWindow(first: boolean): void {
+    new MainWindow(this).open(first);
   }
 
   showHelp(): void {
@@ -146,70 +156,58 @@ class MainWindow {
   constructor(private readonly program: Program) {}
 
   private get core() { return this.program.core; }
+  private get session() { return this.program.session; }
   private button(name: string) { return this.controls.get(name) as HTMLButtonElement; }
 
-  open(titles: [string, string]): void {
-    this.program.session.clear();
+  open(first: boolean): void {
+    this.session.clear();
     const placements = this.core.mainWindowPlacements();
     const reach = Math.max(this.core.mainWindowWidth, ...placements.map((p) => p.left + p.width));
-    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, tr(MW, 'Coinwell 3'), reach);
+    const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, this.program.say('mainWindowTitle'), reach);
     view.classList.add('main-window');
-    const make: Record<string, () => HTMLElement> = {
-      helpButton: () => this.makeButton(tr(MW, 'Help'), () => this.showHelp()),
-      graphView: () => {
-        this.graph = new GraphView(this.program.session, this.core.axisNumbers(), tr(MW, 'Frequency-distribution graph'),
-          () => unit);
-        return this.graph.element;
-      },
-      initButton: () => this.makeButton(tr(MW, 'Init'), () => void this.reinitialise()),
-      exitButton: () => this.makeButton(tr(MW, 'Exit'), () => void this.exitProgram()),
-      startButton: () => this.makeButton(tr(MW, 'Start'), () => this.startRun()),
-      titleLabel: () => this.makeLabel('h1', tr(MW, 'Coinwell (Part 3)')),
-      guestCountCaption: () => this.makeLabel('div', tr(MW, 'Number of guests')),
-      guestCountValue: () => this.makeLabel('output', ''),
-      topRule: () => document.createElement('hr'),
-      averageCaption: () => this.makeLabel('div', tr(MW, 'Average number of shortage')),
-      averageValue: () => this.makeLabel('output', ''),
-      experimentCountValue: () => this.makeLabel('output', ''),
-      experimentCountCaption: () => this.makeLabel('div', tr(MW, 'Number of experiments')),
+    const clicks: Record<string, () => void> = {
+      helpButton: () => this.showHelp(),
+      initButton: () => void this.reinitialise(),
+      exitButton: () => void this.exitProgram(),
+      startButton: () => this.startRun(),
     };
+    let commands!: GraphCommands;
     for (const placement of placements) {
-      const element = make[placement.name]();
+      const name = placement.name;
+      const words = placement.text ? translate(placement.text) : '';
+      let element: HTMLElement;
+      if (name === 'graphView') {
+        this.graph = new GraphView(this.session, placement, this.program.say('graphName'), () => unit);
+        commands = new GraphCommands(this.core, this.session, this.graph, new GraphExport(this.core, this.session, this.graph));
+        element = this.graph.element;
+      } else if (clicks[name]) {
+        element = Object.assign(document.createElement('button'), { type: 'button', textContent: words });
+        element.addEventListener('click', clicks[name]);
+      } else if (name === 'topRule') {
+        element = document.createElement('hr');
+      } else {
+        element = document.createElement(name === 'titleLabel' ? 'h1' : name.endsWith('Value') ? 'output' : 'div');
+        element.className = name === 'titleLabel' ? 'label title' : 'label';
+        element.textContent = words;
+      }
       place(element, placement);
-      this.controls.set(placement.name, element);
+      this.controls.set(name, element);
     }
     // The menu button sits in the gap of the top row between the title and Help.
-    const menuButton = this.graph.menuButton;
-    place(menuButton, { name: 'graphMenuButton', left: 459, top: 0, width: 27, height: 25, points: 11.25, bold: false });
+    const menuButton = commands.menuButton;
+    place(menuButton, { name: 'graphMenuButton', left: 459, top: 0, width: 27, height: 25, points: 11.25, bold: false, text: null });
     // Tab order: Start, Exit, Init, the graph (and its menu button), Help.
     const order = ['startButton', 'exitButton', 'initButton', 'graphView'];
     view.append(...order.map((name) => this.controls.get(name)!), menuButton, this.controls.get('helpButton')!,
       ...[...this.controls.keys()].filter((name) => !order.includes(name) && name !== 'helpButton').map((name) => this.controls.get(name)!));
-    this.graph.onChange = () => this.showModel();
-    this.graph.guestsGiven = () => this.settings.guests;
-    this.graph.paint();
-    this.showModel();
-    this.program.listen((event) => this.onKey(event));
+    this.graph.refresh();
+    this.showValues();
+    this.program.listen((event) => this.onKey(event, commands));
     moveFocus(this.button('startButton'));
-    void this.program.sayNotice().then(() => this.askSettings(titles));
+    void this.program.sayNotice().then(() => this.askSettings(first));
   }
 
-  private makeButton(text: string, click: () => void): HTMLButtonElement {
-    const element = document.createElement('button');
-    element.type = 'button';
-    element.textContent = text;
-    element.addEventListener('click', click);
-    return element;
-  }
-
-  private makeLabel(tag: 'div' | 'output' | 'h1', text: string): HTMLElement {
-    const element = document.createElement(tag);
-    element.className = tag === 'h1' ? 'label title' : 'label';
-    element.textContent = text;
-    return element;
-  }
-
-  private onKey(event: KeyboardEvent): void {
+  private onKey(event: KeyboardEvent, commands: GraphCommands): void {
     if (document.querySelector('dialog[open]')) return;
     if (event.key === 'F1') {
       event.preventDefault();
@@ -218,7 +216,7 @@ class MainWindow {
       event.preventDefault();
       if (!this.button('exitButton').disabled) this.button('exitButton').click();
     } else {
-      this.graph.onKey(event);
+      commands.onKey(event);
     }
   }
 
@@ -231,58 +229,60 @@ class MainWindow {
     // synchronous, so no frame could show a busy pointer.
     moveFocus(this.button('initButton'));
     start.disabled = true;
-    const settings = this.settings;
-    this.program.session.run(settings.guests, settings.experiments);
-    this.graph.showHistogram();
-    this.showModel();
+    this.session.run();
+    this.graph.refresh();
+    this.showValues();
   }
-
-  private settings = { guests: 0, experiments: 0 };
 
   async reinitialise(): Promise<void> {
     cues.play('rising');
     this.button('startButton').disabled = false;
-    this.program.session.clear();
-    this.settings = { guests: 0, experiments: 0 };
-    this.graph.showHistogram();
-    this.showModel();
-    await this.askSettings([tr(MW, 'Setting the number of guests'), tr(MW, 'Setting the number of experiments')]);
+    this.session.clear();
+    this.graph.refresh();
+    this.showValues();
+    await this.askSettings(false);
     if (!this.leaving) moveFocus(this.button('startButton'));
+  }
+
+  // The graph goes back to its histogram, its replay stopped.
+  private leave(): void {
+    this.leaving = true;
+    this.session.showHistogram();
+    this.graph.refresh();
   }
 
   showHelp(): void {
     cues.play('rising');
-    this.leaving = true;
-    this.graph.showHistogram();
+    this.leave();
     this.program.showHelp();
   }
 
   async exitProgram(): Promise<void> {
     cues.play('falling');
-    this.leaving = true;
-    this.graph.showHistogram();
+    this.leave();
     await this.program.endProgram();
   }
 
-  private async askSettings([guestsTitle, experimentsTitle]: [string, string]): Promise<void> {
-    const guests = await this.askCount(guestsTitle, this.core.guestLowest, this.core.guestHighest,
-      (entry) => this.core.acceptedGuests(entry));
+  private async askSettings(first: boolean): Promise<void> {
+    const say = (name: WindowText) => this.program.say(name);
+    const guests = await this.askCount(say(first ? 'firstGuestsTitle' : 'guestsTitle'), this.core.guestLowest,
+      this.core.guestHighest, (entry) => this.core.acceptedGuests(entry));
     if (guests === undefined) return;
-    this.settings.guests = guests;
-    this.showModel();
+    this.session.setGuests(guests);
+    this.showValues();
     cues.readAhead();
-    const experiments = await this.askCount(experimentsTitle, this.core.experimentLowest, this.core.experimentHighest,
-      (entry) => this.core.acceptedExperiments(entry));
+    const experiments = await this.askCount(say(first ? 'firstExperimentsTitle' : 'experimentsTitle'),
+      this.core.experimentLowest, this.core.experimentHighest, (entry) => this.core.acceptedExperiments(entry));
     if (experiments === undefined) return;
-    this.settings.experiments = experiments;
-    this.showModel();
+    this.session.setExperiments(experiments);
+    this.showValues();
   }
 
   // Asks until the entry is accepted, each time from the default again. An
   // empty entry, Cancel or Escape ends the program instead.
   private async askCount(title: string, lowest: number, highest: number,
     accept: (entry: string) => number): Promise<number | undefined> {
-    const prompt = tr(MW, 'Please enter an integer between %1 and %2 ...', lowest, highest);
+    const prompt = this.program.say('countPrompt', lowest, highest);
     for (;;) {
       const entry = await askText(prompt, title, '100');
       if (entry === '') {
@@ -295,64 +295,44 @@ class MainWindow {
     }
   }
 
-  // The values, each named with its caption for screen readers, and the
-  // graph's description.
-  private showModel(): void {
-    const session = this.program.session;
+  // The values, each named with its caption for screen readers.
+  private showValues(): void {
     const count = (value: number) => (value > 0 ? String(value) : '');
-    this.showValue('guestCountValue', 'guestCountCaption', count(this.settings.guests));
-    this.showValue('experimentCountValue', 'experimentCountCaption', count(this.settings.experiments));
-    this.showValue('averageValue', 'averageCaption', session.hasResult() ? session.average() : '');
-    this.graph.describe(this.description());
+    this.showValue('guestCountValue', 'guestCountCaption', count(this.session.guests()));
+    this.showValue('experimentCountValue', 'experimentCountCaption', count(this.session.experiments()));
+    this.showValue('averageValue', 'averageCaption', this.session.average());
   }
 
   private showValue(valueName: string, captionName: string, text: string): void {
     const value = this.controls.get(valueName)!;
     const caption = this.controls.get(captionName)!.textContent ?? '';
     value.textContent = text;
-    value.setAttribute('aria-label', text === '' ? caption : tr(MW, '%1: %2', caption, text));
-  }
-
-  private description(): string {
-    const session = this.program.session;
-    if (!session.hasResult()) return '';
-    const bins = session.bins();
-    const most = Math.max(...bins);
-    const bin = bins.indexOf(most);
-    const shortage = bin === 0 ? tr(MW, 'below %1', this.core.lowestSingleShortage) : String(bin + this.core.lowestSingleShortage - 1);
-    const text = tr(MW, '%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5.',
-      session.experiments(), session.average(), shortage, most, session.exactMean(2));
-    const percent = this.graph.readyPercentShown();
-    const ready = percent > 0 ? session.coinsToHaveReady().find((coins) => coins.percent === percent) : undefined;
-    const told = ready ? `${text} ${tr(MW, '%1 coins are enough in %2% of meetings.', ready.run, percent)}` : text;
-    return this.graph.coverageCurveShown()
-      ? `${told} ${tr('coinwell::graph', 'The coverage curve shows the share of meetings that each number of coins covers.')}` : told;
+    value.setAttribute('aria-label', text === '' ? caption : this.program.say('namedValue', caption, text));
   }
 }
-
-const HW = 'coinwell::HelpWindow';
 
 class HelpView {
   constructor(private readonly program: Program) {}
 
   open(): void {
     const core = this.program.core;
-    const view = stage(core.helpWindowWidth, core.helpWindowHeight, tr(HW, 'Coinwell 3 _ Help (Problem and operation)'));
+    const view = stage(core.helpWindowWidth, core.helpWindowHeight, this.program.say('helpWindowTitle'));
     view.classList.add('help-window');
     const close = document.createElement('button');
     close.type = 'button';
-    close.textContent = tr(HW, 'Close');
     const text = document.createElement('pre');
     text.className = 'help-text';
     text.tabIndex = 0;
     text.setAttribute('role', 'document');
-    text.setAttribute('aria-label', tr(HW, 'Help text'));
+    text.setAttribute('aria-label', this.program.say('helpTextName'));
     text.textContent = ['', ...helpLines()].join('\n');
     const rule = document.createElement('hr');
     const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
     let textPixels = 0;
     for (const placement of core.helpWindowPlacements()) {
-      place(byName[placement.name], placement);
+      const element = byName[placement.name];
+      place(element, placement);
+      if (placement.text) element.textContent = translate(placement.text);
       if (placement.name === 'helpText') textPixels = pointsToPixels(placement.points);
     }
     const heading = document.createElement('h1');
@@ -374,7 +354,7 @@ class HelpView {
       closed = true;
       this.program.onBack = undefined;
       this.program.listen(undefined);
-      this.program.showMainWindow([tr(MW, ' Setting the number of guests'), tr(MW, ' Setting the number of experiments')]);
+      this.program.showMainWindow(true);
     };
     this.program.onBack = back;
     close.addEventListener('click', () => history.back());
@@ -393,6 +373,7 @@ async function start(): Promise<void> {
   setLanguage(chooseLanguage(window.location.search, navigator.languages));
   const core = await loadCore();
   const session = new core.Session(new URLSearchParams(window.location.search).get('seed') ?? '');
+  restoreOptions(core, session);
   // A seed the page cannot use is said at once: the class would otherwise
   // take runs that follow the time of day for a shared, seeded one.
   const refused = session.refusedSeed()
@@ -400,7 +381,7 @@ async function start(): Promise<void> {
       session.refusedSeed(), core.seedHighest())
     : undefined;
   const program = new Program(core, session, refused);
-  program.showMainWindow([tr(MW, ' Setting the number of guests'), tr(MW, ' Setting the number of experiments')]);
+  program.showMainWindow(true);
   if ('serviceWorker' in navigator && window.location.protocol !== 'file:') {
     navigator.serviceWorker.register('./sw.js').catch(() => undefined);
   }

@@ -14,6 +14,7 @@ import {
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const desktop = process.env.COINWELL_PROGRAM;
 const GM = 'coinwell::graph::GraphMenu';
+const MW = 'coinwell::MainWindow';
 
 let server;
 let browser;
@@ -243,6 +244,23 @@ describe('the graph menu', () => {
     await page.close();
   });
 
+  // Each row: a choice as earlier editions of the page stored it, and
+  // whether the exact law's orange is then drawn after a run.
+  const stored = [['true', true], ['false', false], ['1', true]];
+  for (const [kept, drawn] of stored) {
+    it(`reads a stored showExactDistribution of '${kept}' as ${drawn ? 'shown' : 'hidden'}`, async () => {
+      const page = await browser.newTab();
+      await page.goto(`${server.url}?seed=2`);
+      await page.evaluate((kept) => localStorage.setItem('coinwell.showExactDistribution', kept), kept);
+      await page.reload();
+      await answer(page, '100');
+      await answer(page, '100');
+      await page.click(control('startButton'));
+      assert.equal(await pixels(page, [230, 90, 0]) > 100, drawn);
+      await page.close();
+    });
+  }
+
   // The desktop's batch report gives the run's coins for 90, 95 and 99 %.
   it('marks the coins to have ready with K for the share chosen, as the batch run counts them, and remembers both',
     { skip: !desktop && 'COINWELL_PROGRAM unset' }, async () => {
@@ -267,6 +285,32 @@ describe('the graph menu', () => {
       assert.doesNotMatch(await told(), /coins are enough/);
       await page.close();
     });
+
+  // One experiment of 10 guests whose shortage is -1 (seed 5): whatever the
+  // share of meetings, one coin is enough, and it is said in the singular.
+  for (const lang of ['en', 'ja']) {
+    it(`tells and marks one coin to have ready as one coin (${lang})`, async () => {
+      const page = await browser.newTab();
+      await page.goto(`${server.url}?seed=5&lang=${lang}`);
+      // The options as they stand before any choice: the other tests' forgotten.
+      await page.evaluate(() => localStorage.clear());
+      await page.reload();
+      await answer(page, '10');
+      await answer(page, '1');
+      await page.click(control('startButton'));
+      assert.equal(await value(page, 'averageValue'), '-1.0');
+      await page.press('k');
+      const [told, marked] = lang === 'en' ? ['1 coin is enough in 95% of meetings.', '1 coin: enough in 95% of meetings']
+        : [ja(MW, '%n coin(s) are enough in %1% of meetings.'), ja('coinwell::graph', '%n coin(s): enough in %1% of meetings')]
+          .map((words) => words.replace('%n', '1').replace('%1', '95'));
+      const description = await text(page, '#graph-description');
+      assert.ok(description.endsWith(` ${told}`), description);
+      const item = lang === 'en' ? 'Save graph as SVG...' : ja('coinwell::web::Page', 'Save graph as SVG...');
+      const svg = await download(page, item, (asked) => answer(asked, '1066'));
+      assert.ok(svg.text.includes(`>${marked}</text>`), marked);
+      await page.close();
+    });
+  }
 
   it('prints the graph with its caption line', async () => {
     const page = await ranPage('?seed=1');

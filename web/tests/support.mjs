@@ -8,9 +8,10 @@ import { readCatalogue } from '../scripts/catalogue.mjs';
 
 export { engine, launch } from './driver/index.mjs';
 
-// The Japanese of a text as the shared catalogue has it.
+// The Japanese of a text as the shared catalogue has it: a plural text's
+// one form.
 const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
-export const ja = (context, source) => catalogue[context][source];
+export const ja = (context, source) => [catalogue[context][source]].flat()[0];
 
 export const siteDir = resolve(process.env.COINWELL_SITE_DIR ?? new URL('../../build/web/site', import.meta.url).pathname);
 

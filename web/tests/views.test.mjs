@@ -33,22 +33,31 @@ function numbers(lang, source, text) {
   return values;
 }
 
-// The first meeting of a page seeded so, from the core in a page of its own.
+// The balances of the first meeting of a page seeded so, from the core in a
+// page of its own: its replay stepped guest by guest, each balance read from
+// the replay's words ("Guest %1 of %2, balance %3, ...").
 async function firstMeeting(seed, guests) {
   const page = await browser.newTab();
   await page.goto(core.url + 'coinwell_core.js');
   const balances = await page.evaluate(async (seed, guests) => {
     const made = await (await import('/coinwell_core.js')).default();
-    return new made.Session(seed).meeting(guests).balances();
+    const command = (name) => made.commands().find((row) => row.name === name).command;
+    const session = new made.Session(seed);
+    session.setGuests(guests);
+    session.trigger(command('replay'));
+    return Array.from({ length: guests }, () => {
+      session.trigger(command('replayNextGuest'));
+      return Number(session.description().args[0].args[2].source);
+    });
   }, seed, guests);
   await page.close();
   return balances;
 }
 
-async function openPage(query, run = false) {
+async function openPage(query, run = false, guests = '100') {
   const page = await browser.newTab();
   await page.goto(server.url + query);
-  await answer(page, '100');
+  await answer(page, guests);
   await answer(page, '100');
   if (run) await page.click(control('startButton'));
   return page;
@@ -60,27 +69,30 @@ const kMirror = [0, 110, 40];
 const kCoverage = [140, 30, 150];
 
 describe('the replay', () => {
-  for (const lang of ['en', 'ja']) {
-    it(`W plays the page's next meeting; Space, → and End tell where it stands; M mirrors; Escape leaves (${lang})`, async () => {
-      const balances = await firstMeeting('3', 100);
+  // Each row: the page's seed and guests, whose first meeting's lowest
+  // balance is as given, and the language.
+  const meetings = [['3', 100, -6, 'en'], ['3', 100, -6, 'ja'], ['5', 10, -1, 'en']];
+  for (const [seed, guests, lowest, lang] of meetings) {
+    it(`W plays the page's next meeting; Space, → and End tell where it stands; M mirrors; Escape leaves (seed ${seed}, ${lang})`, async () => {
+      const balances = await firstMeeting(seed, guests);
       const lowestAfter = (k) => Math.min(...balances.slice(0, k));
+      assert.equal(lowestAfter(guests), lowest);
       const progress = 'Guest %1 of %2, balance %3, lowest so far %4';
-      const page = await openPage(`?seed=3&lang=${lang}`);
+      const page = await openPage(`?seed=${seed}&lang=${lang}`, false, String(guests));
       await page.press('w');
       assert.equal(await page.evaluate(() => document.activeElement.className), 'graph');
       await page.press(' ');
       assert.ok((await spoken(page)).endsWith(say(lang, 'paused: Space plays on, → shows the next guest')));
       for (let n = 0; n < 2; n++) {
         await page.press('ArrowRight');
-        const [guest, guests, balance, lowest] = numbers(lang, progress, await spoken(page));
-        assert.deepEqual([guests, balance, lowest], [100, balances[guest - 1], lowestAfter(guest)]);
+        const [guest, shown, balance, low] = numbers(lang, progress, await spoken(page));
+        assert.deepEqual([shown, balance, low], [guests, balances[guest - 1], lowestAfter(guest)]);
       }
       await page.press('End');
-      const lowest = lowestAfter(100);
-      assert.ok(lowest < 0, 'seed 3 has a meeting that runs short');
-      assert.equal(await spoken(page), `${say(lang, progress, 100, 100, balances[99], lowest)} ` +
-        (lowest === -1 ? say(lang, 'lowest balance -1: 1 coin would have been enough')
-          : say(lang, 'lowest balance %1: %2 coins would have been enough', lowest, -lowest)));
+      const enough = { en: lowest === -1 ? 'lowest balance -1: 1 coin would have been enough'
+        : `lowest balance ${lowest}: ${-lowest} coins would have been enough`,
+      ja: say('ja', 'lowest balance %1: %n coin(s) would have been enough', lowest).replace('%n', -lowest) };
+      assert.equal(await spoken(page), `${say(lang, progress, guests, guests, balances[guests - 1], lowest)} ${enough[lang]}`);
       assert.equal(await pixels(page, kMirror), 0);
       await page.press('m');
       assert.ok(await pixels(page, kMirror) > 100, 'the mirror\'s level drawn');

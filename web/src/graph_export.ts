@@ -1,0 +1,97 @@
+// What the page does with the graph area's picture itself: copies it, saves
+// it as PNG or SVG, saves the run's CSV table and prints it with its
+// caption line. Pictures are painted on white, twice the designed size
+// unless a width is asked for, their texts scaled with them.
+import { kHistogram, type CoreModule, type Session } from './core';
+import { askInteger } from './dialogs';
+import type { GraphView } from './graph_view';
+import { paint, paintCanvas, type Look } from './painter';
+import { SvgContext } from './svg_context';
+import { pageText, translate } from './texts';
+
+type Kind = 'png' | 'svg';
+
+export class GraphExport {
+  private readonly texts: ReturnType<CoreModule['windowTexts']>;
+  private readonly printing: number;
+
+  constructor(core: CoreModule, private readonly session: Session, private readonly graph: GraphView) {
+    this.texts = core.windowTexts();
+    this.printing = core.commands().find((row) => row.name === 'printGraph')!.command;
+    window.addEventListener('beforeprint', () => this.fillPrintSheet());
+  }
+
+  async copy(): Promise<void> {
+    try {
+      await navigator.clipboard.write([new ClipboardItem({ 'image/png': this.png() })]);
+    } catch {
+      // the browser refused the clipboard; nothing changes
+    }
+  }
+
+  // Asks for the width first, as the desktop does; Cancel saves nothing.
+  async save(kind: Kind, command: number): Promise<void> {
+    const width = await askInteger(translate(this.texts.imageWidthPrompt), translate(this.texts.saveImageTitle),
+      2 * this.graph.inner.width, 100, 10000);
+    if (width === undefined) return;
+    const name = this.session.fileName(command);
+    this.download(name, kind === 'png' ? await this.png(width) : new Blob([this.svg(width)], { type: 'image/svg+xml' }));
+  }
+
+  saveCsv(command: number): void {
+    this.download(this.session.fileName(command), new Blob([this.session.csv()], { type: 'text/csv' }));
+  }
+
+  print(): void {
+    this.fillPrintSheet();
+    window.print();
+  }
+
+  private picture(width = 2 * this.graph.inner.width) {
+    const scale = width / this.graph.inner.width;
+    const look: Look = { face: this.graph.face(scale), colour: '#000000' };
+    return { drawing: this.graph.picture(width, Math.round(this.graph.inner.height * scale), look.face), look };
+  }
+
+  private png(width?: number): Promise<Blob> {
+    const { drawing, look } = this.picture(width);
+    const canvas = document.createElement('canvas');
+    paintCanvas(canvas, drawing, look, 1, '#ffffff');
+    return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
+  }
+
+  private svg(width?: number): string {
+    const { drawing, look } = this.picture(width);
+    const svg = new SvgContext();
+    paint(svg, drawing, look, 1, '#ffffff');
+    return svg.document(drawing.area[2], drawing.area[3], translate(this.texts.graphName));
+  }
+
+  private download(name: string, blob: Blob): void {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
+  }
+
+  // The picture and under it the core's caption line, the seed the page
+  // could not use, and the time of printing.
+  private fillPrintSheet(): void {
+    const sheet = document.getElementById('print-sheet');
+    if (!sheet) return;
+    sheet.replaceChildren();
+    if (!this.graph.element.isConnected || !this.session.enabled(this.printing)) return;
+    const image = document.createElement('img');
+    image.alt = translate(this.texts.graphName);
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(this.svg())}`;
+    const caption = document.createElement('p');
+    let line = translate(this.session.caption());
+    const refused = this.session.refusedSeed();
+    if (refused && this.session.view() === kHistogram) line += pageText(', the time of day instead of the seed "%1"', refused);
+    caption.textContent = `${line}, ${new Date().toLocaleString(document.documentElement.lang)}`;
+    sheet.append(image, caption);
+  }
+}
