@@ -254,9 +254,7 @@ std::optional<std::int32_t> MainWindow::askCount(const QString& title, core::Cou
             endProgram();
             return std::nullopt;
         }
-        if (const auto count = core::acceptEntry(
-                std::u16string_view(reinterpret_cast<const char16_t*>(entry.utf16()), static_cast<std::size_t>(entry.size())),
-                range)) {
+        if (const auto count = core::acceptEntry(entry.toStdU16String(), range)) {
             return count;
         }
     }
