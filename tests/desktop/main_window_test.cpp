@@ -149,35 +149,30 @@ TEST_F(MainWindowTest, ExitEndsAfterItsNoticeAndExitAndHelpChime)
     EXPECT_EQ(fakes.cues.played, (std::vector<Cue>{Cue::Falling, Cue::Rising}));
 }
 
+// Clicks made while a command runs wait, and Start handles them before its
+// run: a second Start makes no second run, a waiting Init asks first and
+// the run takes its settings, and Help or Exit take the window away, with
+// no run at all.
 TEST_F(MainWindowTest, ClicksWaitingBeforeStartAreHandledFirst)
 {
-    open({"50", "20"});
-    queueClick(button("startButton"));
-    window->startRun();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(fakes.clock.reads, 20) << "a second Start waiting makes no second run";
-
-    fakes.dialogs.answers = {"10", "7"};
-    queueClick(button("initButton"));
-    queueClick(button("startButton"));  // enabled again by the Init before it
-    window->startRun();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(fakes.clock.reads, 20 + 7) << "a waiting Init asks first, and the run uses the new settings";
-    EXPECT_FALSE(button("startButton")->isEnabled());
-}
-
-// The window goes away for good while Start handles the clicks before it.
-TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
-{
-    for (const char* waiting : {"helpButton", "exitButton"}) {
-        open();
+    const struct {
+        std::vector<const char*> waiting;
+        int reads;  // one per experiment run
+    } cases[] = {{{"startButton"}, 20}, {{"initButton", "startButton"}, 7}, {{"helpButton"}, 0}, {{"exitButton"}, 0}};
+    for (const auto& c : cases) {
+        open({"50", "20", "10", "7"});
+        fakes.clock.reads = 0;
         window->setAttribute(Qt::WA_DeleteOnClose);
         const QPointer<MainWindow> watched = window.release();
-        queueClick(watched->findChild<QPushButton*>(waiting));
+        for (const char* name : c.waiting) {
+            queueClick(watched->findChild<QPushButton*>(name));
+        }
         watched->startRun();
-        EXPECT_EQ(fakes.clock.reads, 0) << waiting;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(fakes.clock.reads, c.reads) << c.waiting.front();
+        EXPECT_TRUE(watched.isNull() || !watched->findChild<QPushButton*>("startButton")->isEnabled()) << "until Init";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window.reset(watched.data());  // still open after Exit: its end is faked
+        window.reset(watched.data());  // Help's is gone; Exit's still open, its end faked
     }
     EXPECT_EQ(fakes.programExit.quits, 1);
 }
