@@ -1,5 +1,6 @@
 #include "core/one_decimal.h"
 #include "core/read_number.h"
+#include "core/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,28 @@ TEST(ReadNumber, ReadsTheNumberTheTextBeginsWith)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readNumber(c.text), c.number) << c.what;
+    }
+}
+
+// A typed setting: the number it begins with, compared with the range
+// before any rounding and then rounded down; each too large would be in
+// range if cut to 16 bits.
+TEST(acceptEntry, TakesANumberInRangeBeforeRoundingItDown)
+{
+    const struct {
+        std::u16string entry;
+        CountRange range;
+        std::optional<std::int32_t> count;
+    } cases[] = {
+        {u"10", kGuestRange, 10},         {u"1000", kGuestRange, 1000},    {u"1", kExperimentRange, 1},
+        {u"9", kGuestRange, std::nullopt}, {u"1001", kGuestRange, std::nullopt}, {u"0", kExperimentRange, std::nullopt},
+        {u"10.9", kGuestRange, 10},       {u"999.99", kExperimentRange, 999}, {u"9.99", kGuestRange, std::nullopt},
+        {u"1000.4", kGuestRange, std::nullopt}, {u"0.5", kExperimentRange, std::nullopt},
+        {u"65636", kGuestRange, std::nullopt}, {u"66536", kExperimentRange, std::nullopt},
+        {u"   ", kGuestRange, std::nullopt}, {u"１００", kGuestRange, 100}, {u"50 runs", kExperimentRange, 50},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(acceptEntry(c.entry, c.range), c.count) << "case " << &c - cases;
     }
 }
 

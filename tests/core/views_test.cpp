@@ -344,6 +344,53 @@ TEST(CoverageCurve, RisesWithTheCoinsToTheWholeOfTheRunAndOfTheLaw)
     EXPECT_NEAR(curves[1]->points.back().y, fullY, 1e-6) << "the law's line reaches nearly 100 %";
 }
 
+// The exact law over the bars: its line through the counts the law expects
+// of each shortage, its mark under the axis at the mean, and the mean's
+// value above the bars under it or, where they reach the top, below the
+// axis; on no bar either way.
+TEST(Histogram, LaysTheExactLawOverTheBarsAndItsMeanClearOfThem)
+{
+    const ShortageLaw law(100);
+    const int meanBin = Tally::binOf(static_cast<int>(std::lround(law.mean())));
+    const auto y = [](double logical) { return kArea.top + kArea.height * logical / 300; };
+    for (const bool tall : {false, true}) {
+        SCOPED_TRACE(tall ? "bars to the top" : "low bars");
+        RunResult result;
+        result.settings = {100, 1000};
+        result.counts = ShortageCounts(100);
+        for (const int bin : {meanBin - 2, meanBin, meanBin + 2}) {
+            result.tally.bins[static_cast<std::size_t>(bin)] = tall ? 400 : 20;
+        }
+        const RunRecord record = recordRun(std::move(result), std::nullopt);
+        const Drawing drawing = histogram(kArea, &record, {true, 0, false}, kSetter);
+        const auto line = shapesOf(drawing, Shape::Kind::Path);
+        const auto bars = shapesOf(drawing, Shape::Kind::Box);
+        ASSERT_EQ(line.size(), 1U);
+        EXPECT_GT(line[0], bars.back()) << "drawn after the bars";
+        for (const Point& point : line[0]->points) {
+            const long shortage = std::lround((point.x - kArea.left) * 130 / kArea.width - 120.5);
+            EXPECT_NEAR(point.y, y(280 - 1000 * law.probability(static_cast<int>(shortage))), 1e-9) << shortage;
+        }
+        const double markX = shapesOf(drawing, Shape::Kind::Polygon).front()->points[0].x;
+        EXPECT_NEAR(markX, kArea.left + kArea.width * (120.5 + law.mean()) / 130, 1e-9);
+
+        const auto texts = shapesOf(drawing, Shape::Kind::Text);
+        const auto mean = std::find_if(texts.begin(), texts.end(), [](const Shape* t) { return t->colour == kExactColour; });
+        ASSERT_NE(mean, texts.end());
+        const double left = (*mean)->points[0].x;
+        const double right = left + kSetter.width((*mean)->text);
+        const double top = (*mean)->points[0].y - kSetter.ascent;
+        const double bottom = top + kSetter.lineHeight;
+        EXPECT_TRUE(tall ? top >= y(280) : bottom <= y(260)) << top;
+        for (const Shape* bar : bars) {
+            const Point corner = bar->points[0];
+            const Point size = bar->points[1];
+            EXPECT_TRUE(right <= corner.x || left >= corner.x + size.x || bottom <= corner.y || top >= corner.y + size.y)
+                << "on the bar at " << corner.x;
+        }
+    }
+}
+
 // The coins to have ready are counted in the plural form their number
 // takes, on the graph and in its description alike.
 TEST(Histogram, CountsTheCoinsToHaveReadyInTheirPluralForm)

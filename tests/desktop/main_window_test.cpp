@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -61,49 +60,23 @@ void queueClick(QPushButton* button)
     QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
 }
 
-struct EntryCase {
-    const char* what;
-    std::vector<QString> guestEntries;       // the last one is accepted
-    std::vector<QString> experimentEntries;  // the last one is accepted
-    int guests;
-    int experiments;
-};
-
-class EntryTest : public MainWindowTest, public ::testing::WithParamInterface<EntryCase> {};
-
-TEST_P(EntryTest, AcceptsOnlyCountsInRangeAndAsksAgainFromTheDefault)
+// Each question comes again from the default until its entry is a count in
+// range (the core's rule, tested there); blanks are an entry, not Cancel.
+// The questions come once, when the window is made.
+TEST_F(MainWindowTest, AsksEachSettingAgainUntilItsEntryIsTaken)
 {
-    const EntryCase& c = GetParam();
-    std::vector<QString> answers = c.guestEntries;
-    answers.insert(answers.end(), c.experimentEntries.begin(), c.experimentEntries.end());
-    open(answers);
+    open({"9", "   ", "12", "0", "3"});
     window->hide();
-    window->show();  // the questions come once, when the window is made
+    window->show();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(text("guestCountValue"), QString::number(c.guests));
-    EXPECT_EQ(text("experimentCountValue"), QString::number(c.experiments));
-    std::vector<QString> questions(c.guestEntries.size(), kGuestsQuestion);
-    questions.insert(questions.end(), c.experimentEntries.size(), kExperimentsQuestion);
-    EXPECT_EQ(fakes.dialogs.questions, questions);
+    EXPECT_EQ(text("guestCountValue") + "|" + text("experimentCountValue"), "12|3");
+    EXPECT_EQ(fakes.dialogs.questions, (std::vector<QString>{kGuestsQuestion, kGuestsQuestion, kGuestsQuestion,
+                                                             kExperimentsQuestion, kExperimentsQuestion}));
     EXPECT_EQ(fakes.programExit.quits, 0);
     window->startRun();
-    EXPECT_EQ(fakes.clock.reads, c.experiments) << "one re-seed per experiment";
+    EXPECT_EQ(fakes.clock.reads, 3) << "one re-seed per experiment";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, EntryTest,
-    ::testing::Values(
-        EntryCase{"bounds", {"10"}, {"1000"}, 10, 1000},
-        EntryCase{"otherBounds", {"1000"}, {"1"}, 1000, 1},
-        EntryCase{"justOutside", {"9", "1001", "12"}, {"0", "-1", "3"}, 12, 3},
-        EntryCase{"fractionDropped", {"10.9"}, {"999.99"}, 10, 999},
-        EntryCase{"boundsBeforeRounding", {"9.99", "1000.4", "11"}, {"0.5", "2"}, 11, 2},
-        // Each would be in range if cut to 16 bits.
-        EntryCase{"beyondA16BitCount", {"65636", "65546", "20"}, {"65537", "66536", "9"}, 20, 9},
-        EntryCase{"blanksAreNotEmpty", {"   ", "\t", "30"}, {"　", "5"}, 30, 5},
-        EntryCase{"fullWidthAndWords", {"１００"}, {"50 runs"}, 100, 50}),
-    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled)
 {
@@ -123,17 +96,11 @@ TEST_F(MainWindowTest, StartRunsUnderTheHourglassAndLeavesOnlyExitAndInitEnabled
     EXPECT_FALSE(button("startButton")->isEnabled() || button("helpButton")->isEnabled());
     EXPECT_TRUE(button("exitButton")->isEnabled() && button("initButton")->isEnabled());
     EXPECT_TRUE(fakes.cues.played.empty());
-    // With 10 guests every shortage lies between -10 and +1, and 40
-    // experiments make some shortage occur at least 4 times.
-    const auto match = QRegularExpression(R"(^40 experiments\. Average shortage (-?\d*\.\d)\. )"
-                                          R"(Most frequent shortage (-?\d+), in (\d+) experiments\. Exact mean (-1\.96)\.$)")
-                           .match(graphDescription());
-    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
-    EXPECT_EQ(match.captured(1), text("averageValue"));
+    // The description is the core's sentence, with the average the window shows.
+    EXPECT_TRUE(graphDescription().startsWith("40 experiments. Average shortage " + text("averageValue") +
+                                              ". Most frequent shortage "))
+        << graphDescription().toStdString();
     EXPECT_EQ(spoken("averageValue"), "Average number of shortage: " + text("averageValue"));
-    EXPECT_TRUE(text("averageValue").toDouble() >= -10 && text("averageValue").toDouble() <= 1);
-    EXPECT_TRUE(match.captured(2).toInt() >= -10 && match.captured(2).toInt() <= 1);
-    EXPECT_GE(match.captured(3).toInt(), 4);
 }
 
 // The guests label shows its count while the experiments are asked, and a
@@ -182,86 +149,69 @@ TEST_F(MainWindowTest, ExitEndsAfterItsNoticeAndExitAndHelpChime)
     EXPECT_EQ(fakes.cues.played, (std::vector<Cue>{Cue::Falling, Cue::Rising}));
 }
 
+// Clicks made while a command runs wait, and Start handles them before its
+// run: a second Start makes no second run, a waiting Init asks first and
+// the run takes its settings, and Help or Exit take the window away, with
+// no run at all.
 TEST_F(MainWindowTest, ClicksWaitingBeforeStartAreHandledFirst)
 {
-    open({"50", "20"});
-    queueClick(button("startButton"));
-    window->startRun();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(fakes.clock.reads, 20) << "a second Start waiting makes no second run";
-
-    fakes.dialogs.answers = {"10", "7"};
-    queueClick(button("initButton"));
-    queueClick(button("startButton"));  // enabled again by the Init before it
-    window->startRun();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(fakes.clock.reads, 20 + 7) << "a waiting Init asks first, and the run uses the new settings";
-    EXPECT_FALSE(button("startButton")->isEnabled());
-}
-
-// The window goes away for good while Start handles the clicks before it.
-TEST_F(MainWindowTest, AWaitingHelpOrExitMeansNoRun)
-{
-    for (const char* waiting : {"helpButton", "exitButton"}) {
-        open();
+    const struct {
+        std::vector<const char*> waiting;
+        int reads;  // one per experiment run
+    } cases[] = {{{"startButton"}, 20}, {{"initButton", "startButton"}, 7}, {{"helpButton"}, 0}, {{"exitButton"}, 0}};
+    for (const auto& c : cases) {
+        open({"50", "20", "10", "7"});
+        fakes.clock.reads = 0;
         window->setAttribute(Qt::WA_DeleteOnClose);
         const QPointer<MainWindow> watched = window.release();
-        queueClick(watched->findChild<QPushButton*>(waiting));
+        for (const char* name : c.waiting) {
+            queueClick(watched->findChild<QPushButton*>(name));
+        }
         watched->startRun();
-        EXPECT_EQ(fakes.clock.reads, 0) << waiting;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(fakes.clock.reads, c.reads) << c.waiting.front();
+        EXPECT_TRUE(watched.isNull() || !watched->findChild<QPushButton*>("startButton")->isEnabled()) << "until Init";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window.reset(watched.data());  // still open after Exit: its end is faked
+        window.reset(watched.data());  // Help's is gone; Exit's still open, its end faked
     }
     EXPECT_EQ(fakes.programExit.quits, 1);
 }
 
-// How the replay's description begins at the end of this meeting (its
-// closing words are checked by the rendered graph's test).
-QString endOfMeeting(const std::vector<int>& balances)
-{
-    return QString("Guest %1 of %1, balance %2, lowest so far %3 ")
-        .arg(balances.size())
-        .arg(balances.back())
-        .arg(*std::min_element(balances.begin(), balances.end()));
-}
-
-// Return and Enter click the focused button, as Space does: Start runs, Init
-// asks the settings again. A held key clicks once, not on every repeat.
+// Return and Enter click the focused button once, as Space does (Return on
+// Start is the end-to-end test's); a held key clicks once, not on every
+// repeat.
 TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
 {
     open();
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
-        for (const char* name : {"startButton", "initButton"}) {
-            fakes.dialogs.answers = {"100", "100"};
-            QSignalSpy clicked(button(name), &QPushButton::clicked);
-            button(name)->setFocus();
-            QTest::keyClick(button(name), key, modifiers);
-            EXPECT_EQ(clicked.count(), 1) << name << " " << key;
-        }
-    }
-    fakes.dialogs.answers = {"100", "100"};
-    QSignalSpy clicked(button("initButton"), &QPushButton::clicked);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool repeat;
+        int clicks;
+    } presses[] = {{Qt::Key_Return, Qt::NoModifier, false, 1},
+                   {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+                   {Qt::Key_Return, Qt::NoModifier, true, 0}};
     button("initButton")->setFocus();
-    for (int repeat = 0; repeat < 5; ++repeat) {
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QCoreApplication::sendEvent(button("initButton"), &held);
+    for (const auto& p : presses) {
+        fakes.dialogs.answers = {"100", "100"};
+        QSignalSpy clicked(button("initButton"), &QPushButton::clicked);
+        QKeyEvent press(QEvent::KeyPress, p.key, p.modifiers, QString(), p.repeat);
+        QCoreApplication::sendEvent(button("initButton"), &press);
+        EXPECT_EQ(clicked.count(), p.clicks) << p.key << (p.repeat ? ", held" : "");
     }
-    EXPECT_EQ(clicked.count(), 0) << "repeats of a held key";
 }
 
-// The graph's keys as a teacher uses them: W replays meetings drawn from the
-// window's own source and clock, Space, Right and End steer a replay, G
-// shows the square-root law, and Escape, W and Init lead back to the
-// histogram. Which view follows which is the run model's own test.
-TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
+// The graph's keys from the window: W replays a meeting drawn from the
+// window's own source and clock and gives the graph the focus, where Space
+// pauses it; End shows the whole meeting, Escape the histogram again. Space
+// on a focused button presses the button. Which view follows which command
+// is the run model's test.
+TEST_F(MainWindowTest, TheGraphKeysReachTheReplayAndSpaceOnlyFromTheGraph)
 {
     fakes.clock.step = 0.5F;
     core::RandomGenerator sameRandom(12345);
     FakeClock sameClock(fakes.clock.seconds, fakes.clock.step);
-    const std::vector<int> first = core::meetingBalances(100, sameRandom, sameClock);
-    const std::vector<int> second = core::meetingBalances(100, sameRandom, sameClock);
-    ASSERT_NE(first, second);
+    const std::vector<int> meeting = core::meetingBalances(100, sameRandom, sameClock);
     open({"100", "30"});
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -270,41 +220,22 @@ TEST_F(MainWindowTest, TheGraphKeysReplayMeetingsAndShowTheSquareRootLaw)
     press(Qt::Key_W);
     EXPECT_EQ(QApplication::focusWidget(), graph());
     press(Qt::Key_Space);
-    const QRegularExpression paused(R"(^Guest (\d+) of 100, balance (-?\d+)(, lowest so far (-?\d+))? )"
-                                    R"(paused: Space plays on, → shows the next guest$)");
-    QRegularExpressionMatch match = paused.match(graphDescription());
-    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
-    const int shown = match.captured(1).toInt();
-    press(Qt::Key_Right);
-    match = paused.match(graphDescription());
-    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
-    EXPECT_EQ(match.captured(1).toInt(), shown + 1);
-    EXPECT_EQ(match.captured(2).toInt(), first[static_cast<std::size_t>(shown)]);
-    EXPECT_EQ(match.captured(4).toInt(), *std::min_element(first.begin(), first.begin() + shown + 1));
+    EXPECT_TRUE(graphDescription().endsWith(" paused: Space plays on, → shows the next guest"))
+        << graphDescription().toStdString();
     press(Qt::Key_End);
-    EXPECT_TRUE(graphDescription().startsWith(endOfMeeting(first))) << graphDescription().toStdString();
+    const QString end = QString("Guest 100 of 100, balance %1, lowest so far %2 ")
+                            .arg(meeting.back())
+                            .arg(*std::min_element(meeting.begin(), meeting.end()));
+    EXPECT_TRUE(graphDescription().startsWith(end)) << graphDescription().toStdString();
     press(Qt::Key_Escape);
     EXPECT_EQ(graphDescription(), "") << "back to the histogram, with no run yet";
-    press(Qt::Key_W);
-    press(Qt::Key_End);
-    EXPECT_TRUE(graphDescription().startsWith(endOfMeeting(second))) << "the next meeting from the same source";
-    press(Qt::Key_W);
-    EXPECT_EQ(graphDescription(), "");
 
-    const QRegularExpression squareRoot(
-        R"(^Square-root law\. Four times the guests need only about twice the coins\. For 95% of meetings the )"
-        R"(exact coins are (\d+) at 100 guests, (\d+) at 400 and (\d+) at 1000; runs shown: (\d+)\.$)");
-    press(Qt::Key_G);
-    match = squareRoot.match(graphDescription());
-    ASSERT_TRUE(match.hasMatch()) << graphDescription().toStdString();
-    // The reflection principle's coins for 95 % of meetings (see the coins test).
-    EXPECT_EQ(match.captured(1), "19");
-    EXPECT_NEAR(match.captured(2).toInt(), 2 * 19, 2) << "four times the guests, about twice the coins";
-    EXPECT_EQ(match.captured(3), "61");
-    EXPECT_EQ(match.captured(4), "0");
+    press(Qt::Key_W);
+    button("initButton")->setFocus();
     fakes.dialogs.answers = {"100", "30"};
-    window->reinitialise();
-    EXPECT_EQ(graphDescription(), "") << "Init shows the empty histogram";
+    press(Qt::Key_Space);
+    EXPECT_EQ(fakes.dialogs.questions.size(), 4U) << "Init pressed";
+    EXPECT_EQ(graphDescription(), "");
 }
 
 }  // namespace
