@@ -2,6 +2,8 @@
 
 export const waitTimeout = Number(process.env.COINWELL_WAIT_MS || 20_000);
 
+const kNavigating = /context was destroyed|navigat|detached|no such (window|frame)|unload/i;
+
 // Polls evaluate(fn, ...args) (or evaluate(...call)) until it gives a
 // truthy value, which it returns; the error on timeout names what was
 // awaited and what it gave last.
@@ -9,7 +11,14 @@ export async function pollUntil(evaluate, fn, args, call = [fn, ...args]) {
   const until = Date.now() + waitTimeout;
   let last;
   for (;;) {
-    last = await evaluate(...call);
+    try {
+      last = await evaluate(...call);
+    } catch (error) {
+      // A click that reloads the page destroys the document a call ran in
+      // while it runs: the call is made again in the next one.
+      if (!kNavigating.test(String(error?.message)) || Date.now() > until) throw error;
+      last = undefined;
+    }
     if (last) return last;
     if (Date.now() > until) {
       throw new Error(`waited ${waitTimeout} ms for ${String(fn).replace(/\s+/g, ' ')}` +
