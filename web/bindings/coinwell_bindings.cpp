@@ -2,6 +2,7 @@
 // windows' placement tables and texts, and the graph area's commands and
 // remembered options.
 #include "core/commands.h"
+#include "core/help_text.h"
 #include "core/one_decimal.h"
 #include "core/settings.h"
 #include "core/tally.h"
@@ -96,7 +97,8 @@ val windowTexts()
         {"guestsTitle", core::kGuestsTitle},           {"experimentsTitle", core::kExperimentsTitle},
         {"countPrompt", core::kCountPrompt},           {"exitNotice", core::kExitNotice},
         {"imageWidthPrompt", core::kImageWidthPrompt}, {"saveImageTitle", core::kSaveImageTitle},
-        {"helpWindowTitle", core::kHelpWindowTitle},   {"helpTextName", core::kHelpTextName},
+        {"helpWindowTitle", core::kHelpWindowTitle},   {"helpText", core::kHelpText},
+        {"helpTextName", core::kHelpTextName},
         {"sharesCaption", core::kSharesCaption},       {"replayCaption", core::kReplayCaption},
     };
     for (const auto& [name, phrase] : named) {

@@ -108,7 +108,7 @@ export interface CoreModule {
 
 export type WindowText = 'mainWindowTitle' | 'programName' | 'graphName' | 'namedValue' | 'firstGuestsTitle' |
   'firstExperimentsTitle' | 'guestsTitle' | 'experimentsTitle' | 'countPrompt' | 'exitNotice' | 'imageWidthPrompt' |
-  'saveImageTitle' | 'helpWindowTitle' | 'helpTextName' | 'sharesCaption' | 'replayCaption';
+  'saveImageTitle' | 'helpWindowTitle' | 'helpText' | 'helpTextName' | 'sharesCaption' | 'replayCaption';
 
 export function loadCore(): Promise<CoreModule> {
   return createCoinwellCore({ locateFile: (path) => (path.endsWith('.wasm') ? wasmUrl : path) });

@@ -2,7 +2,7 @@
 // Close, Escape and the browser's Back leading back to the main window.
 import type { Program } from './main';
 import { moveFocus } from './focus';
-import { helpLines, translate } from './texts';
+import { translate } from './texts';
 import { onFit, place, pointsToPixels, scale, stage } from './stage';
 
 // The smallest text size, in CSS pixels, that the help text is shrunk to.
@@ -43,7 +43,7 @@ export class HelpView {
     text.tabIndex = 0;
     text.setAttribute('role', 'document');
     text.setAttribute('aria-label', this.program.say('helpTextName'));
-    text.textContent = ['', ...helpLines()].join('\n');
+    text.textContent = `\n${this.program.say('helpText')}`;
     const rule = document.createElement('hr');
     const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
     let textPixels = 0;

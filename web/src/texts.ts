@@ -42,10 +42,3 @@ export const verbatim = (text: string | number): Message => ({ context: '', sour
 // holds them too.
 export const pageText = (source: string, ...args: (string | number)[]) =>
   translate({ context: 'coinwell::web::Page', source, args: args.map(verbatim) });
-
-// The help window's text: the one message of its context.
-export function helpLines(): string[] {
-  const context = 'coinwell::HelpTextView';
-  const source = Object.keys(catalogue.ja[context] ?? {})[0] ?? '';
-  return translate({ context, source, args: [] }).split('\n');
-}

@@ -1,9 +1,9 @@
 #include "desktop/help/help_text_view.h"
 
+#include "core/help_text.h"
 #include "desktop/toolkit/fonts.h"
-#include "desktop/help/help_text.h"
+#include "desktop/toolkit/translated.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -19,7 +19,7 @@ HelpTextView::HelpTextView(QWidget* parent) : QFrame(parent)
 
 QStringList HelpTextView::lines()
 {
-    return (QStringLiteral("\n") + QCoreApplication::translate(kHelpTextContext, kHelpText)).split(u'\n');
+    return (QStringLiteral("\n") + translated(core::kHelpText)).split(u'\n');
 }
 
 QFont HelpTextView::textFont() const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "core/message.h"
 
-namespace coinwell {
+namespace coinwell::core {
 
 // The help window's text, one printed line a line, in UTF-8; the window sets
 // one empty line above it. Indentation is made of ideographic spaces
@@ -11,8 +11,7 @@ namespace coinwell {
 // where they were broken when the text was written, and the text is kept word
 // for word, slips and trailing blanks included. A translation brings its own
 // lines, broken to fit the help area at the designed size.
-inline constexpr char kHelpTextContext[] = "coinwell::HelpTextView";
-inline constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
+inline constexpr Phrase kHelpText = phrase(
     "coinwell::HelpTextView",
     "　【Problem】\n"
     "　　　　　Do you ever serve as secretary of a class meeting ?\n"
@@ -47,4 +46,4 @@ inline constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "　　　　　By clicking the [Init] button , the graph is cleared and the experiment can be \n"
     "　　　　restarted from the beginning.");
 
-}  // namespace coinwell
+}  // namespace coinwell::core
