@@ -2,7 +2,6 @@
 
 #include "core/window_layout.h"
 
-#include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/keys.h"
 #include "desktop/toolkit/scaled_layout.h"
 #include "desktop/toolkit/translated.h"
@@ -10,15 +9,9 @@
 #include "desktop/help/help_text_view.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
-
-#include <algorithm>
-#include <iterator>
-#include <string_view>
-#include <utility>
 
 namespace coinwell {
 
@@ -41,18 +34,8 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
     // device-independent pixels at 100 %. Only the help text is set in the
     // Gothic face; the window keeps the desktop's own.
     auto* layout = new ScaledLayout(this, QRect(206, 136, core::kHelpWindowWidth, core::kHelpWindowHeight));
-    const std::pair<std::string_view, QWidget*> controls[] = {
-        {"helpText", textView_}, {"closeButton", closeButton}, {"topRule", topRule}};
-    for (const core::Placement& placement : core::kHelpWindowPlacements) {
-        QWidget* control = std::find_if(std::begin(controls), std::end(controls), [&](const auto& named) {
-                               return named.first == placement.name;
-                           })->second;
-        if (!placement.text.source.empty()) {
-            control->setProperty("text", translated(placement.text));
-        }
-        layout->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
-                    placement.points > 0 ? gothicFont(placement.points) : QApplication::font(control));
-    }
+    layout->place(core::kHelpWindowPlacements,
+                  {{"helpText", textView_}, {"closeButton", closeButton}, {"topRule", topRule}});
     layout->follow(zoom);
     topRule->lower();
 

@@ -20,11 +20,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <iterator>
-#include <string_view>
-#include <utility>
-
 namespace coinwell {
 namespace {
 
@@ -95,33 +90,20 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, palette().color(QPalette::Button));
 
-    // The controls by the names the window's placement table gives them.
-    const std::pair<std::string_view, QWidget*> controls[] = {
-        {"helpButton", helpButton_},
-        {"graphView", graphView_},
-        {"initButton", initButton_},
-        {"exitButton", exitButton_},
-        {"startButton", startButton_},
-        {"titleLabel", titleLabel_},
-        {"guestCountCaption", guestCountCaption_},
-        {"guestCountValue", guestCountValue_},
-        {"topRule", topRule_},
-        {"averageCaption", averageCaption_},
-        {"averageValue", averageValue_},
-        {"experimentCountValue", experimentCountValue_},
-        {"experimentCountCaption", experimentCountCaption_},
-    };
-    for (const core::Placement& placement : core::kMainWindowPlacements) {
-        const auto named = std::find_if(std::begin(controls), std::end(controls),
-                                        [&](const auto& control) { return control.first == placement.name; });
-        QWidget* control = named->second;
-        control->setObjectName(QLatin1String(placement.name.data(), static_cast<qsizetype>(placement.name.size())));
-        if (!placement.text.source.empty()) {
-            control->setProperty("text", translated(placement.text));
-        }
-        layout_->add(control, QRect(placement.left, placement.top, placement.width, placement.height),
-                     gothicFont(placement.points, placement.bold));
-    }
+    layout_->place(core::kMainWindowPlacements,
+                   {{"helpButton", helpButton_},
+                    {"graphView", graphView_},
+                    {"initButton", initButton_},
+                    {"exitButton", exitButton_},
+                    {"startButton", startButton_},
+                    {"titleLabel", titleLabel_},
+                    {"guestCountCaption", guestCountCaption_},
+                    {"guestCountValue", guestCountValue_},
+                    {"topRule", topRule_},
+                    {"averageCaption", averageCaption_},
+                    {"averageValue", averageValue_},
+                    {"experimentCountValue", experimentCountValue_},
+                    {"experimentCountCaption", experimentCountCaption_}});
     layout_->follow(services_.zoom);
     // The rule sets off the top row and lies beneath the buttons it meets.
     topRule_->lower();

@@ -11,44 +11,27 @@
 
 namespace coinwell {
 
+// Each dialog is application-modal: exec() makes one without an owner so.
 QString QtDialogs::askText(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    QInputDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    if (dialog.exec() != QDialog::Accepted) {
-        return {};
-    }
-    return dialog.textValue();
+    return QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
 }
 
+// With one button, Escape presses it.
 void QtDialogs::showNotice(const QString& text, const QString& title)
 {
-    QMessageBox box;
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok).exec();
 }
 
 void QtDialogs::showError(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok).exec();
 }
 
 QString QtDialogs::askSaveFileName(const QString& title, const QString& suggestedPath, const QStringList& filters,
                                    int& chosenFilter)
 {
     QFileDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowTitle(title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
@@ -70,24 +53,15 @@ QString QtDialogs::askSaveFileName(const QString& title, const QString& suggeste
 std::optional<int> QtDialogs::askInteger(const QString& prompt, const QString& title, int value, int lowest,
                                          int highest)
 {
-    QInputDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setInputMode(QInputDialog::IntInput);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setIntRange(lowest, highest);
-    dialog.setIntValue(value);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.intValue();
+    bool ok = false;
+    const int chosen = QInputDialog::getInt(nullptr, title, prompt, value, lowest, highest, 1, &ok);
+    return ok ? std::optional(chosen) : std::nullopt;
 }
 
 void QtDialogs::previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer);
-    preview.setWindowModality(Qt::ApplicationModal);
     preview.setWindowTitle(title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { paintPages(*target); });

@@ -1,9 +1,11 @@
 #include "desktop/toolkit/scaled_layout.h"
 
 #include "desktop/toolkit/fonts.h"
+#include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/zoom.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -80,9 +82,20 @@ ScaledLayout::ScaledLayout(QWidget* window, const QRect& designedGeometry)
     window_->installEventFilter(this);
 }
 
-void ScaledLayout::add(QWidget* control, const QRect& geometry, const QFont& font)
+void ScaledLayout::place(std::span<const core::Placement> placements,
+                         std::initializer_list<std::pair<std::string_view, QWidget*>> controls)
 {
-    controls_.push_back({control, geometry, font});
+    for (const core::Placement& placement : placements) {
+        QWidget* control = std::find_if(controls.begin(), controls.end(), [&](const auto& named) {
+                               return named.first == placement.name;
+                           })->second;
+        control->setObjectName(QLatin1String(placement.name.data(), static_cast<qsizetype>(placement.name.size())));
+        if (!placement.text.source.empty()) {
+            control->setProperty("text", translated(placement.text));
+        }
+        controls_.push_back({control, QRect(placement.left, placement.top, placement.width, placement.height),
+                             placement.points > 0 ? gothicFont(placement.points, placement.bold) : QApplication::font(control)});
+    }
 }
 
 void ScaledLayout::apply(qreal zoom, QPoint topLeft)

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "core/window_layout.h"
+
 #include <QFont>
 #include <QMargins>
 #include <QObject>
 #include <QRect>
 
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -36,7 +42,11 @@ class ScaledLayout final : public QObject {
 public:
     ScaledLayout(QWidget* window, const QRect& designedGeometry);
 
-    void add(QWidget* control, const QRect& geometry, const QFont& font);
+    // Each control of the window by its placement's name: its designed box,
+    // its words, and the Gothic face at the placement's size (the desktop's
+    // own face where it gives none).
+    void place(std::span<const core::Placement> placements,
+               std::initializer_list<std::pair<std::string_view, QWidget*>> controls);
     // Sizes and places the window and its controls for `zoom` on the screen
     // at `topLeft`.
     void apply(qreal zoom, QPoint topLeft);
