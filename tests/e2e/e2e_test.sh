@@ -148,6 +148,9 @@ start_program
 answer_settings " Setting the number of guests" " Setting the number of experiments"
 main=$(wait_for_window '^Coinwell 3$')
 atspi name 'Number of guests: 100' >/dev/null || fail "a screen reader does not hear the guests"
+for name in Start 'Number of guests' 'Coinwell \(Part 3\)'; do
+  atspi name "$name" >/dev/null || fail "a screen reader does not hear '$name'"
+done
 
 # Start (client 528,448 57x41): the run draws its graph.
 click_in "$main" 560 468

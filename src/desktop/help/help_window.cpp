@@ -46,7 +46,6 @@ HelpWindow::HelpWindow(Zoom& zoom, QWidget* parent)
 
     setTabOrder(closeButton, textView_);
     closeButton->setFocus();
-    closeButton->setAccessibleName(closeButton->text());
     textView_->setAccessibleName(translated(core::kHelpTextName));
     textView_->setAccessibleDescription(HelpTextView::lines().join(u'\n').trimmed());
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);

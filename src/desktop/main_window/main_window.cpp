@@ -118,7 +118,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setTabOrder(initButton_, graphView_);
     setTabOrder(graphView_, helpButton_);
     startButton_->setFocus();
-    nameForScreenReaders();
+    // Qt names a button or a caption by its words; showModel() names the values.
+    graphView_->setAccessibleName(translated(core::kGraphName));
+    showModel();
     new graph::GraphMenu(*graphView_, *files_);
     addKeys();
     connect(graphView_, &graph::GraphView::changed, this, &MainWindow::describeGraph);
@@ -240,18 +242,6 @@ std::optional<std::int32_t> MainWindow::askCount(const QString& title, core::Cou
             return count;
         }
     }
-}
-
-void MainWindow::nameForScreenReaders()
-{
-    for (QPushButton* button : {startButton_, exitButton_, initButton_, helpButton_}) {
-        button->setAccessibleName(button->text());
-    }
-    for (QLabel* caption : {titleLabel_, guestCountCaption_, experimentCountCaption_, averageCaption_}) {
-        caption->setAccessibleName(caption->text());
-    }
-    showModel();
-    graphView_->setAccessibleName(translated(core::kGraphName));
 }
 
 // The values, the graph, its menu and its description follow the model.

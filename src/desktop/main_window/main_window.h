@@ -51,7 +51,6 @@ private:
     void askSettings(const SettingTitles& titles);
     std::optional<std::int32_t> askCount(const QString& title, core::CountRange range);
     void endProgram();
-    void nameForScreenReaders();
     void showModel();
     void showValue(QLabel* value, const QLabel* caption, const QString& text);
     void addKeys();
