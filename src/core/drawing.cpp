@@ -21,23 +21,11 @@ void Drawing::path(std::vector<Point> points, Colour colour, double width, bool 
 
 void Drawing::layer()
 {
-    const auto rank = [](const Shape& shape) {
-        switch (shape.kind) {
-        case Shape::Kind::Polygon:
-        case Shape::Kind::Box:
-            return 0;
-        case Shape::Kind::Path:
-        case Shape::Kind::Segments:
-            return 1;
-        case Shape::Kind::Dot:
-        case Shape::Kind::Ring:
-            return 2;
-        case Shape::Kind::Text:
-            break;
-        }
-        return 3;
-    };
-    std::stable_sort(shapes.begin(), shapes.end(), [&](const Shape& a, const Shape& b) { return rank(a) < rank(b); });
+    // Areas, then lines, then marks, then texts; by Kind's order.
+    constexpr int kRank[] = {1, 1, 0, 0, 2, 2, 3};
+    std::stable_sort(shapes.begin(), shapes.end(), [&](const Shape& a, const Shape& b) {
+        return kRank[static_cast<int>(a.kind)] < kRank[static_cast<int>(b.kind)];
+    });
 }
 
 Rect Drawing::text(const TextSetter& setter, const std::string& words, Point anchor, Align align, Colour colour)
