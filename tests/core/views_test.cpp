@@ -3,6 +3,7 @@
 #include "core/histogram.h"
 #include "core/meeting_replay.h"
 #include "core/random_generator.h"
+#include "core/result_table.h"
 #include "core/run_model.h"
 #include "core/square_root_law.h"
 #include "support/engine_fakes.h"
@@ -303,6 +304,23 @@ RunRecord recordOf(std::initializer_list<int> shortages, int guests)
     }
     result.tally = Tally::of(result.counts);
     return recordRun(std::move(result), std::nullopt);
+}
+
+// A run of three at 10 guests, where every chance is a multiple of 2^-10:
+// a row for each shortage from the lowest counted to +1, with the counts
+// the exact law expects (the lowest row's those below it too) and the
+// shares at or above it, as the 1024 toss sequences give them, exact halves
+// rounded away from zero.
+TEST(ResultTable, HoldsTheCountsAndSharesOfTheRunAndOfTheLaw)
+{
+    EXPECT_EQ(resultTable(recordOf({-3, 0, 1}, 10)),
+              "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,share_at_least,"
+              "exact_share_at_least\n"
+              "-3,1,1.0313,10,3,-0.666667,-1.960938,,1.000000,0.773438\n"
+              "-2,0,0.6152,10,3,-0.666667,-1.960938,,0.666667,0.656250\n"
+              "-1,0,0.6152,10,3,-0.666667,-1.960938,,0.666667,0.451172\n"
+              "0,1,0.3691,10,3,-0.666667,-1.960938,,0.666667,0.246094\n"
+              "1,1,0.3691,10,3,-0.666667,-1.960938,,0.333333,0.123047\n");
 }
 
 TEST(CoverageCurve, RisesWithTheCoinsToTheWholeOfTheRunAndOfTheLaw)
