@@ -60,20 +60,18 @@ TEST(CoinsToHaveReady, MatchEveryTossSequenceUpToFourteenGuests)
     }
 }
 
-// P(-k <= S_n <= k + 1) for where n tosses end, S_n = 2j - n, from the
-// binomials in logarithms: by reflection, the chance that the lowest
-// balance stays at -k or above.
-double reflectedShare(int guests, int coins)
+// By reflection, the chance that the balance of n tosses goes to -a or
+// below (a >= 1): P(S_n <= -a) + P(S_n < -a), summed from the small end out
+// of the binomials in logarithms, so that a far tail keeps its precision.
+double reflectedTail(int guests, int a)
 {
-    double share = 0.0;
-    for (int j = 0; j <= guests; ++j) {
-        const int end = 2 * j - guests;
-        if (end >= -coins && end <= coins + 1) {
-            share += std::exp(std::lgamma(guests + 1.0) - std::lgamma(j + 1.0) - std::lgamma(guests - j + 1.0) -
-                              guests * std::log(2.0));
-        }
+    double tail = 0.0;
+    for (int j = 0; 2 * j - guests <= -a; ++j) {
+        tail += (2 * j - guests < -a ? 2.0 : 1.0) *
+                std::exp(std::lgamma(guests + 1.0) - std::lgamma(j + 1.0) - std::lgamma(guests - j + 1.0) -
+                         guests * std::log(2.0));
     }
-    return share;
+    return tail;
 }
 
 // Each row holds for the reflected shares (k coins reach the percent,
@@ -93,16 +91,21 @@ TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.guests << " guests, " << c.percent << " %");
         const double goal = c.percent / 100.0;
-        EXPECT_GE(reflectedShare(c.guests, c.coins), goal);
-        EXPECT_LT(reflectedShare(c.guests, c.coins - 1), goal);
+        EXPECT_GE(1.0 - reflectedTail(c.guests, c.coins + 1), goal);
+        EXPECT_LT(1.0 - reflectedTail(c.guests, c.coins), goal);
         const ShortageLaw law(c.guests);
         EXPECT_EQ(coinsToHaveReady(law, c.percent), c.coins);
         for (const int coins : {c.coins - 1, c.coins}) {
-            EXPECT_NEAR(shareCovered(law, coins), reflectedShare(c.guests, coins), 1e-12) << coins << " coins";
+            EXPECT_NEAR(shareCovered(law, coins), 1.0 - reflectedTail(c.guests, coins + 1), 1e-12) << coins << " coins";
         }
     }
     // With 100 guests, 8 coins leave about 37 % of meetings short.
     EXPECT_NEAR(1.0 - shareCovered(ShortageLaw(100), 8), 0.368, 0.001);
+    // The far tails of 1000 guests keep their precision, down to about 2e-10.
+    const ShortageLaw law(1000);
+    for (const int a : {1, 2, 10, 31, 60, 100, 150, 200}) {
+        EXPECT_NEAR(law.atOrBelow(-a) / reflectedTail(1000, a), 1.0, 1e-9) << "shortage -" << a;
+    }
 }
 
 // A share a few units in the last place below the goal reaches it; one

@@ -12,38 +12,6 @@
 namespace coinwell::core {
 namespace {
 
-// By reflection, a walk of n steps from 0 goes to -a or below (a >= 1) with
-// probability P(S_n <= -a) + P(S_n < -a).
-TEST(ShortageLaw, TailsAtAThousandGuestsFollowTheReflectionPrinciple)
-{
-    constexpr int kGuests = 1000;
-    const ShortageLaw law(kGuests);
-    // P(S_n = 2k - n) for k coins paid, from log-binomials.
-    const auto endsAt = [](int end) {
-        if ((end + kGuests) % 2 != 0 || std::abs(end) > kGuests) {
-            return 0.0;
-        }
-        const int paid = (end + kGuests) / 2;
-        return std::exp(std::lgamma(kGuests + 1.0) - std::lgamma(paid + 1.0) - std::lgamma(kGuests - paid + 1.0) -
-                        kGuests * std::log(2.0));
-    };
-    const auto endsAtOrBelow = [&](int end) {
-        double p = 0.0;
-        for (int s = -kGuests; s <= end; ++s) {
-            p += endsAt(s);
-        }
-        return p;
-    };
-    for (int a : {1, 2, 10, 31, 60, 100, 150, 200}) {
-        const double reflected = endsAtOrBelow(-a) + endsAtOrBelow(-a - 1);
-        EXPECT_NEAR(law.atOrBelow(-a) / reflected, 1.0, 1e-9) << "shortage -" << a;
-    }
-    // Never below 0 means the first guest pays and the other 999 never go
-    // below that, which is as likely as 1000 steps ending at 0.
-    EXPECT_NEAR(law.probability(1) / (endsAt(0) / 2.0), 1.0, 1e-9);
-    EXPECT_NEAR(law.atOrBelow(1), 1.0, 1e-12);
-}
-
 TEST(ChiSquare, UpperTailMatchesPublishedQuantiles)
 {
     const struct {

