@@ -19,8 +19,9 @@ function show(kind: 'question' | 'notice', title: string, content: HTMLElement[]
   row.append(...Object.entries(buttons).map(([value, textContent]) =>
     Object.assign(document.createElement('button'), { value, textContent, formNoValidate: value === 'cancel' })));
   form.append(...content, row);
-  dialog.append(Object.assign(document.createElement('h2'), { className: 'box-title', id: `${kind}-title`, textContent: title }),
-    form);
+  const heading = Object.assign(document.createElement('h2'), { className: 'box-title', id: `${kind}-title` });
+  heading.textContent = title;
+  dialog.append(heading, form);
   document.body.append(dialog);
   return new Promise((resolve) => {
     const settle = (event: Event, answer: string) => {
