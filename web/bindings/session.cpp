@@ -25,107 +25,76 @@ namespace {
 
 using emscripten::val;
 
-std::unique_ptr<core::Clock> clockFor(const std::optional<std::uint64_t>& seed)
-{
-    if (seed) {
-        return std::make_unique<core::FixedClock>();
+// What the model draws on, made before it.
+struct Sources {
+    explicit Sources(const std::string& seedText)
+        : seed(core::readWholeNumber(seedText)),
+          random(seed ? *seed : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())),
+          clock(seed ? std::unique_ptr<core::Clock>(std::make_unique<core::FixedClock>())
+                     : std::make_unique<core::SystemClock>()),
+          refusedSeed(seed || seedText.empty() ? std::string() : seedText)
+    {
     }
-    return std::make_unique<core::SystemClock>();
+
+    std::optional<std::uint64_t> seed;
+    core::RandomGenerator random;
+    std::unique_ptr<core::Clock> clock;
+    std::string refusedSeed;  // the seed text given that is not a seed, which the runs then ignore
+    core::RunHistory runs;
+};
+
+struct Session : Sources, core::RunModel {
+    explicit Session(const std::string& seedText) : Sources(seedText), RunModel(random, *clock, seed, runs) {}
+};
+
+// The value labels' texts, by the names of their placements: the counts
+// given ('' for none yet) and the average as the window shows it,
+// "#####.0" ('' before a run).
+val values(const Session& session)
+{
+    const auto count = [](int value) { return val(value > 0 ? std::to_string(value) : std::string()); };
+    const auto& record = session.record();
+    return object({{"guestCount", count(session.settings().guestCount)},
+                   {"experimentCount", count(session.settings().experimentCount)},
+                   {"average", val(record ? core::formatOneDecimal(record->result.averageShortage()) : "")}});
 }
 
-class Session {
-public:
-    explicit Session(const std::string& seedText)
-        : seed_(core::readWholeNumber(seedText)),
-          random_(seed_ ? *seed_
-                        : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())),
-          clock_(clockFor(seed_)), refusedSeed_(seed_ || seedText.empty() ? std::string() : seedText),
-          model_(random_, *clock_, seed_, runs_)
-    {
-    }
-
-    bool seeded() const { return seed_.has_value(); }
-    std::string seed() const { return seed_ ? std::to_string(*seed_) : std::string(); }
-    // The seed text given that is not a seed, which the runs then ignore.
-    std::string refusedSeed() const { return refusedSeed_; }
-
-    int guests() const { return model_.settings().guestCount; }
-    int experiments() const { return model_.settings().experimentCount; }
-    void setGuests(int count) { model_.setGuestCount(count); }
-    void setExperiments(int count) { model_.setExperimentCount(count); }
-    void run() { model_.run(); }
-    void clear() { model_.clear(); }
-    bool hasResult() const { return model_.record().has_value(); }
-    // "#####.0", as the window shows it; empty before a run.
-    std::string average() const
-    {
-        return hasResult() ? core::formatOneDecimal(model_.record()->result.averageShortage()) : std::string();
-    }
-    std::string csv() const { return hasResult() ? core::resultTable(*model_.record()) : std::string(); }
-
-    // 0 the histogram, 1 the replay, 2 the square-root law.
-    int view() const { return static_cast<int>(model_.view()); }
-    void showHistogram() { model_.showHistogram(); }
-    void advanceReplay(double seconds) { model_.advanceReplay(seconds); }
-    bool replayPlaying() const { return model_.replayPlaying(); }
-    bool replayFinished() const { return model_.replay() != nullptr && model_.replay()->finished(); }
-
-    int option(int index) const { return model_.option(static_cast<core::Option>(index)); }
-    void restoreOption(int index, int value) { model_.restoreOption(static_cast<core::Option>(index), value); }
-    bool enabled(int command) const { return model_.enabled(static_cast<core::Command>(command)); }
-    bool checked(int command) const { return model_.checked(static_cast<core::Command>(command)); }
-    bool trigger(int command) { return model_.trigger(static_cast<core::Command>(command)); }
-
-    // The picture in `width` x `height`, its texts set by the page's setter.
-    val picture(double width, double height, const val& setter) const
-    {
-        return drawingObject(model_.picture({0, 0, width, height}, PageTextSetter(setter)));
-    }
-    val description() const { return messageObject(model_.description()); }
-    val caption() const { return messageObject(model_.caption()); }
-    std::string fileName(int command) const { return model_.fileName(static_cast<core::Command>(command)); }
-
-private:
-    std::optional<std::uint64_t> seed_;
-    core::RandomGenerator random_;
-    std::unique_ptr<core::Clock> clock_;
-    std::string refusedSeed_;
-    core::RunHistory runs_;
-    core::RunModel model_;
-};
+// The picture in `width` x `height`, its texts set by the page's setter.
+val picture(const Session& session, double width, double height, const val& setter)
+{
+    return drawingObject(session.picture({0, 0, width, height}, PageTextSetter(setter)));
+}
 
 }  // namespace
 
+// The model's functions of plain values are bound as they are; the others
+// take the page's numbers for commands and options, and give plain values.
 EMSCRIPTEN_BINDINGS(coinwell_session)
 {
-    emscripten::class_<Session>("Session")
+    using core::Command, core::Option, core::RunModel;
+    emscripten::class_<RunModel>("RunModel")
+        .function("setGuests", &RunModel::setGuestCount)
+        .function("setExperiments", &RunModel::setExperimentCount)
+        .function("run", &RunModel::run)
+        .function("clear", &RunModel::clear)
+        .function("showHistogram", &RunModel::showHistogram)
+        .function("advanceReplay", &RunModel::advanceReplay)
+        .function("replayPlaying", &RunModel::replayPlaying);
+    emscripten::class_<Session, emscripten::base<RunModel>>("Session")
         .constructor<std::string>()
-        .function("seeded", &Session::seeded)
-        .function("seed", &Session::seed)
-        .function("refusedSeed", &Session::refusedSeed)
-        .function("guests", &Session::guests)
-        .function("experiments", &Session::experiments)
-        .function("setGuests", &Session::setGuests)
-        .function("setExperiments", &Session::setExperiments)
-        .function("run", &Session::run)
-        .function("clear", &Session::clear)
-        .function("hasResult", &Session::hasResult)
-        .function("average", &Session::average)
-        .function("csv", &Session::csv)
-        .function("view", &Session::view)
-        .function("showHistogram", &Session::showHistogram)
-        .function("advanceReplay", &Session::advanceReplay)
-        .function("replayPlaying", &Session::replayPlaying)
-        .function("replayFinished", &Session::replayFinished)
-        .function("option", &Session::option)
-        .function("restoreOption", &Session::restoreOption)
-        .function("enabled", &Session::enabled)
-        .function("checked", &Session::checked)
-        .function("trigger", &Session::trigger)
-        .function("picture", &Session::picture)
-        .function("description", &Session::description)
-        .function("caption", &Session::caption)
-        .function("fileName", &Session::fileName);
+        .function("refusedSeed", +[](const Session& s) { return s.refusedSeed; })
+        .function("values", &values)
+        .function("csv", +[](const Session& s) { return s.record() ? core::resultTable(*s.record()) : std::string(); })
+        .function("view", +[](const Session& s) { return static_cast<int>(s.view()); })  // 0 histogram, 1 replay, 2 law
+        .function("option", +[](const Session& s, int index) { return s.option(Option(index)); })
+        .function("restoreOption", +[](Session& s, int index, int value) { s.restoreOption(Option(index), value); })
+        .function("enabled", +[](const Session& s, int command) { return s.enabled(Command(command)); })
+        .function("checked", +[](const Session& s, int command) { return s.checked(Command(command)); })
+        .function("trigger", +[](Session& s, int command) { return s.trigger(Command(command)); })
+        .function("fileName", +[](const Session& s, int command) { return s.fileName(Command(command)); })
+        .function("picture", &picture)
+        .function("description", +[](const Session& s) { return messageObject(s.description()); })
+        .function("caption", +[](const Session& s) { return messageObject(s.caption()); });
 }
 
 }  // namespace coinwell::web

@@ -7,20 +7,23 @@ namespace coinwell::web {
 
 using emscripten::val;
 
+val object(std::initializer_list<std::pair<const char*, val>> fields)
+{
+    val made = val::object();
+    for (const auto& [name, value] : fields) {
+        made.set(name, value);
+    }
+    return made;
+}
+
 val messageObject(const core::Message& message)
 {
-    val object = val::object();
-    object.set("context", message.context);
-    object.set("source", message.source);
-    val args = val::array();
-    for (const core::Message& arg : message.args) {
-        args.call<void>("push", messageObject(arg));
-    }
-    object.set("args", args);
+    val made = object({{"context", val(message.context)}, {"source", val(message.source)},
+                       {"args", arrayOf(message.args, messageObject)}});
     if (message.count) {
-        object.set("count", *message.count);
+        made.set("count", *message.count);
     }
-    return object;
+    return made;
 }
 
 val drawingObject(const core::Drawing& drawing)
@@ -42,16 +45,9 @@ val drawingObject(const core::Drawing& drawing)
     }
     const auto array = [](const std::vector<double>& numbers) { return numberArray<double>(numbers); };
     const core::Rect& area = drawing.area;
-    val out = val::object();
-    out.set("area", array({area.left, area.top, area.width, area.height}));
-    out.set("kinds", array(kinds));
-    out.set("colours", array(colours));
-    out.set("sizes", array(sizes));
-    out.set("flags", array(flags));
-    out.set("counts", array(counts));
-    out.set("points", array(points));
-    out.set("texts", texts);
-    return out;
+    return object({{"area", array({area.left, area.top, area.width, area.height})}, {"kinds", array(kinds)},
+                   {"colours", array(colours)}, {"sizes", array(sizes)}, {"flags", array(flags)},
+                   {"counts", array(counts)}, {"points", array(points)}, {"texts", texts}});
 }
 
 PageTextSetter::PageTextSetter(val setter) : setter_(std::move(setter))

@@ -1,16 +1,32 @@
 #pragma once
 
-// How the core's values cross to the page: messages and drawings as plain
-// objects and number arrays, and the page's way of setting texts as the
-// core's TextSetter.
+// How the core's values cross to the page: tables, messages and drawings as
+// plain objects and number arrays, and the page's way of setting texts as
+// the core's TextSetter.
 #include "core/drawing.h"
 #include "core/message.h"
 
 #include <emscripten/val.h>
 
+#include <initializer_list>
 #include <span>
+#include <utility>
 
 namespace coinwell::web {
+
+// A plain object of the fields given.
+emscripten::val object(std::initializer_list<std::pair<const char*, emscripten::val>> fields);
+
+// A plain array of `make(item)` for each item.
+template <typename Items, typename Make>
+emscripten::val arrayOf(const Items& items, Make make)
+{
+    emscripten::val list = emscripten::val::array();
+    for (const auto& item : items) {
+        list.call<void>("push", emscripten::val(make(item)));
+    }
+    return list;
+}
 
 // A plain array of numbers made in one call: a push per number through
 // embind costs far more than copying them out of the module's memory.

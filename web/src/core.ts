@@ -19,7 +19,8 @@ export interface Placement {
   text: Message | null;
 }
 
-// A row of the graph area's command table (core/commands.h).
+// A row of the graph area's command table (core/commands.h), of a command
+// the page offers.
 export interface CommandRow {
   command: number;
   name: string;
@@ -27,7 +28,6 @@ export interface CommandRow {
   keys: string[]; // Qt's portable notation, the first shown
   part: number;   // 0 the menu, 1 the shares' group, 2 the replay's
   separatorBefore: boolean;
-  frontEnds: number; // 0 both, 1 the desktop only, 2 the page only
   check: number;     // 0 none, 1 a checkbox, 2 a radio button
   graphKey: boolean; // only while the graph has the focus
 }
@@ -58,22 +58,19 @@ export interface TextSetter {
 }
 
 export interface Session {
-  seeded(): boolean;
   refusedSeed(): string;
-  guests(): number;
-  experiments(): number;
   setGuests(count: number): void;
   setExperiments(count: number): void;
   run(): void;
   clear(): void;
-  hasResult(): boolean;
-  average(): string;
+  // The value labels' texts by their placements' names ("averageValue"
+  // shows average), '' for a count not given or before a run.
+  values(): { guestCount: string; experimentCount: string; average: string };
   csv(): string;
   view(): number;
   showHistogram(): void;
   advanceReplay(seconds: number): void;
   replayPlaying(): boolean;
-  replayFinished(): boolean;
   option(index: number): number;
   restoreOption(index: number, value: number): void;
   enabled(command: number): boolean;
@@ -100,7 +97,7 @@ export interface CoreModule {
   mainWindowPlacements(): Placement[];
   helpWindowPlacements(): Placement[];
   commands(): CommandRow[];
-  options(): { name: string; defaultValue: number }[];
+  options(): string[]; // the remembered options' names
   windowTexts(): Record<WindowText, Message>;
   seedHighest(): string;
   Session: new (seedText: string) => Session;

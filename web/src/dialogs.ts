@@ -1,122 +1,71 @@
-// The modal questions and the notice, as <dialog>s. A question answers the
-// text in its field on OK, and an empty text on Cancel or Escape.
+// The modal questions and the notice, as <dialog>s around a form: OK, or
+// Return in the field, submits it once the browser's own checks of the
+// field pass (a number's range and step, and that it is given), and Cancel
+// (which skips them) and Escape close it unanswered. The promise settles
+// as the dialog closes, so that what follows opens before another key
+// could reach the window behind.
 import { moveFocus } from './focus';
 import { pageText } from './texts';
 
-function button(text: string, value: string): HTMLButtonElement {
-  const element = document.createElement('button');
-  element.type = 'button';
-  element.textContent = text;
-  element.value = value;
-  return element;
-}
-
-function makeDialog(title: string, className: string): { dialog: HTMLDialogElement; body: HTMLDivElement } {
+// The dialog's answer: the value of the button that submitted it, or ''.
+function show(kind: 'question' | 'notice', title: string, content: HTMLElement[], buttons: Record<string, string>,
+  focus: (first: HTMLButtonElement) => void): Promise<string> {
   const dialog = document.createElement('dialog');
-  dialog.className = `box ${className}`;
-  const heading = document.createElement('h2');
-  heading.className = 'box-title';
-  heading.id = `${className}-title`;
+  dialog.className = `box ${kind}`;
+  dialog.setAttribute('aria-labelledby', `${kind}-title`);
+  if (kind === 'notice') dialog.setAttribute('aria-describedby', content[0].id);
+  const form = Object.assign(document.createElement('form'), { method: 'dialog', className: 'box-body' });
+  const row = Object.assign(document.createElement('div'), { className: 'box-buttons' });
+  row.append(...Object.entries(buttons).map(([value, textContent]) =>
+    Object.assign(document.createElement('button'), { value, textContent, formNoValidate: value === 'cancel' })));
+  form.append(...content, row);
+  const heading = Object.assign(document.createElement('h2'), { className: 'box-title', id: `${kind}-title` });
   heading.textContent = title;
-  dialog.setAttribute('aria-labelledby', heading.id);
-  const body = document.createElement('div');
-  body.className = 'box-body';
-  dialog.append(heading, body);
+  dialog.append(heading, form);
   document.body.append(dialog);
-  return { dialog, body };
-}
-
-function settle<T>(dialog: HTMLDialogElement, resolve: (value: T) => void, value: T): void {
-  dialog.close();
-  dialog.remove();
-  resolve(value);
-}
-
-// A question's prompt, field and buttons; `answer` settles it from the
-// field on OK or Return and may leave it open, by answering false.
-function ask<T>(prompt: string, title: string, entry: HTMLInputElement, answer: (entry: HTMLInputElement) => T | false,
-  cancelled: T): Promise<T> {
   return new Promise((resolve) => {
-    const { dialog, body } = makeDialog(title, 'question');
-    const label = document.createElement('label');
-    label.htmlFor = 'question-entry';
-    label.textContent = prompt;
-    entry.id = 'question-entry';
-    entry.autocomplete = 'off';
-    const ok = button(pageText('OK'), 'ok');
-    const cancel = button(pageText('Cancel'), 'cancel');
-    const row = document.createElement('div');
-    row.className = 'box-buttons';
-    row.append(ok, cancel);
-    body.append(label, entry, row);
-    const accept = () => {
-      const value = answer(entry);
-      if (value !== false) settle(dialog, resolve, value);
-    };
-    ok.addEventListener('click', accept);
-    cancel.addEventListener('click', () => settle(dialog, resolve, cancelled));
-    entry.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') {
-        event.preventDefault();
-        accept();
-      }
-    });
-    dialog.addEventListener('cancel', (event) => {
+    const settle = (event: Event, answer: string) => {
       event.preventDefault();
-      settle(dialog, resolve, cancelled);
-    });
+      dialog.close();
+      dialog.remove();
+      resolve(answer);
+    };
+    form.addEventListener('submit', (event) => settle(event, (event.submitter as HTMLButtonElement).value));
+    dialog.addEventListener('cancel', (event) => settle(event, ''));
     dialog.showModal();
+    focus(row.firstElementChild as HTMLButtonElement);
+  });
+}
+
+// A question's prompt and field: the field's text on OK, undefined unanswered.
+async function ask(prompt: string, title: string, entry: HTMLInputElement): Promise<string | undefined> {
+  const label = Object.assign(document.createElement('label'), { htmlFor: 'question-entry', textContent: prompt });
+  Object.assign(entry, { id: 'question-entry', autocomplete: 'off' });
+  const answer = await show('question', title, [label, entry], { ok: pageText('OK'), cancel: pageText('Cancel') }, () => {
     entry.select();
     performance.mark('coinwell-question');
   });
+  return answer === 'ok' ? entry.value : undefined;
 }
 
-export function askText(prompt: string, title: string, defaultText: string): Promise<string> {
-  const entry = document.createElement('input');
-  entry.type = 'text';
-  entry.inputMode = 'numeric';
-  entry.value = defaultText;
-  return ask(prompt, title, entry, (field) => field.value, '');
+// The text in the field on OK, and an empty text on Cancel or Escape.
+export async function askText(prompt: string, title: string, defaultText: string): Promise<string> {
+  const entry = Object.assign(document.createElement('input'), { type: 'text', inputMode: 'numeric', value: defaultText });
+  return (await ask(prompt, title, entry)) ?? '';
 }
 
 // An integer from lowest to highest, or undefined on Cancel or Escape. An
-// entry out of range or not whole keeps the question open and says why.
-export function askInteger(prompt: string, title: string, value: number, lowest: number,
+// entry out of range or not whole keeps the question open, and the browser
+// says why.
+export async function askInteger(prompt: string, title: string, value: number, lowest: number,
   highest: number): Promise<number | undefined> {
-  const entry = document.createElement('input');
-  entry.type = 'number';
-  entry.min = String(lowest);
-  entry.max = String(highest);
-  entry.step = '1';
-  entry.required = true;
-  entry.value = String(value);
-  return ask<number | undefined>(prompt, title, entry, (field) => {
-    if (!field.checkValidity()) {
-      field.reportValidity();
-      return false;
-    }
-    return Number(field.value);
-  }, undefined);
+  const entry = Object.assign(document.createElement('input'),
+    { type: 'number', min: String(lowest), max: String(highest), step: '1', required: true, value: String(value) });
+  const answer = await ask(prompt, title, entry);
+  return answer === undefined ? undefined : Number(answer);
 }
 
-export function showNotice(text: string, title: string): Promise<void> {
-  return new Promise((resolve) => {
-    const { dialog, body } = makeDialog(title, 'notice');
-    const message = document.createElement('p');
-    message.textContent = text;
-    const ok = button(pageText('OK'), 'ok');
-    const row = document.createElement('div');
-    row.className = 'box-buttons';
-    row.append(ok);
-    body.append(message, row);
-    dialog.setAttribute('aria-describedby', 'notice-text');
-    message.id = 'notice-text';
-    ok.addEventListener('click', () => settle(dialog, resolve, undefined));
-    dialog.addEventListener('cancel', (event) => {
-      event.preventDefault();
-      settle(dialog, resolve, undefined);
-    });
-    dialog.showModal();
-    moveFocus(ok);
-  });
+export async function showNotice(text: string, title: string): Promise<void> {
+  const message = Object.assign(document.createElement('p'), { id: 'notice-text', textContent: text });
+  await show('notice', title, [message], { ok: pageText('OK') }, moveFocus);
 }

@@ -31,7 +31,7 @@ export class GraphCommands {
 
   constructor(private readonly core: CoreModule, private readonly session: Session, private readonly graph: GraphView,
     private readonly file: GraphExport) {
-    this.rows = core.commands().filter((row) => row.frontEnds !== 1);
+    this.rows = core.commands();
     const texts = core.windowTexts();
     this.menu = new GraphMenu(pageText('Graph menu'), this.rows,
       ['', translate(texts.sharesCaption), translate(texts.replayCaption)], session, (row) => this.run(row));

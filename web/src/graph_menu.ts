@@ -17,16 +17,9 @@ export class GraphMenu {
   // captions: the groups' by their part; run: what an item chosen does.
   constructor(label: string, rows: CommandRow[], captions: string[], private readonly session: Session,
     run: (row: CommandRow) => void) {
-    this.element.className = 'graph-menu';
-    this.element.setAttribute('role', 'menu');
-    this.element.setAttribute('aria-label', label);
-    this.element.hidden = true;
-    this.button.type = 'button';
-    this.button.className = 'menu-button';
-    this.button.textContent = '☰';
-    this.button.setAttribute('aria-label', label);
-    this.button.setAttribute('aria-haspopup', 'menu');
-    this.button.setAttribute('aria-expanded', 'false');
+    Object.assign(this.element, { className: 'graph-menu', role: 'menu', ariaLabel: label, hidden: true });
+    Object.assign(this.button, { type: 'button', className: 'menu-button', textContent: '☰', ariaLabel: label,
+      ariaHasPopup: 'menu', ariaExpanded: 'false' });
     this.element.addEventListener('keydown', (event) => this.key(event));
     this.element.addEventListener('focusout', (event) => {
       if (!this.element.contains(event.relatedTarget as Node | null)) this.close(false);
@@ -46,15 +39,9 @@ export class GraphMenu {
   }
 
   private add(row: CommandRow, into: HTMLElement, run: (row: CommandRow) => void): void {
-    const element = document.createElement('button');
-    element.type = 'button';
-    element.setAttribute('role', kRoles[row.check]);
-    element.tabIndex = -1;
-    const label = document.createElement('span');
-    label.textContent = translate(row.label);
-    const key = document.createElement('kbd');
-    key.textContent = row.keys.length ? shownKey(row.keys[0]) : '';
-    element.append(label, key);
+    const element = Object.assign(document.createElement('button'), { type: 'button', role: kRoles[row.check], tabIndex: -1 });
+    element.append(Object.assign(document.createElement('span'), { textContent: translate(row.label) }),
+      Object.assign(document.createElement('kbd'), { textContent: shownKey(row.keys[0] ?? '') }));
     const shortcuts = ariaShortcuts(row.keys);
     if (shortcuts) element.setAttribute('aria-keyshortcuts', shortcuts);
     element.addEventListener('click', () => {
@@ -68,10 +55,9 @@ export class GraphMenu {
 
   // The desktop's submenus, here a group of their own under a caption.
   private group(caption: string): HTMLElement {
-    const group = Object.assign(document.createElement('div'), { className: 'menu-group', role: 'group' });
-    group.setAttribute('aria-label', caption);
-    const heading = Object.assign(document.createElement('div'), { className: 'menu-caption', textContent: caption });
-    heading.setAttribute('aria-hidden', 'true');
+    const group = Object.assign(document.createElement('div'), { className: 'menu-group', role: 'group', ariaLabel: caption });
+    const heading = Object.assign(document.createElement('div'),
+      { className: 'menu-caption', textContent: caption, ariaHidden: 'true' });
     this.element.append(heading, group);
     return group;
   }

@@ -19,14 +19,9 @@ export class GraphView {
   constructor(private readonly session: Session, private readonly placement: Placement, name: string,
     private readonly unit: () => number) {
     this.inner = { width: placement.width - 4, height: placement.height - 4 };
-    this.element.className = 'graph';
-    this.element.tabIndex = 0;
-    this.element.setAttribute('role', 'img');
-    this.element.setAttribute('aria-label', name);
-    this.description.id = 'graph-description';
-    this.description.className = 'visually-hidden';
-    this.spoken.className = 'visually-hidden';
-    this.spoken.setAttribute('aria-live', 'polite');
+    Object.assign(this.element, { className: 'graph', tabIndex: 0, role: 'img', ariaLabel: name });
+    Object.assign(this.description, { id: 'graph-description', className: 'visually-hidden' });
+    Object.assign(this.spoken, { className: 'visually-hidden', ariaLive: 'polite' });
     this.element.setAttribute('aria-describedby', this.description.id);
     this.element.append(this.canvas, this.description, this.spoken);
     window.addEventListener('resize', () => {

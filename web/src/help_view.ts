@@ -36,14 +36,9 @@ export class HelpView {
     const core = this.program.core;
     const view = stage(core.helpWindowWidth, core.helpWindowHeight, this.program.say('helpWindowTitle'));
     view.classList.add('help-window');
-    const close = document.createElement('button');
-    close.type = 'button';
-    const text = document.createElement('pre');
-    text.className = 'help-text';
-    text.tabIndex = 0;
-    text.setAttribute('role', 'document');
-    text.setAttribute('aria-label', this.program.say('helpTextName'));
-    text.textContent = `\n${this.program.say('helpText')}`;
+    const close = Object.assign(document.createElement('button'), { type: 'button' });
+    const text = Object.assign(document.createElement('pre'), { className: 'help-text', tabIndex: 0, role: 'document',
+      ariaLabel: this.program.say('helpTextName'), textContent: `\n${this.program.say('helpText')}` });
     const rule = document.createElement('hr');
     const byName: Record<string, HTMLElement> = { helpText: text, closeButton: close, topRule: rule };
     let textPixels = 0;
@@ -53,9 +48,7 @@ export class HelpView {
       if (placement.text) element.textContent = translate(placement.text);
       if (placement.name === 'helpText') textPixels = pointsToPixels(placement.points);
     }
-    const heading = document.createElement('h1');
-    heading.className = 'visually-hidden';
-    heading.textContent = document.title;
+    const heading = Object.assign(document.createElement('h1'), { className: 'visually-hidden', textContent: document.title });
     view.append(heading, close, text, rule);
     const refit = () => fitHelpText(text, scale() * textPixels);
     onFit(refit);

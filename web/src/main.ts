@@ -49,11 +49,8 @@ export class Program {
     this.listen(undefined);
     const view = stage(this.core.mainWindowWidth, this.core.mainWindowHeight, this.say('mainWindowTitle'));
     view.classList.add('ended');
-    const message = document.createElement('h1');
-    message.textContent = pageText('Coinwell has ended.');
-    const again = document.createElement('button');
-    again.type = 'button';
-    again.textContent = pageText('Start again');
+    const message = Object.assign(document.createElement('h1'), { textContent: pageText('Coinwell has ended.') });
+    const again = Object.assign(document.createElement('button'), { type: 'button', textContent: pageText('Start again') });
     again.addEventListener('click', () => window.location.reload());
     view.append(message, again);
     moveFocus(again);

@@ -72,17 +72,14 @@ export class MainWindow {
     void this.program.sayNotice().then(() => this.askSettings(first));
   }
 
+  // F1 and Ctrl+Q press Help and Exit, if enabled; the graph's keys go to its commands.
   private onKey(event: KeyboardEvent, commands: GraphCommands): void {
     if (document.querySelector('dialog[open]')) return;
-    if (event.key === 'F1') {
-      event.preventDefault();
-      if (!this.button('helpButton').disabled) this.button('helpButton').click();
-    } else if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'q') {
-      event.preventDefault();
-      if (!this.button('exitButton').disabled) this.button('exitButton').click();
-    } else {
-      commands.onKey(event);
-    }
+    const name = event.key === 'F1' ? 'helpButton'
+      : (event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'q' ? 'exitButton' : undefined;
+    if (!name) return commands.onKey(event);
+    event.preventDefault();
+    if (!this.button(name).disabled) this.button(name).click();
   }
 
   startRun(): void {
@@ -162,16 +159,11 @@ export class MainWindow {
 
   // The values, each named with its caption for screen readers.
   private showValues(): void {
-    const count = (value: number) => (value > 0 ? String(value) : '');
-    this.showValue('guestCountValue', 'guestCountCaption', count(this.session.guests()));
-    this.showValue('experimentCountValue', 'experimentCountCaption', count(this.session.experiments()));
-    this.showValue('averageValue', 'averageCaption', this.session.average());
-  }
-
-  private showValue(valueName: string, captionName: string, text: string): void {
-    const value = this.controls.get(valueName)!;
-    const caption = this.controls.get(captionName)!.textContent ?? '';
-    value.textContent = text;
-    value.setAttribute('aria-label', text === '' ? caption : this.program.say('namedValue', caption, text));
+    for (const [name, text] of Object.entries(this.session.values())) {
+      const value = this.controls.get(`${name}Value`)!;
+      const caption = this.controls.get(`${name}Caption`)!.textContent ?? '';
+      value.textContent = text;
+      value.setAttribute('aria-label', text === '' ? caption : this.program.say('namedValue', caption, text));
+    }
   }
 }

@@ -7,7 +7,7 @@ import type { CoreModule, Session } from './core';
 const key = (name: string) => `coinwell.${name}`;
 
 export function restoreOptions(core: CoreModule, session: Session): void {
-  core.options().forEach(({ name }, index) => {
+  core.options().forEach((name, index) => {
     let stored: string | null = null;
     try {
       stored = window.localStorage.getItem(key(name));
@@ -21,7 +21,7 @@ export function restoreOptions(core: CoreModule, session: Session): void {
 }
 
 export function storeOptions(core: CoreModule, session: Session): void {
-  core.options().forEach(({ name }, index) => {
+  core.options().forEach((name, index) => {
     try {
       window.localStorage.setItem(key(name), String(session.option(index)));
     } catch {

@@ -4,28 +4,11 @@
 import type { Drawing, TextSetter } from './core';
 import { translate } from './texts';
 
-// What the painter asks of a context: a part of CanvasRenderingContext2D.
-export interface PaintContext {
-  fillStyle: string | CanvasGradient | CanvasPattern;
-  strokeStyle: string | CanvasGradient | CanvasPattern;
-  lineWidth: number;
-  lineCap: CanvasLineCap;
-  lineJoin: CanvasLineJoin;
-  font: string;
-  save(): void;
-  restore(): void;
-  setTransform(a: number, b: number, c: number, d: number, e: number, f: number): void;
-  setLineDash(segments: number[]): void;
-  beginPath(): void;
-  moveTo(x: number, y: number): void;
-  lineTo(x: number, y: number): void;
-  closePath(): void;
-  arc(x: number, y: number, radius: number, startAngle: number, endAngle: number): void;
-  stroke(): void;
-  fill(): void;
-  fillRect(x: number, y: number, width: number, height: number): void;
-  fillText(text: string, x: number, y: number): void;
-}
+// What the painter asks of a context: a part of CanvasRenderingContext2D,
+// whose transform it sets by the six numbers only.
+export type PaintContext = Pick<CanvasRenderingContext2D, 'fillStyle' | 'strokeStyle' | 'lineWidth' | 'lineCap' |
+  'lineJoin' | 'font' | 'save' | 'restore' | 'setLineDash' | 'beginPath' | 'moveTo' | 'lineTo' | 'closePath' | 'arc' |
+  'stroke' | 'fill' | 'fillRect' | 'fillText'> & { setTransform(a: number, b: number, c: number, d: number, e: number, f: number): void };
 
 export interface Face { family: string; pixels: number }
 
