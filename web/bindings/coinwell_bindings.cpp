@@ -19,15 +19,30 @@ namespace {
 
 using emscripten::val;
 
-// { name, left, top, width, height, points, bold, text: a message, or null
-// for a control without words } for each control.
+struct PlacementValue {
+    std::string name;
+    int left, top, width, height;
+    double points;
+    bool bold;
+    val text = val::null();  // a message, or null for a control without words
+};
+
+struct CommandValue {
+    int command;
+    std::string name;
+    val label = val::null();
+    val keys = val::null();
+    int part;
+    bool separatorBefore;
+    int check;
+    bool graphKey;
+};
+
 val placements(std::span<const core::Placement> table)
 {
     return arrayOf(table, [](const core::Placement& p) {
-        return object({{"name", val(std::string(p.name))}, {"left", val(p.left)}, {"top", val(p.top)},
-                       {"width", val(p.width)}, {"height", val(p.height)}, {"points", val(p.points)},
-                       {"bold", val(p.bold)},
-                       {"text", p.text.source.empty() ? val::null() : messageObject(core::say(p.text))}});
+        return PlacementValue{std::string(p.name), p.left, p.top, p.width, p.height, p.points, p.bold,
+                              p.text.source.empty() ? val::null() : messageObject(core::say(p.text))};
     });
 }
 
@@ -46,12 +61,10 @@ val commands()
                 keys.call<void>("push", std::string(key));
             }
         }
-        rows.call<void>("push", object({{"command", val(static_cast<int>(info.command))},
-                                        {"name", val(std::string(info.name))},
-                                        {"label", messageObject(core::commandLabel(info.command))}, {"keys", keys},
-                                        {"part", val(static_cast<int>(info.part))},
-                                        {"separatorBefore", val(info.separatorBefore)},
-                                        {"check", val(static_cast<int>(info.check))}, {"graphKey", val(info.graphKey)}}));
+        rows.call<void>("push", val(CommandValue{static_cast<int>(info.command), std::string(info.name),
+                                                 messageObject(core::commandLabel(info.command)), keys,
+                                                 static_cast<int>(info.part), info.separatorBefore,
+                                                 static_cast<int>(info.check), info.graphKey}));
     }
     return rows;
 }
@@ -89,6 +102,24 @@ int accepted(const std::u16string& entry)
 EMSCRIPTEN_BINDINGS(coinwell)
 {
     using namespace emscripten;
+    value_object<PlacementValue>("Placement")
+        .field("name", &PlacementValue::name)
+        .field("left", &PlacementValue::left)
+        .field("top", &PlacementValue::top)
+        .field("width", &PlacementValue::width)
+        .field("height", &PlacementValue::height)
+        .field("points", &PlacementValue::points)
+        .field("bold", &PlacementValue::bold)
+        .field("text", &PlacementValue::text);
+    value_object<CommandValue>("Command")
+        .field("command", &CommandValue::command)
+        .field("name", &CommandValue::name)
+        .field("label", &CommandValue::label)
+        .field("keys", &CommandValue::keys)
+        .field("part", &CommandValue::part)
+        .field("separatorBefore", &CommandValue::separatorBefore)
+        .field("check", &CommandValue::check)
+        .field("graphKey", &CommandValue::graphKey);
     constant("guestLowest", core::kGuestRange.lowest);
     constant("guestHighest", core::kGuestRange.highest);
     constant("experimentLowest", core::kExperimentRange.lowest);

@@ -50,13 +50,16 @@ struct Session : Sources, core::RunModel {
 // The value labels' texts, by the names of their placements: the counts
 // given ('' for none yet) and the average as the window shows it,
 // "#####.0" ('' before a run).
-val values(const Session& session)
+struct Values {
+    std::string guestCount, experimentCount, average;
+};
+
+Values values(const Session& session)
 {
-    const auto count = [](int value) { return val(value > 0 ? std::to_string(value) : std::string()); };
+    const auto count = [](int value) { return value > 0 ? std::to_string(value) : std::string(); };
     const auto& record = session.record();
-    return object({{"guestCount", count(session.settings().guestCount)},
-                   {"experimentCount", count(session.settings().experimentCount)},
-                   {"average", val(record ? core::formatOneDecimal(record->result.averageShortage()) : "")}});
+    return {count(session.settings().guestCount), count(session.settings().experimentCount),
+            record ? core::formatOneDecimal(record->result.averageShortage()) : std::string()};
 }
 
 // The picture in `width` x `height`, its texts set by the page's setter.
@@ -72,6 +75,10 @@ val picture(const Session& session, double width, double height, const val& sett
 EMSCRIPTEN_BINDINGS(coinwell_session)
 {
     using core::Command, core::Option, core::RunModel;
+    emscripten::value_object<Values>("Values")
+        .field("guestCount", &Values::guestCount)
+        .field("experimentCount", &Values::experimentCount)
+        .field("average", &Values::average);
     emscripten::class_<RunModel>("RunModel")
         .function("setGuests", &RunModel::setGuestCount)
         .function("setExperiments", &RunModel::setExperimentCount)
