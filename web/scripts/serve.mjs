@@ -12,17 +12,20 @@ export const siteDir = resolve(process.env.COINWELL_SITE_DIR ?? new URL('../../b
 // a 404, not the page. No CORS: the site asks nothing of other origins, and
 // the 'Vary: Origin' of Vite's CORS answers keeps the service worker from
 // finding its kept files for the page's own requests once offline.
-export async function serve({ dir = siteDir, port = 0, plugins = [], logLevel = 'warn' } = {}) {
+export async function serve({ dir = siteDir, port = 0, plugins = [] } = {}) {
   const server = await preview({
     configFile: false,
     root: fileURLToPath(new URL('..', import.meta.url)),
-    logLevel,
+    logLevel: 'warn',
     appType: 'mpa',
     build: { outDir: dir },
     preview: { host: '127.0.0.1', port, strictPort: true, cors: false, headers: { 'Cache-Control': 'no-cache' } },
     plugins,
   });
-  return { url: `http://127.0.0.1:${server.httpServer.address().port}/`, close: () => server.close(), server };
+  return { url: `http://127.0.0.1:${server.httpServer.address().port}/`, close: () => server.close() };
 }
 
-if (import.meta.url === pathToFileURL(process.argv[1]).href) await serve({ port: Number(process.argv[2] ?? 8080), logLevel: 'info' });
+// node scripts/serve.mjs [port]: until Ctrl+C.
+if (process.argv[1] && import.meta.url === pathToFileURL(process.argv[1]).href) {
+  await serve({ port: Number(process.argv[2] ?? 8080) });
+}
