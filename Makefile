@@ -22,7 +22,7 @@ site: deps-web
 
 web: site
 	@echo "Coinwell on http://127.0.0.1:8080/ (Ctrl+C ends)"
-	cd build/web/site && python3 -m http.server 8080 --bind 127.0.0.1
+	cd web && node scripts/serve.mjs 8080
 
 web-bench: site
 	cd web && node bench/bench.mjs

@@ -6,7 +6,8 @@
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { answer, control, engine, launch, serve, siteDir } from '../tests/support.mjs';
+import { serve, siteDir } from '../scripts/serve.mjs';
+import { answer, control, engine, launch } from '../tests/support.mjs';
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const server = await serve();
@@ -97,7 +98,7 @@ await browser.close();
 // The square-root law's exact curves for every number of guests, made by a
 // fresh Session's first view of it, and a view once they are made; the core
 // loaded on its own.
-const core = await serve(new URL('../../build/web/cmake/wasm', import.meta.url).pathname);
+const core = await serve({ dir: new URL('../../build/web/cmake/wasm', import.meta.url).pathname });
 const alone = await launch();
 const corePage = await alone.newTab();
 await corePage.goto(core.url + 'coinwell_core.js');

@@ -1,48 +1,29 @@
-// What every browser test shares: the built site served on 127.0.0.1 by a
-// small static server, the browser of COINWELL_ENGINE (driver/), and the
-// page's questions answered.
-import { createServer } from 'node:http';
-import { readFileSync, statSync } from 'node:fs';
-import { extname, join, normalize, resolve } from 'node:path';
+// What every browser test shares: the built site served on 127.0.0.1 by
+// Vite's preview server (scripts/serve.mjs, as `make web` serves it), the
+// browser of COINWELL_ENGINE (driver/), and the page's questions answered.
+import { afterEach } from 'node:test';
+import { extname } from 'node:path';
 import { readCatalogue } from '../scripts/catalogue.mjs';
+import { serve as serveSite } from '../scripts/serve.mjs';
 
 export { engine, launch } from './driver/index.mjs';
+export { siteDir } from '../scripts/serve.mjs';
+
+// The site on a free port. `withheld` maps a file's extension to how the
+// server fails it: 'missing' answers 404, 'never sent' never answers.
+export const serve = (withheld = {}) => serveSite({ plugins: [{
+  name: 'coinwell-withheld',
+  configurePreviewServer: (server) => void server.middlewares.use((request, response, next) => {
+    const how = withheld[extname(new URL(request.url, 'http://x').pathname)];
+    if (how === 'missing') response.writeHead(404).end();
+    else if (how !== 'never sent') next();
+  }),
+}] });
 
 // The Japanese of a text as the shared catalogue has it: a plural text's
 // one form.
 const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', import.meta.url).pathname);
 export const ja = (context, source) => [catalogue[context][source]].flat()[0];
-
-export const siteDir = resolve(process.env.COINWELL_SITE_DIR ?? new URL('../../build/web/site', import.meta.url).pathname);
-
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.wav': 'audio/wav', '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml',
-};
-
-// `withheld` maps a file's extension to how the server fails it: 'missing'
-// answers 404, 'never sent' never answers.
-export function serve(dir = siteDir, withheld = {}) {
-  const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
-    let file = join(dir, path);
-    if (withheld[extname(file)] === 'never sent') return;
-    try {
-      if (withheld[extname(file)] === 'missing') throw new Error('withheld');
-      if (statSync(file).isDirectory()) file = join(file, 'index.html');
-      const body = readFileSync(file);
-      response.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream', 'cache-control': 'no-cache' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  return new Promise((done) => server.listen(0, '127.0.0.1', () => done({
-    url: `http://127.0.0.1:${server.address().port}/`,
-    close: () => new Promise((closed) => { server.closeAllConnections(); server.close(closed); }),
-  })));
-}
 
 // The question that is open: its title, prompt and entry.
 export async function question(tab) {
@@ -80,6 +61,24 @@ export async function answer(tab, text) {
   await tab.waitFor((m) => !document.querySelector(`dialog[data-answered="${m}"]`), mark);
 }
 
+// Opens tabs in the browser that `browser()` gives, each at a url with its
+// questions answered, and closes them after each test with the options the
+// page stored forgotten: the tests of a file share one origin's storage.
+export function tabsOf(browser) {
+  const opened = [];
+  afterEach(async () => {
+    await opened[0]?.evaluate(() => localStorage.clear());
+    for (const tab of opened.splice(0)) await tab.close();
+  });
+  return async (url, answers = []) => {
+    const tab = await browser().newTab();
+    opened.push(tab);
+    await tab.goto(url);
+    for (const entry of answers) await answer(tab, entry);
+    return tab;
+  };
+}
+
 export const control = (name) => `[data-control="${name}"]`;
 // A control's text, or one of its attributes.
 export const value = (tab, name, attribute) => tab.evaluate((selector, attribute) => {
@@ -102,24 +101,19 @@ export const pixels = (tab, [r, g, b]) => tab.evaluate((r, g, b) => {
   return found;
 }, r, g, b);
 
-// Marks the element of the role whose text is `name` (a button by its
-// label, a menu item by its words without the key) so that it can be
-// clicked by a selector; the selector of the mark.
+// Marks the button shown whose words are `name` (its label, or a menu
+// item's words without the key) so that it can be clicked by a selector;
+// the selector of the mark.
 let marked = 0;
-export async function byRole(tab, roles, name) {
-  const mark = `[data-test-mark="${++marked}"]`;
-  await tab.waitFor((roles, name, mark) => {
-    const candidates = [...document.querySelectorAll(roles.map((role) => role === 'button'
-      ? 'button:not([role])' : `[role="${role}"]`).join(','))];
-    const found = candidates.find((element) => {
-      const words = element.getAttribute('aria-label') ??
-        (element.querySelector('span') ?? element).textContent;
-      return words.trim() === name && element.getClientRects().length > 0;
-    });
-    if (found) found.dataset.testMark = mark.match(/"(\d+)"/)[1];
+export async function byName(tab, name) {
+  const mark = String(++marked);
+  await tab.waitFor((name, mark) => {
+    const found = [...document.querySelectorAll('button')].find((element) => element.getClientRects().length > 0 &&
+      (element.getAttribute('aria-label') ?? (element.querySelector('span') ?? element).textContent).trim() === name);
+    if (found) found.dataset.testMark = mark;
     return Boolean(found);
-  }, roles, name, mark);
-  return mark;
+  }, name, mark);
+  return `[data-test-mark="${mark}"]`;
 }
 
 // What the page hands the browser to save, seen in the page where every
@@ -129,16 +123,13 @@ export function watchDownloads() {
   if (window.downloads) return;
   window.downloads = [];
   const click = HTMLElement.prototype.click;
-  HTMLElement.prototype.click = function () {
-    if (!(this instanceof HTMLAnchorElement && this.download)) return click.call(this);
+  HTMLAnchorElement.prototype.click = function () {
+    if (!this.download) return click.call(this);
     const saved = { name: this.download };
     window.downloads.push(saved);
-    fetch(this.href).then((response) => response.arrayBuffer()).then((buffer) => {
-      let bytes = '';
-      for (const byte of new Uint8Array(buffer)) bytes += String.fromCharCode(byte);
-      saved.base64 = btoa(bytes);
-    });
+    const reader = new FileReader();
+    reader.onload = () => { saved.base64 = reader.result.split(',')[1]; };
+    fetch(this.href).then((response) => response.blob()).then((blob) => reader.readAsDataURL(blob));
     return undefined;
   };
 }
-

@@ -4,8 +4,7 @@
 //
 //   launch({ viewport: { width, height, scale }, touch, cpuSlowdown }) -> browser
 //                                  (cpuSlowdown: Chromium's CPU n times slower)
-//   browser.engine, browser.touch (touch input reaches the page as touch),
-//   browser.newTab(), browser.close()
+//   browser.engine, browser.newTab(), browser.close()
 //   tab.goto(url), reload(), back(), close()
 //   tab.evaluate(fn, ...args)      fn runs in the page; its result is JSON
 //   tab.waitFor(fn, ...args)       until fn returns a truthy value, which it
@@ -13,12 +12,10 @@
 //   tab.click(selector)            a real pointer click on the element's centre
 //   tab.press(key)                 'Enter', 'Shift+F10', 'Control+c', ' '...
 //   tab.type(text)                 real key presses, one character each
-//   tab.tap(selector)              a touch, where browser.touch
-//   tab.longPress(selector, fn, ...args)  a touch held until fn holds
+//   tab.longPress(selector, fn, ...args)  a touch held until fn holds (not
+//                                  in WebKit, whose WebDriver sends the mouse)
 //   tab.setViewport(width, height) the page's inner size
 //   tab.screenshot()               PNG bytes of the viewport
-//   tab.addInitScript(fn, ...args) before the page's own scripts, where
-//                                  tab.canInitScript (not in WebKit)
 //   tab.errors()                   the page's console errors and uncaught
 //                                  exceptions so far, as text (in WebKit
 //                                  only those after each load: see

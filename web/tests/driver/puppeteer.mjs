@@ -27,7 +27,6 @@ export async function launchPuppeteer(engine, { viewport, touch = false, cpuSlow
     defaultViewport: shape, protocolTimeout: 120_000 });
   return {
     engine,
-    touch: true,
     async newTab() {
       const page = await browser.newPage();
       if (cpuSlowdown) await page.emulateCPUThrottling(cpuSlowdown);
@@ -45,14 +44,8 @@ function makeTab(page, shape) {
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   page.on('pageerror', (error) => errors.push(String(error?.message ?? error)));
   const evaluate = (fn, ...args) => page.evaluate(fn, ...args);
-  const centre = async (selector) => {
-    await shown(evaluate, selector);
-    const box = await (await page.$(selector)).boundingBox();
-    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
-  };
   return {
     errors: async () => [...errors],
-    canInitScript: true,
     goto: (url) => page.goto(url, { waitUntil: 'load' }),
     reload: () => page.reload({ waitUntil: 'load' }),
     back: () => page.goBack(),
@@ -70,18 +63,14 @@ function makeTab(page, shape) {
       for (const modifier of modifiers.reverse()) await page.keyboard.up(modifier);
     },
     type: (text) => page.keyboard.type(text),
-    async tap(selector) {
-      const { x, y } = await centre(selector);
-      await page.touchscreen.tap(x, y);
-    },
     async longPress(selector, until, ...args) {
-      const { x, y } = await centre(selector);
-      const touch = await page.touchscreen.touchStart(x, y);
+      await shown(evaluate, selector);
+      const box = await (await page.$(selector)).boundingBox();
+      const touch = await page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
       await waitInPage(evaluate, until, args);
       await touch.end();
     },
     setViewport: (width, height) => page.setViewport({ ...shape, width, height }),
     async screenshot() { return Buffer.from(await page.screenshot({ type: 'png' })); },
-    addInitScript: (fn, ...args) => page.evaluateOnNewDocument(fn, ...args),
   };
 }

@@ -144,11 +144,9 @@ export async function launchWebKit({ viewport }) {
       await evaluate(listenForErrors);
     };
     const find = async (selector) => (await on('POST', '/element', { using: 'css selector', value: selector }))[element];
-    const pointer = (actions) => on('POST', '/actions', { actions: [{ type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' }, actions }] });
     const keyActions = (actions) => on('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
     const tab = {
       async errors() { await harvest(); return [...errors]; },
-      canInitScript: false,
       goto: (url) => navigate('/url', { url }),
       reload: () => navigate('/refresh', {}),
       back: () => navigate('/back', {}),
@@ -171,18 +169,6 @@ export async function launchWebKit({ viewport }) {
         await keyActions([...down, ...up]);
       },
       type: (text) => keyActions([...text].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
-      async tap(selector) {
-        await shown(evaluate, selector);
-        const origin = { [element]: await find(selector) };
-        await pointer([{ type: 'pointerMove', origin, x: 0, y: 0 }, { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }]);
-      },
-      async longPress(selector, until, ...args) {
-        await shown(evaluate, selector);
-        const origin = { [element]: await find(selector) };
-        await pointer([{ type: 'pointerMove', origin, x: 0, y: 0 }, { type: 'pointerDown', button: 0 }]);
-        await waitInPage(evaluate, until, args);
-        await pointer([{ type: 'pointerUp', button: 0 }]);
-      },
       // The window is the page plus MiniBrowser's toolbar: sized by the
       // difference, until the page has the size asked.
       async setViewport(width, height) {
@@ -191,7 +177,6 @@ export async function launchWebKit({ viewport }) {
         await waitInPage(evaluate, (w, h) => innerWidth === w && innerHeight === h, [width, height]);
       },
       async screenshot() { return Buffer.from(await on('GET', '/screenshot'), 'base64'); },
-      addInitScript() { throw new Error('WebKitWebDriver runs no script before the page\'s own'); },
     };
     await tab.setViewport(viewport.width, viewport.height);
     return tab;
@@ -199,7 +184,6 @@ export async function launchWebKit({ viewport }) {
 
   return {
     engine: 'webkit',
-    touch: false,
     newTab,
     async close() {
       await call('DELETE', s).catch(() => {});
