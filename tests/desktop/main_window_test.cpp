@@ -24,6 +24,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <numeric>
 
 namespace coinwell::testing {
 namespace {
@@ -91,7 +92,7 @@ protected:
 };
 
 // The graph's context menu.
-class GraphMenuTest : public MainWindowTest {};
+using GraphMenuTest = MainWindowTest;
 
 // A click that waits in the event queue, as one made while a command runs.
 void queueClick(QPushButton* button)
@@ -338,17 +339,13 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
 
     const QList<QByteArray> rows = saved("run.csv").trimmed().split('\n');
     ASSERT_GT(rows.size(), 2);
-    double counted = 0;
-    for (const QByteArray& row : rows.mid(1)) {
-        counted += row.split(',')[1].toDouble();
-    }
-    EXPECT_EQ(counted, 100);
+    EXPECT_EQ(std::accumulate(rows.begin() + 1, rows.end(), 0.0,
+                              [](double sum, const QByteArray& row) { return sum + row.split(',')[1].toDouble(); }),
+              100);
 
     QXmlStreamReader svg(saved("graph", 1, 800));  // no suffix: the kind chosen decides
-    double barHeights = 0;
-    double lineHeights = 0;
-    QString fill;
-    QString stroke;
+    double barHeights = 0, lineHeights = 0;
+    QString fill, stroke;
     while (!svg.atEnd()) {
         if (svg.readNext() != QXmlStreamReader::StartElement) {
             continue;

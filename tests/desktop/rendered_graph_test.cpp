@@ -104,13 +104,7 @@ TEST(RenderedDrawing, TextsAreMovedWhollyIntoTheAreaInTheirColours)
                 const int inside = testing::inkIn(image, area);
                 EXPECT_GT(inside, 20);
                 EXPECT_EQ(inside, testing::inkIn(image, area.adjusted(1, 1, -1, -1))) << "ink on the area's edge";
-                int reddish = 0;
-                for (int y = area.top(); y <= area.bottom(); ++y) {
-                    for (int x = area.left(); x <= area.right(); ++x) {
-                        const QColor pixel = image.pixelColor(x, y);
-                        reddish += testing::isInk(pixel.rgb()) && pixel.red() > pixel.green() ? 1 : 0;
-                    }
-                }
+                const int reddish = testing::inkIn(image, area, [](QRgb p) { return testing::isInk(p) && qRed(p) > qGreen(p); });
                 EXPECT_EQ(reddish, c.colour == core::kTextColour ? inside : 0);
             }
         }
