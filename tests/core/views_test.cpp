@@ -141,14 +141,13 @@ TEST(Meeting, MirroringAtALevelPairsThePathsThatReachIt)
 
 TEST(Replay, PlaysAtItsPaceAndAnswersEveryControl)
 {
-    struct Case {
+    const struct {
         int guests;
         const char* controls;  // a: a second of play, p: pause, s: step, f/l: faster/slower, e: end, r: restart
         int shown;
         bool paused;
         int pace;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {10, "", 0, false, 2},        {100, "a", 20, false, 20},   {1000, "a", 200, false, 200},
         {100, "pa", 0, true, 20},     {100, "ss", 2, true, 20},    {100, "sa", 1, true, 20},
         {100, "spa", 21, false, 20},  {100, "fa", 50, false, 50},  {100, "la", 10, false, 10},
@@ -158,7 +157,7 @@ TEST(Replay, PlaysAtItsPaceAndAnswersEveryControl)
     const std::map<char, std::function<void(Replay&)>> controls{
         {'a', [](Replay& replay) { replay.advance(1.0); }}, {'p', &Replay::togglePause}, {'s', &Replay::step},
         {'f', &Replay::faster}, {'l', &Replay::slower}, {'e', &Replay::finish}, {'r', &Replay::restart}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.guests) + " " + c.controls);
         Replay progress(std::vector<int>(static_cast<std::size_t>(c.guests)));
         for (const char control : std::string_view(c.controls)) {
@@ -252,11 +251,8 @@ TEST(RoundTicks, StepByOneTwoOrFiveTimesAPowerOfTen)
         int most;
         std::vector<int> ticks;
     } cases[] = {
-        {{0, 1000}, 6, {0, 200, 400, 600, 800, 1000}},
-        {{0, 1000}, 5, {0, 500, 1000}},
-        {{-8, 3}, 5, {-5, 0}},
-        {{-8, 3}, 12, {-8, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3}},
-        {{-43, 12}, 8, {-40, -30, -20, -10, 0, 10}},
+        {{0, 1000}, 6, {0, 200, 400, 600, 800, 1000}}, {{0, 1000}, 5, {0, 500, 1000}}, {{-8, 3}, 5, {-5, 0}},
+        {{-8, 3}, 12, {-8, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3}}, {{-43, 12}, 8, {-40, -30, -20, -10, 0, 10}},
         {{0, 90}, 2, {0, 50}},
     };
     for (const auto& c : cases) {
@@ -424,18 +420,12 @@ TEST(RunModel, SwitchesViewsAsTheCommandsSay)
         GraphView view;
         bool hasPicture;
     } steps[] = {
-        {C::Replay, GraphView::Replay, true},
-        {C::Pause, GraphView::Replay, true},
-        {C::BackToHistogram, GraphView::Histogram, false},
-        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
-        {C::Replay, GraphView::Replay, true},
-        {C::Share99, GraphView::Replay, true},  // a share keeps the view
-        {C::ExactLaw, GraphView::Histogram, false},
-        {std::nullopt, GraphView::Histogram, true},
-        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
-        {C::SquareRootLaw, GraphView::Histogram, true},
-        {C::Replay, GraphView::Replay, true},
-        {std::nullopt, GraphView::Histogram, true},
+        {C::Replay, GraphView::Replay, true}, {C::Pause, GraphView::Replay, true},
+        {C::BackToHistogram, GraphView::Histogram, false}, {C::SquareRootLaw, GraphView::SquareRootLaw, true},
+        {C::Replay, GraphView::Replay, true}, {C::Share99, GraphView::Replay, true},  // a share keeps the view
+        {C::ExactLaw, GraphView::Histogram, false}, {std::nullopt, GraphView::Histogram, true},
+        {C::SquareRootLaw, GraphView::SquareRootLaw, true}, {C::SquareRootLaw, GraphView::Histogram, true},
+        {C::Replay, GraphView::Replay, true}, {std::nullopt, GraphView::Histogram, true},
     };
     for (const auto& step : steps) {
         if (step.command) {
