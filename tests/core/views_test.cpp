@@ -115,11 +115,7 @@ TEST(Meeting, MirroringAtALevelPairsThePathsThatReachIt)
     for (const int level : {-1, -3, -6}) {
         std::vector<int> endingsReached(2 * kGuests + 1 + 4 * 6);
         for (unsigned tosses = 0; tosses < (1U << kGuests); ++tosses) {
-            std::vector<int> path;
-            int balance = 0;
-            for (int guest = 0; guest < kGuests; ++guest) {
-                path.push_back(balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1);
-            }
+            const std::vector<int> path = testing::walkOf(tosses, kGuests);
             const std::vector<int> mirrored = mirroredAt(path, level);
             ASSERT_EQ(mirroredAt(mirrored, level), path);
             const bool reaches = *std::min_element(path.begin(), path.end()) <= level;
