@@ -392,21 +392,12 @@ TEST_F(GraphMenuTest, AFileThatCannotBeWrittenLeavesEverythingAsItWas)
     const QImage before = graph()->grab().toImage();
     QFile(folder.filePath("plain")).open(QIODevice::WriteOnly);
     QDir(folder.path()).mkdir("taken.csv");
-    const struct {
-        const char* name;
-        const char* reason;
-    } cases[] = {
-        {"taken.csv", "It is a folder."},
-        {"missing/run.csv", "No such file or directory"},
-        {"plain/run.csv", "Not a directory"},
-        {"plain/graph.png", "Not a directory"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [name, reason] : {std::pair{"taken.csv", "It is a folder."}, {"missing/run.csv", "No such file or directory"},
+                                       {"plain/run.csv", "Not a directory"}, {"plain/graph.png", "Not a directory"}}) {
         fakes.dialogs.errors.clear();
-        EXPECT_TRUE(saved(c.name, 0, 500).isEmpty());
-        const QString path = QDir::toNativeSeparators(folder.filePath(c.name));
-        EXPECT_EQ(fakes.dialogs.errors, std::vector<QString>{"Coinwell: " + path + " could not be saved.\n" + c.reason})
-            << c.name;
+        EXPECT_TRUE(saved(name, 0, 500).isEmpty());
+        const QString path = QDir::toNativeSeparators(folder.filePath(name));
+        EXPECT_EQ(fakes.dialogs.errors, std::vector<QString>{"Coinwell: " + path + " could not be saved.\n" + reason}) << name;
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"plain", "taken.csv"}));
