@@ -123,11 +123,9 @@ TEST(BatchMode, WritesInTheLanguageOfTheLocaleUnlessLangSaysOtherwise)
         Environment locale;
         bool japanese;
     } cases[] = {
-        {"no locale", {}, {}, false},
-        {"a Japanese locale", {}, {{"LANG", "ja_JP.UTF-8"}}, true},
-        {"another language", {}, {{"LANG", "de_DE.UTF-8"}}, false},
+        {"no locale", {}, {}, false}, {"a Japanese locale", {}, {{"LANG", "ja_JP.UTF-8"}}, true},
+        {"another language", {}, {{"LANG", "de_DE.UTF-8"}}, false}, {"--lang ja", {"--lang=ja"}, {{"LC_ALL", "C"}}, true},
         {"--lang before the locale", {"--lang", "en"}, {{"LANG", "ja_JP.UTF-8"}}, false},
-        {"--lang ja", {"--lang=ja"}, {{"LC_ALL", "C"}}, true},
     };
     for (const auto& c : cases) {
         const Outcome help = runProgram(QStringList{"--help"} + c.lang, Output::ToTest, c.locale);

@@ -228,8 +228,7 @@ TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
         Qt::KeyboardModifiers modifiers;
         bool repeat;
         int clicks;
-    } presses[] = {{Qt::Key_Return, Qt::NoModifier, false, 1},
-                   {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+    } presses[] = {{Qt::Key_Return, Qt::NoModifier, false, 1}, {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
                    {Qt::Key_Return, Qt::NoModifier, true, 0}};
     button("initButton")->setFocus();
     for (const auto& p : presses) {
