@@ -51,8 +51,8 @@ TEST(parseCommandLine, ReadsEveryArgumentOnceAndKeepsTheFirstError)
             EXPECT_EQ(options.error->kind, *c.error);
             EXPECT_EQ(options.error->given, c.erring);
         } else if (c.action == Action::RunBatch) {
-            EXPECT_EQ(options.settings.guestCount, c.settings.guestCount);
-            EXPECT_EQ(options.settings.experimentCount, c.settings.experimentCount);
+            EXPECT_EQ(std::pair(options.settings.guestCount, options.settings.experimentCount),
+                      std::pair(c.settings.guestCount, c.settings.experimentCount));
         }
     }
 }

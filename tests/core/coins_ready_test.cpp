@@ -79,16 +79,13 @@ double reflectedTail(int guests, int a)
 // 95 % the share of 61 coins is 0.950015, the closest call of all.
 TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
 {
-    struct Case {
-        int guests;
-        int percent;
-        int coins;
-    };
-    const Case cases[] = {
+    const struct {
+        int guests, percent, coins;
+    } cases[] = {
         {10, 90, 5},  {10, 95, 6},  {10, 99, 8},  {35, 90, 9},    {35, 95, 11},   {35, 99, 15},
         {100, 90, 16}, {100, 95, 19}, {100, 99, 25}, {1000, 90, 52}, {1000, 95, 61}, {1000, 99, 81},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.guests << " guests, " << c.percent << " %");
         const double goal = c.percent / 100.0;
         EXPECT_GE(1.0 - reflectedTail(c.guests, c.coins + 1), goal);
@@ -112,20 +109,16 @@ TEST(CoinsToHaveReady, ExactLawAgreesWithTheReflectionPrinciple)
 // that is really below does not.
 TEST(CoinsToHaveReady, AShareReachesAPercentUpToRounding)
 {
-    struct Case {
+    const struct {
         double share;
         int percent;
         bool reaches;
+    } cases[] = {
+        {0.95, 95, true}, {std::nextafter(0.95, 0.0), 95, true},
+        {0.95 - 4 * kShareTolerance / 5, 95, true}, {0.95 - 2 * kShareTolerance, 95, false},
+        {0.1 + 0.2, 30, true}, {1.0 - 0.9, 10, true},  // 0.30000000000000004 and 0.09999999999999998
     };
-    const Case cases[] = {
-        {0.95, 95, true},
-        {std::nextafter(0.95, 0.0), 95, true},
-        {0.95 - 4 * kShareTolerance / 5, 95, true},
-        {0.95 - 2 * kShareTolerance, 95, false},
-        {0.1 + 0.2, 30, true},  // 0.30000000000000004
-        {1.0 - 0.9, 10, true},  // 0.09999999999999998
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(reachesPercent(c.share, c.percent), c.reaches) << c.share << " for " << c.percent << " %";
     }
 }
@@ -135,14 +128,12 @@ TEST(CoinsToHaveReady, AShareReachesAPercentUpToRounding)
 // enough.
 TEST(CoinsToHaveReady, ARunComparesWholeExperiments)
 {
-    struct Case {
+    const struct {
         const char* what;
         int guests;
         std::vector<std::pair<int, int>> counted;  // shortage, experiments
-        int percent;
-        int coins;
-    };
-    const std::vector<Case> cases = {
+        int percent, coins;
+    } cases[] = {
         {"no experiments", 10, {}, 95, 0},
         {"every meeting ends above zero", 10, {{1, 7}}, 99, 0},
         {"19 of 20 down to -3", 10, {{1, 4}, {-3, 15}, {-7, 1}}, 95, 3},
@@ -150,7 +141,7 @@ TEST(CoinsToHaveReady, ARunComparesWholeExperiments)
         {"9,500,000 of 10^7 at 0 or above", 1000, {{0, 9'500'000}, {-1000, 500'000}}, 95, 0},
         {"9,499,999 of 10^7 at 0 or above", 1000, {{0, 9'499'999}, {-999, 1}, {-1000, 500'000}}, 95, 999},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ShortageCounts counts(c.guests);
         for (const auto& [shortage, experiments] : c.counted) {

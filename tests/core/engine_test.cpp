@@ -113,22 +113,17 @@ TEST(Run, SpreadOverThreadsGivesTheSameResultWhateverTheirNumber)
 TEST(RandomGenerator, ReseedingWithOneValueAndJumpingContinueDifferently)
 {
     for (float seed : {0.0F, 43200.0F}) {
+        const auto reseededWords = [seed](RandomGenerator& random) {
+            std::array<std::uint64_t, 16> words{};
+            random.reseed(seed);
+            random.fill(words);
+            return words;
+        };
         RandomGenerator random;
-        std::array<std::uint64_t, 16> first{};
-        std::array<std::uint64_t, 16> second{};
-        random.reseed(seed);
-        random.fill(first);
-        random.reseed(seed);
-        random.fill(second);
-        EXPECT_NE(first, second) << "seed " << seed;
-
+        EXPECT_NE(reseededWords(random), reseededWords(random)) << "seed " << seed;
         RandomGenerator jumped = random;
         jumped.jump();
-        random.reseed(seed);
-        jumped.reseed(seed);
-        random.fill(first);
-        jumped.fill(second);
-        EXPECT_NE(first, second) << "jumped, seed " << seed;
+        EXPECT_NE(reseededWords(random), reseededWords(jumped)) << "jumped, seed " << seed;
     }
 }
 
@@ -164,11 +159,7 @@ TEST(SystemClock, ReadsTheLocalTimeOfDayOnEveryThread)
         std::thread(readsLocalTime).join();
     }
 #endif
-    if (zone != nullptr) {
-        setenv("TZ", savedZone.c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
+    zone != nullptr ? setenv("TZ", savedZone.c_str(), 1) : unsetenv("TZ");
     tzset();
 }
 

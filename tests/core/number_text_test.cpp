@@ -67,16 +67,9 @@ TEST(ReadWholeNumber, TakesPlainDigitsUpToTheLargest64BitNumber)
         const char* text;
         std::optional<std::uint64_t> number;
     } cases[] = {
-        {"", std::nullopt},
-        {"0", 0},
-        {"007", 7},
-        {"18446744073709551615", 18446744073709551615ULL},  // 2^64 - 1
-        {"18446744073709551616", std::nullopt},
-        {"+1", std::nullopt},
-        {"-1", std::nullopt},
-        {" 1", std::nullopt},
-        {"1 ", std::nullopt},
-        {"1e3", std::nullopt},
+        {"", std::nullopt}, {"0", 0}, {"007", 7},
+        {"18446744073709551615", 18446744073709551615ULL}, {"18446744073709551616", std::nullopt},  // 2^64 - 1, 2^64
+        {"+1", std::nullopt}, {"-1", std::nullopt}, {" 1", std::nullopt}, {"1 ", std::nullopt}, {"1e3", std::nullopt},
         {"１", std::nullopt},  // full width
     };
     for (const auto& c : cases) {

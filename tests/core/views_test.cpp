@@ -12,6 +12,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace coinwell::core {
@@ -22,12 +26,7 @@ constexpr Rect kArea{10, 20, 533, 300};
 // Sets a message as its source with its arguments, seven units a character.
 class FakeSetter final : public TextSetter {
 public:
-    FakeSetter()
-    {
-        lineHeight = 16;
-        ascent = 12;
-        digitWidth = 7;
-    }
+    FakeSetter() { lineHeight = 16; ascent = 12; digitWidth = 7; }
     std::string text(const Message& message) const override
     {
         std::string text;
@@ -61,6 +60,13 @@ std::vector<const Shape*> shapesOf(const Drawing& drawing, Shape::Kind kind)
     return found;
 }
 
+// The first shape of a kind that passes the test, or null.
+const Shape* firstOf(const Drawing& drawing, Shape::Kind kind, const std::function<bool(const Shape&)>& test = {})
+{
+    const auto found = std::ranges::find_if(drawing.shapes, [&](const Shape& s) { return s.kind == kind && (!test || test(s)); });
+    return found != drawing.shapes.end() ? &*found : nullptr;
+}
+
 // Every point of a drawing lies within its area, a text's whole line too.
 void expectInsideTheArea(const Drawing& drawing)
 {
@@ -92,11 +98,9 @@ TEST(Meeting, ItsBalancesComeFromTheDrawsOfTheExperimentAndFallToItsShortage)
             const std::vector<int> balances = meetingBalances(guests, forMeeting, clock);
             ASSERT_EQ(balances.size(), static_cast<std::size_t>(guests));
             EXPECT_EQ(*std::min_element(balances.begin(), balances.end()), shortage);
-            int before = 0;
-            for (const int balance : balances) {
-                EXPECT_EQ(std::abs(balance - before), 1);
-                before = balance;
-            }
+            EXPECT_EQ(std::abs(balances.front()), 1);
+            const auto jump = std::adjacent_find(balances.begin(), balances.end(), [](int a, int b) { return std::abs(b - a) != 1; });
+            EXPECT_EQ(jump - balances.begin(), guests) << "a balance that does not move by one coin";
         }
     }
 }
@@ -111,11 +115,7 @@ TEST(Meeting, MirroringAtALevelPairsThePathsThatReachIt)
     for (const int level : {-1, -3, -6}) {
         std::vector<int> endingsReached(2 * kGuests + 1 + 4 * 6);
         for (unsigned tosses = 0; tosses < (1U << kGuests); ++tosses) {
-            std::vector<int> path;
-            int balance = 0;
-            for (int guest = 0; guest < kGuests; ++guest) {
-                path.push_back(balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1);
-            }
+            const std::vector<int> path = testing::walkOf(tosses, kGuests);
             const std::vector<int> mirrored = mirroredAt(path, level);
             ASSERT_EQ(mirroredAt(mirrored, level), path);
             const bool reaches = *std::min_element(path.begin(), path.end()) <= level;
@@ -137,33 +137,27 @@ TEST(Meeting, MirroringAtALevelPairsThePathsThatReachIt)
 
 TEST(Replay, PlaysAtItsPaceAndAnswersEveryControl)
 {
-    struct Case {
+    const struct {
         int guests;
         const char* controls;  // a: a second of play, p: pause, s: step, f/l: faster/slower, e: end, r: restart
         int shown;
         bool paused;
         int pace;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {10, "", 0, false, 2},        {100, "a", 20, false, 20},   {1000, "a", 200, false, 200},
         {100, "pa", 0, true, 20},     {100, "ss", 2, true, 20},    {100, "sa", 1, true, 20},
         {100, "spa", 21, false, 20},  {100, "fa", 50, false, 50},  {100, "la", 10, false, 10},
         {100, "ffffffa", 100, false, 500}, {10, "lla", 1, false, 1}, {100, "e", 100, false, 20},
         {100, "ep", 0, false, 20},    {100, "aaaaaaa", 100, false, 20}, {100, "aar", 0, false, 20},
     };
-    for (const Case& c : cases) {
+    const std::map<char, std::function<void(Replay&)>> controls{
+        {'a', [](Replay& replay) { replay.advance(1.0); }}, {'p', &Replay::togglePause}, {'s', &Replay::step},
+        {'f', &Replay::faster}, {'l', &Replay::slower}, {'e', &Replay::finish}, {'r', &Replay::restart}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.guests) + " " + c.controls);
         Replay progress(std::vector<int>(static_cast<std::size_t>(c.guests)));
-        for (const char* control = c.controls; *control != '\0'; ++control) {
-            switch (*control) {
-            case 'a': progress.advance(1.0); break;
-            case 'p': progress.togglePause(); break;
-            case 's': progress.step(); break;
-            case 'f': progress.faster(); break;
-            case 'l': progress.slower(); break;
-            case 'e': progress.finish(); break;
-            case 'r': progress.restart(); break;
-            }
+        for (const char control : std::string_view(c.controls)) {
+            controls.at(control)(progress);
         }
         EXPECT_EQ(progress.shownGuests(), c.shown);
         EXPECT_EQ(progress.paused(), c.paused);
@@ -176,12 +170,7 @@ TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
 {
     const std::vector<int> balances{1, 0, -1, -2, -1, -2, -3, -2, -1, 0, 1, 2};
     const auto pathOf = [](const Drawing& drawing) {
-        for (const Shape* path : shapesOf(drawing, Shape::Kind::Path)) {
-            if (path->colour == kBarColour && path->points.size() > 2) {
-                return path;
-            }
-        }
-        return static_cast<const Shape*>(nullptr);
+        return firstOf(drawing, Shape::Kind::Path, [](const Shape& s) { return s.colour == kBarColour && s.points.size() > 2; });
     };
     Replay replay(balances);
     replay.finish();
@@ -201,11 +190,11 @@ TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
         EXPECT_DOUBLE_EQ(pathOf(part)->points[n].y, pathOf(whole)->points[n].y);
     }
     // The lowest so far: -2 after guest 4, then -3 after guest 7.
-    EXPECT_DOUBLE_EQ(shapesOf(part, Shape::Kind::Dot).front()->points[0].y, pathOf(whole)->points[4].y);
-    EXPECT_DOUBLE_EQ(shapesOf(whole, Shape::Kind::Dot).front()->points[0].x, pathOf(whole)->points[7].x);
+    EXPECT_DOUBLE_EQ(firstOf(part, Shape::Kind::Dot)->points[0].y, pathOf(whole)->points[4].y);
+    EXPECT_DOUBLE_EQ(firstOf(whole, Shape::Kind::Dot)->points[0].x, pathOf(whole)->points[7].x);
     replay.restart();
     replay.togglePause();
-    EXPECT_TRUE(shapesOf(replayPicture(kArea, replay, 95, kSetter), Shape::Kind::Dot).empty());
+    EXPECT_EQ(firstOf(replayPicture(kArea, replay, 95, kSetter), Shape::Kind::Dot), nullptr);
 
     // 12 guests need 5 coins for 90 % of meetings: this path reaches -5 after guest 9.
     Replay mirrored({1, 0, -1, -2, -1, -2, -3, -4, -5, -4, -3, -2});
@@ -214,15 +203,14 @@ TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
     ASSERT_EQ(mirrored.exactCoins(90), 5);
     const Drawing picture = replayPicture(kArea, mirrored, 90, kSetter);
     expectInsideTheArea(picture);
-    const auto paths = shapesOf(picture, Shape::Kind::Path);
-    const auto reflected = std::find_if(paths.begin(), paths.end(), [](const Shape* s) {
-        return s->dashed && s->colour == kReadyColour && s->points.size() > 2;
+    const Shape* reflected = firstOf(picture, Shape::Kind::Path, [](const Shape& s) {
+        return s.dashed && s.colour == kReadyColour && s.points.size() > 2;
     });
-    ASSERT_NE(reflected, paths.end());
-    EXPECT_EQ((*reflected)->points.size(), 4U) << "from guest 9 on";
+    ASSERT_NE(reflected, nullptr);
+    EXPECT_EQ(reflected->points.size(), 4U) << "from guest 9 on";
     // -2 mirrored at -5 is -8, as far below -5 as -2 is above it.
     const std::vector<Point>& path = pathOf(picture)->points;
-    EXPECT_NEAR((*reflected)->points.back().y, 2 * path[9].y - path[4].y, 1e-9);
+    EXPECT_NEAR(reflected->points.back().y, 2 * path[9].y - path[4].y, 1e-9);
     EXPECT_TRUE(replayPicture({0, 0, 0, 300}, mirrored, 90, kSetter).shapes.empty());
 }
 
@@ -236,9 +224,9 @@ TEST(ReplayFacts, TellTheBalanceTheFirstLowestSoFarAndTheCoinsNeeded)
     } cases[] = {{1, -1, -1, 1}, {3, -1, -1, 1}, {4, -2, -2, 4}, {6, -2, -2, 4}, {99, -2, -2, 4}};
     for (const auto& c : cases) {
         const ReplayFacts facts = replayFacts(balances, c.shown);
-        EXPECT_EQ(facts.balance, c.balance) << c.shown;
-        EXPECT_EQ(facts.lowest, c.lowest) << c.shown;
-        EXPECT_EQ(facts.lowestGuest, c.lowestGuest) << c.shown;
+        EXPECT_EQ(std::tuple(facts.balance, facts.lowest, facts.lowestGuest),
+                  std::tuple(c.balance, std::optional(c.lowest), c.lowestGuest))
+            << c.shown;
     }
     EXPECT_FALSE(replayFacts(balances, 0).lowest);
     const struct {
@@ -259,11 +247,8 @@ TEST(RoundTicks, StepByOneTwoOrFiveTimesAPowerOfTen)
         int most;
         std::vector<int> ticks;
     } cases[] = {
-        {{0, 1000}, 6, {0, 200, 400, 600, 800, 1000}},
-        {{0, 1000}, 5, {0, 500, 1000}},
-        {{-8, 3}, 5, {-5, 0}},
-        {{-8, 3}, 12, {-8, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3}},
-        {{-43, 12}, 8, {-40, -30, -20, -10, 0, 10}},
+        {{0, 1000}, 6, {0, 200, 400, 600, 800, 1000}}, {{0, 1000}, 5, {0, 500, 1000}}, {{-8, 3}, 5, {-5, 0}},
+        {{-8, 3}, 12, {-8, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3}}, {{-43, 12}, 8, {-40, -30, -20, -10, 0, 10}},
         {{0, 90}, 2, {0, 50}},
     };
     for (const auto& c : cases) {
@@ -327,12 +312,8 @@ TEST(CoverageCurve, RisesWithTheCoinsToTheWholeOfTheRunAndOfTheLaw)
 {
     const RunRecord record = recordOf({-20, -12, -7, -7, -3, 0, 1}, 100);
     const Drawing drawing = histogram(kArea, &record, {true, 0, true}, kSetter);
-    std::vector<const Shape*> curves;
-    for (const Shape* path : shapesOf(drawing, Shape::Kind::Path)) {
-        if (!path->round) {
-            curves.push_back(path);  // the exact law's line over the bars is round
-        }
-    }
+    std::vector<const Shape*> curves = shapesOf(drawing, Shape::Kind::Path);
+    std::erase_if(curves, [](const Shape* path) { return path->round; });  // the exact law's line over the bars
     ASSERT_EQ(curves.size(), 2U);
     // 250 experiments' line stands for 100 %, the base line for none.
     const double fullY = kArea.top + kArea.height * 30 / 300;
@@ -373,16 +354,15 @@ TEST(Histogram, LaysTheExactLawOverTheBarsAndItsMeanClearOfThem)
         ASSERT_EQ(line.size(), 1U);
         EXPECT_GT(line[0], bars.back()) << "drawn after the bars";
         ASSERT_EQ(bars.size(), 3U);
-        const double markX = shapesOf(drawing, Shape::Kind::Polygon).front()->points[0].x;
+        const double markX = firstOf(drawing, Shape::Kind::Polygon)->points[0].x;
         EXPECT_GT(markX, bars[1]->points[0].x) << "over the bar of the mean's bin";
         EXPECT_LT(markX, bars[1]->points[0].x + bars[1]->points[1].x);
 
-        const auto texts = shapesOf(drawing, Shape::Kind::Text);
-        const auto mean = std::find_if(texts.begin(), texts.end(), [](const Shape* t) { return t->colour == kExactColour; });
-        ASSERT_NE(mean, texts.end());
-        const double left = (*mean)->points[0].x;
-        const double right = left + kSetter.width((*mean)->text);
-        const double top = (*mean)->points[0].y - kSetter.ascent;
+        const Shape* mean = firstOf(drawing, Shape::Kind::Text, [](const Shape& t) { return t.colour == kExactColour; });
+        ASSERT_NE(mean, nullptr);
+        const double left = mean->points[0].x;
+        const double right = left + kSetter.width(mean->text);
+        const double top = mean->points[0].y - kSetter.ascent;
         const double bottom = top + kSetter.lineHeight;
         EXPECT_TRUE(tall ? top >= y(280) : bottom <= y(260)) << top;
         for (const Shape* bar : bars) {
@@ -414,8 +394,7 @@ TEST(Histogram, CountsTheCoinsToHaveReadyInTheirPluralForm)
         EXPECT_EQ(description.args[1].count, c.coins);
         const Drawing drawing = histogram(kArea, &c.record, {false, c.percent, false}, kSetter);
         const std::string marker = std::to_string(c.coins) + " coin(s): enough in " + std::to_string(c.percent) + "% of meetings";
-        const auto texts = shapesOf(drawing, Shape::Kind::Text);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Shape* t) { return t->text == marker; }));
+        EXPECT_NE(firstOf(drawing, Shape::Kind::Text, [&](const Shape& t) { return t.text == marker; }), nullptr) << marker;
     }
 }
 
@@ -437,18 +416,12 @@ TEST(RunModel, SwitchesViewsAsTheCommandsSay)
         GraphView view;
         bool hasPicture;
     } steps[] = {
-        {C::Replay, GraphView::Replay, true},
-        {C::Pause, GraphView::Replay, true},
-        {C::BackToHistogram, GraphView::Histogram, false},
-        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
-        {C::Replay, GraphView::Replay, true},
-        {C::Share99, GraphView::Replay, true},  // a share keeps the view
-        {C::ExactLaw, GraphView::Histogram, false},
-        {std::nullopt, GraphView::Histogram, true},
-        {C::SquareRootLaw, GraphView::SquareRootLaw, true},
-        {C::SquareRootLaw, GraphView::Histogram, true},
-        {C::Replay, GraphView::Replay, true},
-        {std::nullopt, GraphView::Histogram, true},
+        {C::Replay, GraphView::Replay, true}, {C::Pause, GraphView::Replay, true},
+        {C::BackToHistogram, GraphView::Histogram, false}, {C::SquareRootLaw, GraphView::SquareRootLaw, true},
+        {C::Replay, GraphView::Replay, true}, {C::Share99, GraphView::Replay, true},  // a share keeps the view
+        {C::ExactLaw, GraphView::Histogram, false}, {std::nullopt, GraphView::Histogram, true},
+        {C::SquareRootLaw, GraphView::SquareRootLaw, true}, {C::SquareRootLaw, GraphView::Histogram, true},
+        {C::Replay, GraphView::Replay, true}, {std::nullopt, GraphView::Histogram, true},
     };
     for (const auto& step : steps) {
         if (step.command) {
@@ -464,7 +437,7 @@ TEST(RunModel, SwitchesViewsAsTheCommandsSay)
         EXPECT_EQ(model.checked(C::SquareRootLaw), step.view == GraphView::SquareRootLaw);
         // The picture copied, saved and printed is the view's, known by its first caption.
         const char* const captions[] = {"（Vertical axis : Number of experiments）", "Coin balance", "Coins"};
-        EXPECT_EQ(shapesOf(model.picture(kArea, kSetter), Shape::Kind::Text).front()->text,
+        EXPECT_EQ(firstOf(model.picture(kArea, kSetter), Shape::Kind::Text)->text,
                   captions[static_cast<int>(step.view)]);
     }
     EXPECT_TRUE(model.checked(C::ExactLaw));

@@ -24,6 +24,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <numeric>
 
 namespace coinwell::testing {
 namespace {
@@ -91,7 +92,7 @@ protected:
 };
 
 // The graph's context menu.
-class GraphMenuTest : public MainWindowTest {};
+using GraphMenuTest = MainWindowTest;
 
 // A click that waits in the event queue, as one made while a command runs.
 void queueClick(QPushButton* button)
@@ -227,8 +228,7 @@ TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
         Qt::KeyboardModifiers modifiers;
         bool repeat;
         int clicks;
-    } presses[] = {{Qt::Key_Return, Qt::NoModifier, false, 1},
-                   {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+    } presses[] = {{Qt::Key_Return, Qt::NoModifier, false, 1}, {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
                    {Qt::Key_Return, Qt::NoModifier, true, 0}};
     button("initButton")->setFocus();
     for (const auto& p : presses) {
@@ -338,17 +338,13 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
 
     const QList<QByteArray> rows = saved("run.csv").trimmed().split('\n');
     ASSERT_GT(rows.size(), 2);
-    double counted = 0;
-    for (const QByteArray& row : rows.mid(1)) {
-        counted += row.split(',')[1].toDouble();
-    }
-    EXPECT_EQ(counted, 100);
+    EXPECT_EQ(std::accumulate(rows.begin() + 1, rows.end(), 0.0,
+                              [](double sum, const QByteArray& row) { return sum + row.split(',')[1].toDouble(); }),
+              100);
 
     QXmlStreamReader svg(saved("graph", 1, 800));  // no suffix: the kind chosen decides
-    double barHeights = 0;
-    double lineHeights = 0;
-    QString fill;
-    QString stroke;
+    double barHeights = 0, lineHeights = 0;
+    QString fill, stroke;
     while (!svg.atEnd()) {
         if (svg.readNext() != QXmlStreamReader::StartElement) {
             continue;
@@ -395,21 +391,12 @@ TEST_F(GraphMenuTest, AFileThatCannotBeWrittenLeavesEverythingAsItWas)
     const QImage before = graph()->grab().toImage();
     QFile(folder.filePath("plain")).open(QIODevice::WriteOnly);
     QDir(folder.path()).mkdir("taken.csv");
-    const struct {
-        const char* name;
-        const char* reason;
-    } cases[] = {
-        {"taken.csv", "It is a folder."},
-        {"missing/run.csv", "No such file or directory"},
-        {"plain/run.csv", "Not a directory"},
-        {"plain/graph.png", "Not a directory"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [name, reason] : {std::pair{"taken.csv", "It is a folder."}, {"missing/run.csv", "No such file or directory"},
+                                       {"plain/run.csv", "Not a directory"}, {"plain/graph.png", "Not a directory"}}) {
         fakes.dialogs.errors.clear();
-        EXPECT_TRUE(saved(c.name, 0, 500).isEmpty());
-        const QString path = QDir::toNativeSeparators(folder.filePath(c.name));
-        EXPECT_EQ(fakes.dialogs.errors, std::vector<QString>{"Coinwell: " + path + " could not be saved.\n" + c.reason})
-            << c.name;
+        EXPECT_TRUE(saved(name, 0, 500).isEmpty());
+        const QString path = QDir::toNativeSeparators(folder.filePath(name));
+        EXPECT_EQ(fakes.dialogs.errors, std::vector<QString>{"Coinwell: " + path + " could not be saved.\n" + reason}) << name;
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"plain", "taken.csv"}));

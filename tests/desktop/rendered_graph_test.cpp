@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace coinwell::graph {
@@ -33,16 +34,18 @@ core::RunRecord record(std::initializer_list<std::pair<int, int>> binCounts)
     return core::recordRun(result, std::nullopt);
 }
 
-QImage paint(const core::RunRecord& run, const QFont& font = gothicFont(9.0), QSize area = kArea)
+// What draw makes for an area of the size given, as measured in the font,
+// painted on the ground given at the device pixel ratio given, its texts
+// in the colour given.
+QImage paint(QSize size, const QFont& font, const std::function<core::Drawing(const core::Rect&, const FontTextSetter&)>& draw,
+             int ratio = 1, const QColor& ground = Qt::white, const QColor& texts = Qt::black)
 {
-    QImage image(area, QImage::Format_RGB32);
-    image.fill(kBackground);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(ground);
     QPainter painter(&image);
     painter.setFont(font);
-    paintDrawing(painter,
-                 core::histogram({0, 0, double(area.width()), double(area.height())}, &run, {false, 0, false},
-                                 FontTextSetter(font)),
-                 Qt::black);
+    paintDrawing(painter, draw({0, 0, double(size.width()), double(size.height())}, FontTextSetter(painter.font())), texts);
     return image;
 }
 
@@ -55,7 +58,11 @@ int column(qreal x) { return static_cast<int>(x * kArea.width() / 130.0); }
 // the axis.
 TEST(RenderedGraph, BarsLandOnTheirPixels)
 {
-    const QImage image = paint(record({{60, 50}, {61, 0}, {63, 1}, {64, 400}}));
+    const core::RunRecord run = record({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
+    const QImage image = paint(
+        kArea, gothicFont(9.0),
+        [&](const core::Rect& area, const FontTextSetter& setter) { return core::histogram(area, &run, {false, 0, false}, setter); },
+        1, kBackground);
     const auto at = [&](int bin, qreal y) { return image.pixelColor(column(5.5 + bin), row(y)); };
     EXPECT_EQ(at(60, 230), kBlue) << "the top of a count of 50 covers the solid row of 50";
     EXPECT_EQ(at(60, 229), kBackground);
@@ -91,26 +98,17 @@ TEST(RenderedDrawing, TextsAreMovedWhollyIntoTheAreaInTheirColours)
         for (const int zoom : {1, 2}) {
             for (const auto& c : cases) {
                 SCOPED_TRACE(::testing::Message() << face << " at " << zoom * 100 << " %, " << c.what);
-                QImage image(240, 160, QImage::Format_RGB32);
-                image.fill(Qt::white);
-                QPainter painter(&image);
                 QFont font(face);
                 font.setPointSizeF(9.0 * zoom);
-                painter.setFont(font);
-                core::Drawing drawing{{20, 30, 200, 100}, {}};
-                drawing.text(FontTextSetter(font), core::verbatim("Coins 100"), c.anchor, c.align, c.colour);
-                paintDrawing(painter, drawing, red);
-                painter.end();
+                const QImage image = paint({240, 160}, font, [&](const core::Rect&, const FontTextSetter& setter) {
+                    core::Drawing drawing{{20, 30, 200, 100}, {}};
+                    drawing.text(setter, core::verbatim("Coins 100"), c.anchor, c.align, c.colour);
+                    return drawing;
+                }, 1, Qt::white, red);
                 const int inside = testing::inkIn(image, area);
                 EXPECT_GT(inside, 20);
                 EXPECT_EQ(inside, testing::inkIn(image, area.adjusted(1, 1, -1, -1))) << "ink on the area's edge";
-                int reddish = 0;
-                for (int y = area.top(); y <= area.bottom(); ++y) {
-                    for (int x = area.left(); x <= area.right(); ++x) {
-                        const QColor pixel = image.pixelColor(x, y);
-                        reddish += testing::isInk(pixel.rgb()) && pixel.red() > pixel.green() ? 1 : 0;
-                    }
-                }
+                const int reddish = testing::inkIn(image, area, [](QRgb p) { return testing::isInk(p) && qRed(p) > qGreen(p); });
                 EXPECT_EQ(reddish, c.colour == core::kTextColour ? inside : 0);
             }
         }
@@ -129,16 +127,9 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
         for (int step = 0; step < 5; ++step) {
             replay.step();
         }
-        QImage image(kArea * ratio, QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setFont(gothicFont(9.0));
-        paintDrawing(painter,
-                     core::replayPicture({0, 0, double(kArea.width()), double(kArea.height())}, replay, 95,
-                                         FontTextSetter(painter.font())),
-                     Qt::black);
-        painter.end();
+        const QImage image = paint(kArea, gothicFont(9.0), [&](const core::Rect& area, const FontTextSetter& setter) {
+            return core::replayPicture(area, replay, 95, setter);
+        }, ratio);
         QPoint rightmost(-1, 0);
         QPoint topmost(0, image.height());
         for (int y = 0; y < image.height(); ++y) {

@@ -77,9 +77,8 @@ TEST(Zoom, StepsFrom100To200AndRemembersTheStepAcrossStarts)
     } cases[] = {
         {"no further than 200", 175, {&Zoom::zoomIn, &Zoom::zoomIn}, 200},
         {"no smaller than 100", 125, {&Zoom::zoomOut, &Zoom::zoomOut}, 100},
-        {"between two steps, the nearer", 130, {&Zoom::zoomIn}, 150},
+        {"between two steps, the nearer", 130, {&Zoom::zoomIn}, 150}, {"not a number", "large", {}, 100},
         {"a hand-edited size far too large", 5000, {}, 200},
-        {"not a number", "large", {}, 100},
     };
     for (const auto& c : cases) {
         store.setValue("view/zoomPercent", c.stored);

@@ -23,14 +23,15 @@ xvfb_pid=""
 server_pid=""
 
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  for pid in "$app_pid" "$server_pid" "$xvfb_pid"; do [ -n "$pid" ] && kill "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 fail() { echo "e2e: $*" >&2; [ -f "$work/app.log" ] && cat "$work/app.log" >&2; exit 1; }
+
+# Runs the command every 0.1 s until it succeeds, at most the given number of times.
+retry() { local tries=$1; shift; for _ in $(seq 1 "$tries"); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 # The program's settings, runtime files and the accessibility bus stay in
 # the work folder; Qt shows itself to AT-SPI whatever the desktop says.
@@ -45,6 +46,7 @@ dbus-update-activation-environment XDG_RUNTIME_DIR
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 
 atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+hears() { for name in "$@"; do atspi name "$name" >/dev/null || fail "a screen reader does not hear '$name'"; done; }
 
 # The server takes a display number no other server uses and writes it,
 # once it accepts clients, to the file on descriptor 3. It stays up when its
@@ -79,19 +81,17 @@ start_program() {
 # Latin-1, so xdotool's own search by name finds no Japanese title.)
 title_of() { xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^=]*= "\(.*\)"$/\1/p'; }
 
-# Waits for a window whose title matches the regular expression, prints its id.
-wait_for_window() {
-  local title=$1
-  for _ in $(seq 1 300); do
-    local id
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-      if title_of "$id" | grep -Eq -- "$title"; then echo "$id"; return 0; fi
-    done
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for '$title'"
-    sleep 0.1
+# Prints the id of a window whose title matches the regular expression, if
+# there is one; wait_for_window waits for it.
+window_titled() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+    if title_of "$id" | grep -Eq -- "$1"; then echo "$id"; return 0; fi
   done
-  fail "no window titled '$title' within 30 s"
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for '$1'"
+  return 1
 }
+wait_for_window() { retry 300 window_titled "$1" || fail "no window titled '$1' within 30 s"; }
 
 key_in() {
   local id=$1
@@ -110,20 +110,15 @@ click_in() {
 # Sets X, Y, WIDTH and HEIGHT to the window's client area on the screen.
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
-expect_size() {
-  local id=$1 size=$2
-  for _ in $(seq 1 50); do
-    geometry_of "$id"
-    [ "${WIDTH}x$HEIGHT" = "$size" ] && return 0
-    sleep 0.1
-  done
-  fail "window $id is ${WIDTH}x$HEIGHT, not $size"
-}
+has_size() { geometry_of "$1"; [ "${WIDTH}x$HEIGHT" = "$2" ]; }
+expect_size() { retry 50 has_size "$1" "$2" || fail "window $1 is ${WIDTH}x$HEIGHT, not $2"; }
 
+# Answers the settings questions, titled as given, with their defaults, and
+# sets main to the main window titled as the third argument says.
 answer_settings() {
-  local guests=$1 experiments=$2
-  key_in "$(wait_for_window "^${guests}\$")" Return
-  key_in "$(wait_for_window "^${experiments}\$")" Return
+  key_in "$(wait_for_window "^$1\$")" Return
+  key_in "$(wait_for_window "^$2\$")" Return
+  [ -z "${3:-}" ] || main=$(wait_for_window "$3")
 }
 
 # Exit's notice, and the end of the program within the given milliseconds of
@@ -145,12 +140,9 @@ end_after_notice() {
 # --- In English, with the mouse ---------------------------------------------
 start_display 1920x1200
 start_program
-answer_settings " Setting the number of guests" " Setting the number of experiments"
-main=$(wait_for_window '^Coinwell 3$')
-atspi name 'Number of guests: 100' >/dev/null || fail "a screen reader does not hear the guests"
-for name in Start 'Number of guests' 'Coinwell \(Part 3\)'; do
-  atspi name "$name" >/dev/null || fail "a screen reader does not hear '$name'"
-done
+english=(" Setting the number of guests" " Setting the number of experiments" '^Coinwell 3$')
+answer_settings "${english[@]}"
+hears 'Number of guests: 100' Start 'Number of guests' 'Coinwell \(Part 3\)'
 
 # Start (client 528,448 57x41): the run draws its graph.
 click_in "$main" 560 468
@@ -176,8 +168,7 @@ for _ in 1 2 3 4; do key_in "$help" ctrl+equal; done
 expect_size "$help" 1234x1122
 # Close (client 560,0 49x25, here twice as large).
 click_in "$help" 1168 24
-answer_settings " Setting the number of guests" " Setting the number of experiments"
-main=$(wait_for_window '^Coinwell 3$')
+answer_settings "${english[@]}"
 expect_size "$main" 1206x1024
 # Exit (client 0,0 57x25, here twice as large).
 click_in "$main" 56 24
@@ -187,8 +178,7 @@ end_after_notice Coinwell 10000
 nc -dlkU "$work/pulse" >/dev/null 2>&1 &
 server_pid=$!
 PULSE_SERVER="unix:$work/pulse" start_program
-answer_settings " Setting the number of guests" " Setting the number of experiments"
-main=$(wait_for_window '^Coinwell 3$')
+answer_settings "${english[@]}"
 expect_size "$main" 1206x1024
 key_in "$main" ctrl+0
 expect_size "$main" 603x512
@@ -199,10 +189,9 @@ end_after_notice Coinwell 1500
 start_display 1024x768
 LANG=ja_JP.UTF-8 start_program
 wait_for_window '^ 来場者数の設定$' >/dev/null
-atspi name 'キャンセル' >/dev/null || fail "Cancel is not in Japanese"
-answer_settings " 来場者数の設定" " 実験回数の設定"
-main=$(wait_for_window '^コインウェル 3$')
-atspi name '来場者数：100' >/dev/null || fail "a screen reader does not hear the guests in Japanese"
+hears 'キャンセル'
+answer_settings " 来場者数の設定" " 実験回数の設定" '^コインウェル 3$'
+hears '来場者数：100'
 # Return on Start, focused at first; the focus then rests on Init.
 key_in "$main" Return
 echo "e2e: a screen reader hears '$(atspi name '不足枚数の平均：-?[0-9]+\.[0-9]')'"

@@ -9,15 +9,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 missing=0
-for file in \
-  bin/coinwell \
-  share/coinwell/pinpon.wav \
-  share/coinwell/endpinpon.wav \
-  share/applications/org.coinwell.Coinwell.desktop \
-  share/metainfo/org.coinwell.Coinwell.metainfo.xml \
-  share/icons/hicolor/16x16/apps/org.coinwell.Coinwell.png \
-  share/icons/hicolor/48x48/apps/org.coinwell.Coinwell.png \
-  share/icons/hicolor/256x256/apps/org.coinwell.Coinwell.png \
+for file in bin/coinwell share/coinwell/{pinpon,endpinpon}.wav share/applications/org.coinwell.Coinwell.desktop \
+  share/metainfo/org.coinwell.Coinwell.metainfo.xml share/icons/hicolor/{16x16,48x48,256x256}/apps/org.coinwell.Coinwell.png \
   share/man/man1/coinwell.1.gz; do
   [ -f "$prefix/$file" ] || { echo "install: missing $file" >&2; missing=1; }
 done

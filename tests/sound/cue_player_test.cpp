@@ -13,8 +13,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -27,14 +27,9 @@ using ::testing::AnyOf;
 // chime it has read "Ready" and plays it into a sink that goes nowhere; Qt
 // 6.8 marks it "Error" ("No audio devices available"), and the player passes
 // it over. A chime without a file stays "Null" with both.
-std::string withoutDevice(std::string state)
+std::string withoutDevice(const std::string& state)
 {
-    for (const std::string_view ready : {"Ready playing", "Ready"}) {
-        for (auto at = state.find(ready); at != std::string::npos; at = state.find(ready)) {
-            state.replace(at, ready.size(), "Error");
-        }
-    }
-    return state;
+    return std::regex_replace(state, std::regex("Ready( playing)?"), "Error");
 }
 
 // How the cues stand, Rising first: the status of each sound effect ("Ready":

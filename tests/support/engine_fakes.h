@@ -14,18 +14,18 @@
 
 namespace coinwell::testing {
 
-// The lowest balance after any of the guests whose tosses are the low bits
-// of `tosses` (a set bit pays with a coin), walked guest by guest.
-inline int lowestBalanceOf(unsigned tosses, int guests)
+// The balance after each of the guests whose tosses are the low bits of
+// `tosses` (a set bit pays with a coin), walked guest by guest, and the
+// lowest of them.
+inline std::vector<int> walkOf(unsigned tosses, int guests)
 {
-    int balance = 0;
-    int lowest = guests;
-    for (int guest = 0; guest < guests; ++guest) {
-        balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1;
-        lowest = std::min(lowest, balance);
+    std::vector<int> balances;
+    for (int guest = 0, balance = 0; guest < guests; ++guest) {
+        balances.push_back(balance += ((tosses >> guest) & 1U) != 0 ? 1 : -1);
     }
-    return lowest;
+    return balances;
 }
+inline int lowestBalanceOf(unsigned tosses, int guests) { return std::ranges::min(walkOf(tosses, guests)); }
 
 // Serves scripted tosses, one string of them per fill ('+' a guest paying
 // with a coin, '-' one taking a coin back), and logs each call: "R<seed> " per

@@ -8,12 +8,13 @@ namespace coinwell::testing {
 
 inline bool isInk(QRgb pixel) { return qGray(pixel) < 128; }
 
-inline int inkIn(const QImage& image, const QRect& area)
+// The pixels in the area that are ink, or that pass the test given.
+inline int inkIn(const QImage& image, const QRect& area, bool (*test)(QRgb) = isInk)
 {
     int ink = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            ink += isInk(image.pixel(x, y));
+            ink += test(image.pixel(x, y));
         }
     }
     return ink;

@@ -9,8 +9,21 @@
 #include <QPrinter>
 
 #include <deque>
+#include <optional>
 
 namespace coinwell::testing {
+
+// The next of a script's answers, or none when it is exhausted.
+template <typename T>
+std::optional<T> takeNext(std::deque<T>& script)
+{
+    if (script.empty()) {
+        return std::nullopt;
+    }
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
+}
 
 // Answers the settings questions from a script, and records each as
 // "title|prompt|default"; an exhausted script answers "" as Cancel does.
@@ -28,11 +41,7 @@ public:
         if (onQuestion) {
             onQuestion();
         }
-        QString answer = answers.empty() ? QString() : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
-        return answer;
+        return takeNext(answers).value_or(QString());
     }
 
     void showNotice(const QString& text, const QString& title) override { notices.push_back(title + ": " + text); }
@@ -51,24 +60,12 @@ public:
     QString askSaveFileName(const QString&, const QString& proposed, const QStringList&, int& chosenFilter) override
     {
         proposedPath = proposed;
-        if (savePaths.empty()) {
-            return {};
-        }
-        const auto [path, filter] = savePaths.front();
-        savePaths.pop_front();
-        chosenFilter = filter;
-        return path;
+        const auto next = takeNext(savePaths);
+        chosenFilter = next ? next->second : chosenFilter;
+        return next ? next->first : QString();
     }
 
-    std::optional<int> askInteger(const QString&, const QString&, int, int, int) override
-    {
-        if (widths.empty()) {
-            return std::nullopt;
-        }
-        const int width = widths.front();
-        widths.pop_front();
-        return width;
-    }
+    std::optional<int> askInteger(const QString&, const QString&, int, int, int) override { return takeNext(widths); }
 
     void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString&) override
     {

@@ -44,9 +44,7 @@ with tempfile.TemporaryDirectory() as work:
 english = {m.findtext("source"): [f.text or "" for f in m.iter("numerusform")]
            for m in ET.parse(english_file).getroot().iter("message")}
 faults = []
-count = 0
 for message in messages:
-    count += 1
     source = message.findtext("source") or ""
     translation = message.find("translation")
     kind = translation.get("type")
@@ -66,5 +64,5 @@ for message in messages:
 
 for fault in faults:
     print(f"translations: {fault}", file=sys.stderr)
-print(f"translations: {count} texts, {len(faults)} without a finished Japanese translation")
-sys.exit(1 if faults or count == 0 else 0)
+print(f"translations: {len(messages)} texts, {len(faults)} without a finished Japanese translation")
+sys.exit(1 if faults or not messages else 0)
