@@ -274,20 +274,22 @@ describe('what is saved, copied and printed', () => {
 });
 
 describe('options and languages', () => {
-  // Each row: how the exact law's switch came to be stored before a reload,
-  // earlier editions having stored 'true' and 'false', and whether it is
-  // then drawn.
+  // Each row: how the options came to be stored before a reload (earlier
+  // editions stored the switches as 'true' and 'false'), and what is then
+  // drawn and said: the exact law, and the coins to have ready for the share.
   const kept = [
-    ['chosen by T', async (page) => {
+    ['chosen by T, K and the share of 99%', async (page) => {
       await page.click(control('startButton'));
       await page.press('t');
+      await page.press('k');
+      await menuItem(page, '99% of meetings');
       assert.equal(await page.evaluate(() => localStorage.getItem('coinwell.showExactDistribution')), '1');
-    }, true],
+    }, true, / coins are enough in 99% of meetings\.$/],
     ['stored as \'true\'', (page) => page.evaluate(() => localStorage.setItem('coinwell.showExactDistribution', 'true')), true],
     ['stored as \'false\'', (page) => page.evaluate(() => localStorage.setItem('coinwell.showExactDistribution', 'false')), false],
   ];
-  for (const [how, keep, drawn] of kept) {
-    it(`the exact law ${how} is ${drawn ? '' : 'not '}drawn after a reload`, async () => {
+  for (const [how, keep, drawn, said] of kept) {
+    it(`the options ${how} are kept across a reload`, async () => {
       const page = await ranPage('?seed=1', ['100', '100'], false);
       await keep(page);
       await page.reload();
@@ -295,19 +297,9 @@ describe('options and languages', () => {
       await answer(page, '100');
       await page.click(control('startButton'));
       assert.equal(await pixels(page, colours.exact) > 100, drawn);
+      if (said) assert.match(await text(page, '#graph-description'), said);
     });
   }
-
-  it('the coins to have ready, and the share of meetings chosen for them, are shown so after a reload', async () => {
-    const page = await ranPage();
-    await page.press('k');
-    await menuItem(page, '99% of meetings');
-    await page.reload();
-    await answer(page, '100');
-    await answer(page, '100');
-    await page.click(control('startButton'));
-    assert.match(await text(page, '#graph-description'), / coins are enough in 99% of meetings\.$/);
-  });
 
   // One experiment of 10 guests whose shortage is -1 (seed 5): one coin is
   // enough, said in the singular in the graph's description and on it.
@@ -332,25 +324,22 @@ describe('everyone', () => {
   const states = [
     ['a question', '', (page) => question(page)],
     ['the window after a run, menu open', '', async (page) => {
-      await answer(page, '100'); await answer(page, '100');
       await page.click(control('startButton')); await page.click(control('graphMenuButton'));
-    }],
+    }, ['100', '100']],
     ['the replay at its end, menu open', '', async (page) => {
-      await answer(page, '100'); await answer(page, '100');
       await page.press('w'); await page.press('End'); await page.click(control('graphMenuButton'));
-    }],
+    }, ['100', '100']],
     ['the help view', '', async (page) => {
-      await answer(page, '100'); await answer(page, '100'); await page.press('F1');
-      await page.waitFor(() => document.querySelector('.help-text'));
-    }],
+      await page.press('F1'); await page.waitFor(() => document.querySelector('.help-text'));
+    }, ['100', '100']],
     ['the ended page in Japanese', '?lang=ja', async (page) => {
       await page.click('dialog[open] button[value=cancel]');
       await page.click('dialog.notice button'); await page.waitFor(() => document.querySelector('.ended button'));
     }],
   ];
-  for (const [state, query, reach] of states) {
+  for (const [state, query, reach, answers] of states) {
     it(`axe-core finds no violation: ${state}`, async () => {
-      const page = await open(server.url + query);
+      const page = await open(server.url + query, answers);
       await reach(page);
       await page.evaluate((source) => document.head.append(Object.assign(document.createElement('script'), { textContent: source })), axeSource);
       const result = await page.evaluate(() => window.axe.run(document));
