@@ -566,6 +566,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>コインウェルを終了しました。</translation>
     </message>
     <message>
+        <source>Coinwell could not start: this browser did not load its simulation. Check the connection, then start again.</source>
+        <translation>コインウェルを開始できませんでした。このブラウザーがシミュレーションを読み込めませんでした。接続を確かめてから、もう一度始めてください。</translation>
+    </message>
+    <message>
         <source>Start again</source>
         <translation>もう一度始める</translation>
     </message>

@@ -63,7 +63,8 @@ std::vector<const Shape*> shapesOf(const Drawing& drawing, Shape::Kind kind)
 // The first shape of a kind that passes the test, or null.
 const Shape* firstOf(const Drawing& drawing, Shape::Kind kind, const std::function<bool(const Shape&)>& test = {})
 {
-    const auto found = std::ranges::find_if(drawing.shapes, [&](const Shape& s) { return s.kind == kind && (!test || test(s)); });
+    const auto found = std::find_if(drawing.shapes.begin(), drawing.shapes.end(),
+                                    [&](const Shape& s) { return s.kind == kind && (!test || test(s)); });
     return found != drawing.shapes.end() ? &*found : nullptr;
 }
 

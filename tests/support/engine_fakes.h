@@ -25,7 +25,11 @@ inline std::vector<int> walkOf(unsigned tosses, int guests)
     }
     return balances;
 }
-inline int lowestBalanceOf(unsigned tosses, int guests) { return std::ranges::min(walkOf(tosses, guests)); }
+inline int lowestBalanceOf(unsigned tosses, int guests)
+{
+    const std::vector<int> walk = walkOf(tosses, guests);
+    return *std::min_element(walk.begin(), walk.end());
+}
 
 // Serves scripted tosses, one string of them per fill ('+' a guest paying
 // with a coin, '-' one taking a coin back), and logs each call: "R<seed> " per

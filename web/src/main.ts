@@ -84,4 +84,17 @@ async function start(): Promise<void> {
   }
 }
 
-void start();
+// A browser that cannot load the core, its file blocked or lost on the
+// way, says so and offers to try again, rather than staying blank.
+function showFailure(): void {
+  const failed = Object.assign(document.createElement('div'), { className: 'failed', role: 'alert' });
+  const again = Object.assign(document.createElement('button'), { type: 'button', textContent: pageText('Start again') });
+  again.addEventListener('click', () => window.location.reload());
+  failed.append(Object.assign(document.createElement('p'), {
+    textContent: pageText('Coinwell could not start: this browser did not load its simulation. Check the connection, then start again.'),
+  }), again);
+  document.getElementById('app')!.replaceChildren(failed);
+  again.focus();
+}
+
+start().catch(showFailure);

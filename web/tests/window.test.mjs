@@ -278,6 +278,17 @@ describe('the window fits the screen', () => {
   }
 });
 
+describe('a core that does not load', () => {
+  it('is said, with a way to start again, instead of a blank page', async (t) => {
+    const own = await serve({ '.wasm': 'missing' });
+    t.after(() => own.close());
+    const page = await open(own.url);
+    await page.waitFor(() => document.querySelector('[role=alert] button'));
+    assert.match(await text(page, '[role=alert] p'), /^Coinwell could not start: /);
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Start again');
+  });
+});
+
 describe('the chimes', () => {
   // Records, in the page, the size of the file each sound that starts was
   // decoded from. Installed once the page has loaded (WebKit runs nothing
