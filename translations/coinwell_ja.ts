@@ -346,6 +346,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>平方根の法則。%1 会議の%2%に足りる厳密な枚数は、客100人で%3枚、400人で%4枚、1000人で%5枚。表示した実験：%6。</translation>
     </message>
     <message>
+        <source>share of meetings</source>
+        <translation>会議の割合</translation>
+    </message>
+    <message>
         <source>The coverage curve shows the share of meetings that each number of coins covers.</source>
         <translation>カバー曲線は、硬貨の枚数ごとに足りる会議の割合を示す。</translation>
     </message>
@@ -439,6 +443,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Show the coverage curve</source>
         <translation>足りる割合の曲線を表示</translation>
+    </message>
+    <message>
+        <source>Fit the axes to the run</source>
+        <translation>軸を実験結果に合わせる</translation>
     </message>
     <message>
         <source>Replay one meeting</source>

@@ -20,6 +20,7 @@ enum class Command {
     ExactLaw,
     CoinsReady,
     CoverageCurve,
+    FitAxes,
     Share90,
     Share95,
     Share99,
@@ -64,18 +65,19 @@ struct OptionInfo {
     int defaultValue;
 };
 
-enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent };
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes };
 
-inline constexpr std::array<OptionInfo, 4> kOptions{{
+inline constexpr std::array<OptionInfo, 5> kOptions{{
     {"showExactDistribution", 0},
     {"showCoinsReady", 0},
     {"showCoverageCurve", 0},
     {"coinsReadyPercent", 95},
+    {"fitAxes", 0},
 }};
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 21> kCommands{{
+inline constexpr std::array<CommandInfo, 22> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -94,6 +96,8 @@ inline constexpr std::array<CommandInfo, 21> kCommands{{
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::CoverageCurve, "coverageCurve", phrase("coinwell::graph::GraphMenu", "Show the coverage curve"), {"C"},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::FitAxes, "fitAxes", phrase("coinwell::graph::GraphMenu", "Fit the axes to the run"), {"F"}, MenuPart::Graph, false,
+     FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::Share90, "readyShare90", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
     {Command::Share95, "readyShare95", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,

@@ -1,6 +1,8 @@
 #include "core/drawing.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace coinwell::core {
 
@@ -46,6 +48,172 @@ Rect Drawing::text(const TextSetter& setter, const std::string& words, Point anc
 void Drawing::textAt(const TextSetter& setter, std::string words, Point topLeft, Colour colour)
 {
     add(Shape::Kind::Text, {{topLeft.x, topLeft.y + setter.ascent}}, colour).text = std::move(words);
+}
+
+namespace {
+
+// Whether the segment from a to b passes through the inside of the box:
+// the segment clipped to the box's slab in x, then in y, stays non-empty.
+bool crosses(Point a, Point b, const Rect& box)
+{
+    double from = 0.0;
+    double to = 1.0;
+    const auto clip = [&](double start, double delta, double low, double high) {
+        if (delta == 0.0) {
+            return start > low && start < high;
+        }
+        double t1 = (low - start) / delta;
+        double t2 = (high - start) / delta;
+        if (t1 > t2) {
+            std::swap(t1, t2);
+        }
+        from = std::max(from, t1);
+        to = std::min(to, t2);
+        return from < to;
+    };
+    return clip(a.x, b.x - a.x, box.left, box.right()) && clip(a.y, b.y - a.y, box.top, box.bottom());
+}
+
+bool isMark(const Shape& shape)
+{
+    return shape.kind == Shape::Kind::Polygon || shape.kind == Shape::Kind::Dot || shape.kind == Shape::Kind::Ring;
+}
+
+Rect boundsOf(const Shape& mark)
+{
+    if (mark.kind != Shape::Kind::Polygon) {
+        const Point centre = mark.points.front();
+        return {centre.x - mark.size, centre.y - mark.size, 2 * mark.size, 2 * mark.size};
+    }
+    double left = mark.points.front().x;
+    double right = left;
+    double top = mark.points.front().y;
+    double bottom = top;
+    for (const Point& p : mark.points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    return {left, top, right - left, bottom - top};
+}
+
+bool onLine(const Shape& line, const Rect& box)
+{
+    const std::vector<Point>& p = line.points;
+    const std::size_t step = line.kind == Shape::Kind::Segments ? 2 : 1;
+    for (std::size_t i = 0; i + 1 < p.size(); i += step) {
+        if (crosses(p[i], p[i + 1], box)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool isPlottedLine(const Shape& shape)
+{
+    return (shape.kind == Shape::Kind::Path || shape.kind == Shape::Kind::Segments) && shape.colour != kFrameColour &&
+           shape.colour != kGridColour;
+}
+
+bool overlap(const Rect& a, const Rect& b)
+{
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+std::vector<Point> rowsAround(Point corner, double lineHeight, int rows)
+{
+    std::vector<Point> corners{corner};
+    for (int row = 1; row <= rows; ++row) {
+        corners.push_back({corner.x, corner.y + row * lineHeight});
+        corners.push_back({corner.x, corner.y - row * lineHeight});
+    }
+    return corners;
+}
+
+std::vector<Rect> Drawing::textBoxes(const TextSetter& setter) const
+{
+    std::vector<Rect> boxes;
+    for (const Shape& shape : shapes) {
+        if (shape.kind == Shape::Kind::Text) {
+            const Point base = shape.points.front();
+            boxes.push_back({base.x, base.y - setter.ascent, setter.width(shape.text), setter.lineHeight});
+        }
+    }
+    return boxes;
+}
+
+Rect Drawing::label(const TextSetter& setter, std::string words, const std::vector<Point>& corners, Colour colour)
+{
+    const double width = setter.width(words);
+    const std::vector<Rect> texts = textBoxes(setter);
+    const auto within = [&](const Rect& box) {
+        return box.left >= area.left - 1e-9 && box.right() <= area.right() + 1e-9 && box.top >= area.top - 1e-9 &&
+               box.bottom() <= area.bottom() + 1e-9;
+    };
+    // What a label keeps off, most first: texts, plotted lines and marks,
+    // and filled boxes such as bars.
+    enum class Keep { Texts, Lines, Fills };
+    const auto clear = [&](const Rect& box, Keep keep) {
+        const auto onShape = [&](const Shape& shape) {
+            if (isPlottedLine(shape)) {
+                return keep >= Keep::Lines && onLine(shape, box);
+            }
+            if (shape.kind == Shape::Kind::Box) {
+                return keep == Keep::Fills &&
+                       overlap(box, {shape.points[0].x, shape.points[0].y, shape.points[1].x, shape.points[1].y});
+            }
+            return keep >= Keep::Lines && isMark(shape) && overlap(box, boundsOf(shape));
+        };
+        return std::none_of(texts.begin(), texts.end(), [&](const Rect& text) { return overlap(box, text); }) &&
+               std::none_of(shapes.begin(), shapes.end(), onShape);
+    };
+    std::vector<Rect> preferred;
+    for (const Point& corner : corners) {
+        if (const Rect box{corner.x, corner.y, width, setter.lineHeight}; within(box)) {
+            preferred.push_back(box);
+        }
+    }
+    // Then every place in the area, in steps of a quarter row, nearest the
+    // first corner first: a free place with that much room to spare all
+    // round is always found.
+    const Point first = corners.empty() ? Point{area.left, area.top} : corners.front();
+    std::vector<Rect> anywhere;
+    const auto fillAnywhere = [&] {
+        const double step = std::max(setter.lineHeight / 4, 1.0);
+        std::vector<std::pair<double, Rect>> near;
+        for (double left = area.left; left + width <= area.right(); left += step) {
+            for (double top = area.top; top + setter.lineHeight <= area.bottom(); top += step) {
+                near.emplace_back(std::hypot(left - first.x, top - first.y), Rect{left, top, width, setter.lineHeight});
+            }
+        }
+        std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& place : near) {
+            anywhere.push_back(place.second);
+        }
+    };
+    Rect box{std::clamp(first.x, area.left, std::max(area.left, area.right() - width)),
+             std::clamp(first.y, area.top, std::max(area.top, area.bottom() - setter.lineHeight)), width,
+             setter.lineHeight};
+    [&] {
+        for (const Keep keep : {Keep::Fills, Keep::Lines, Keep::Texts}) {
+            for (const bool near : {true, false}) {
+                if (!near && anywhere.empty()) {
+                    fillAnywhere();
+                }
+                const std::vector<Rect>& places = near ? preferred : anywhere;
+                const auto found = std::find_if(places.begin(), places.end(), [&](const Rect& place) { return clear(place, keep); });
+                if (found != places.end()) {
+                    box = *found;
+                    return;
+                }
+            }
+        }
+    }();
+    textAt(setter, std::move(words), {box.left, box.top}, colour);
+    return box;
 }
 
 Rect Drawing::text(const TextSetter& setter, const Message& message, Point anchor, Align align, Colour colour)

@@ -103,6 +103,27 @@ struct Drawing {
     void layer();
     // A text set from `topLeft` on, where its layout put it.
     void textAt(const TextSetter& setter, std::string words, Point topLeft, Colour colour = kTextColour);
+    // A label set at the first of `corners` (top left corners, best first)
+    // where it lies within the area clear of every text, plotted line, mark
+    // and filled box drawn before it, else at the nearest such place to the
+    // first corner; failing that, clear of all but the filled boxes, then of
+    // the texts alone; failing that, at the first corner moved within the
+    // area. The box it takes.
+    Rect label(const TextSetter& setter, std::string words, const std::vector<Point>& corners,
+               Colour colour = kTextColour);
+    // The boxes of the texts drawn so far.
+    std::vector<Rect> textBoxes(const TextSetter& setter) const;
 };
+
+// A plotted line: a path or segments in any colour but the frame's and the
+// grid's, which labels keep off.
+bool isPlottedLine(const Shape& shape);
+
+// Whether two boxes share more than an edge.
+bool overlap(const Rect& a, const Rect& b);
+
+// Top left corners for a label near `corner`: itself, then shifted by a
+// text row down, up, two rows down, up, and so on, `rows` each way.
+std::vector<Point> rowsAround(Point corner, double lineHeight, int rows);
 
 }  // namespace coinwell::core

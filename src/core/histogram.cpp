@@ -1,10 +1,13 @@
 #include "core/histogram.h"
 
+#include "core/chart.h"
 #include "core/coins_ready.h"
 #include "core/one_decimal.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <string>
 #include <utility>
 
 namespace coinwell::core {
@@ -21,6 +24,8 @@ constexpr double kPlotRight = 125.0;
 constexpr double kPlotTop = 20.0;  // the vertical axis's highest tick
 // The grid's top solid line, at 250 experiments, stands for 100 % of meetings.
 constexpr double kFullShareY = kBaseLineY - 250.0;
+// The coverage scale's line, right of the grid.
+constexpr double kScaleX = 128.0;
 // Coins up to the lowest single shortage each have a bar of their own.
 constexpr int kMostCoins = -Tally::kLowestSingleShortage;
 
@@ -51,32 +56,161 @@ struct ToArea {
     }
 };
 
-// The ticks of both axes, the vertical axis, the dotted grid every 10
-// experiments and the solid grid every 50, in the order they are drawn.
-std::vector<Point> frameSegments(const ToArea& toArea)
+// Where shortages and counts stand in the logical space: the middle of the
+// bar of shortage s at x = 5 + (s - first + 0.5) * barWidth, from the plot's
+// left end, and the count c at y = 280 - c * countScale. The window's fixed
+// axes put one shortage a unit and one experiment a unit, all shortages
+// below -114 together in the leftmost bar; fitted axes span the run's.
+struct Axes {
+    int first = Tally::kLowestSingleShortage - 1;
+    int last = Tally::kLowestSingleShortage - 1 + Tally::kBinCount - 1;
+    double barWidth = 1.0;
+    double countScale = 1.0;
+    bool fitted = false;
+    std::vector<int> countTicks;  // fitted: the numbered counts, solid lines
+    int countMinorStep = 0;       // fitted: dotted lines between them, unless 0
+    std::vector<int> shortageTicks;
+
+    double x(double shortage) const { return kPlotLeft + (shortage - first + 0.5) * barWidth; }
+    double y(double count) const { return kBaseLineY - count * countScale; }
+    std::size_t index(int shortage) const { return static_cast<std::size_t>(std::max(shortage, first) - first); }
+    std::size_t size() const { return static_cast<std::size_t>(last - first + 1); }
+};
+
+// The run's counts, and the law's expected ones, bar by bar.
+std::vector<double> barCounts(const RunRecord& record, const Axes& axes)
+{
+    std::vector<double> bars(axes.size());
+    if (axes.fitted) {
+        for (int shortage = axes.first; shortage <= axes.last; ++shortage) {
+            bars[axes.index(shortage)] = record.result.counts.at(shortage);
+        }
+    } else {
+        std::copy(record.result.tally.bins.begin(), record.result.tally.bins.end(), bars.begin());
+    }
+    return bars;
+}
+
+std::vector<double> expectedCounts(const RunRecord& record, const Axes& axes)
+{
+    std::vector<double> expected(axes.size());
+    const ShortageLaw& law = record.law;
+    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
+        expected[axes.index(shortage)] += record.result.settings.experimentCount * law.probability(shortage);
+    }
+    return expected;
+}
+
+// The smallest step of 1, 2 or 5 times a power of ten that counts up to
+// `highest` in at most five steps.
+int countStep(double highest)
+{
+    for (int power = 1;; power *= 10) {
+        for (const int step : {power, 2 * power, 5 * power}) {
+            if (std::ceil(highest / step) <= 5) {
+                return step;
+            }
+        }
+    }
+}
+
+Axes fittedAxes(const RunRecord& record, const HistogramOptions& options, const Rect& plot, const TextSetter& setter)
+{
+    Axes axes;
+    axes.fitted = true;
+    axes.last = ShortageCounts::kHighestShortage;
+    axes.first = record.result.counts.lowestCounted();
+    if (options.exactLaw) {
+        axes.first = std::min(axes.first, -coinsToHaveReady(record.law, 99));
+    }
+    axes.barWidth = (kPlotRight - kPlotLeft) / (axes.last - axes.first + 1);
+    double highest = 1.0;
+    for (const double count : barCounts(record, axes)) {
+        highest = std::max(highest, count);
+    }
+    if (options.exactLaw) {
+        for (const double count : expectedCounts(record, axes)) {
+            highest = std::max(highest, count);
+        }
+    }
+    const int step = countStep(highest);
+    const int top = static_cast<int>(std::ceil(highest / step)) * step;
+    axes.countScale = (kBaseLineY - kFullShareY) / top;
+    for (int count = step; count <= top; count += step) {
+        axes.countTicks.push_back(count);
+    }
+    axes.countMinorStep = step % 5 == 0 && step >= 5 ? step / 5 : (step % 2 == 0 ? step / 2 : 0);
+    const double widest = setter.digitWidth * static_cast<double>(std::to_string(axes.first).size());
+    const int most = static_cast<int>(plot.width / (2.5 * std::max(widest, 1.0)));
+    axes.shortageTicks = roundTicks({axes.first, axes.last}, most);
+    return axes;
+}
+
+// The ticks of both axes, the vertical axis, the dotted grid and the solid
+// grid, in the order they are drawn: in the fixed axes, a tick every 10
+// experiments and every 10 shortages, dots every 10 experiments and solid
+// lines every 50.
+std::vector<Point> frameSegments(const ToArea& toArea, const Axes& axes)
 {
     std::vector<Point> frame;
     const auto line = [&](double x1, double y1, double x2, double y2) {
         frame.push_back(toArea({x1, y1}));
         frame.push_back(toArea({x2, y2}));
     };
-    for (int x = 10; x <= 120; x += 10) {
-        line(x, 278, x, 285);
+    std::vector<double> marks;
+    std::vector<double> dots;
+    std::vector<double> solid;
+    if (axes.fitted) {
+        for (const int tick : axes.shortageTicks) {
+            line(axes.x(tick), 278, axes.x(tick), 285);
+        }
+        const int top = axes.countTicks.back();
+        const int minor = axes.countMinorStep > 0 ? axes.countMinorStep : top;
+        for (int count = 0; count <= top; count += minor) {
+            marks.push_back(axes.y(count));
+            if (count > 0 && axes.countMinorStep > 0) {
+                dots.push_back(axes.y(count));
+            }
+        }
+        for (const int tick : axes.countTicks) {
+            solid.push_back(axes.y(tick));
+        }
+    } else {
+        for (int x = 10; x <= 120; x += 10) {
+            line(x, 278, x, 285);
+        }
+        for (int y = 280; y >= 20; y -= 10) {
+            marks.push_back(y);
+        }
+        for (int y = 270; y >= 30; y -= 10) {
+            dots.push_back(y);
+        }
+        for (int y = 230; y >= 30; y -= 50) {
+            solid.push_back(y);
+        }
     }
     line(3, kBaseLineY, 3, 10);
-    for (int y = 280; y >= 20; y -= 10) {
+    for (const double y : marks) {
         line(2, y, 4, y);
     }
-    for (int y = 270; y >= 30; y -= 10) {
+    for (const double y : dots) {
         for (int x = 11; x <= 127; x += 2) {
             line(x, y, x + 1, y);
         }
     }
-    for (int y = 230; y >= 30; y -= 50) {
+    for (const double y : solid) {
         line(11, y, 127, y);
     }
     return frame;
 }
+
+// A label to place once every line is drawn, at the first of its corners
+// that is clear.
+struct Label {
+    std::string words;
+    std::vector<Point> corners;
+    Colour colour;
+};
 
 void crisp(Drawing& drawing, Shape::Kind kind, std::vector<Point> points, Colour colour, bool dashed = false)
 {
@@ -88,8 +222,8 @@ void crisp(Drawing& drawing, Shape::Kind kind, std::vector<Point> points, Colour
 // Texts keep the font's own size: only their places follow the logical
 // space. A caption that would run past the right edge ends at it instead;
 // each axis number stands centred under its tick, one text line below the
-// base line.
-void drawAxisTexts(Drawing& drawing, const ToArea& toArea, const TextSetter& setter)
+// base line, and each count's 3 units above its line.
+void drawAxisTexts(Drawing& drawing, const ToArea& toArea, const Axes& axes, const TextSetter& setter)
 {
     const Rect& area = drawing.area;
     const auto caption = [&](const std::string& words, Point corner) {
@@ -101,137 +235,173 @@ void drawAxisTexts(Drawing& drawing, const ToArea& toArea, const TextSetter& set
             kCaptionCorners[0]);
     caption(setter.text(say(phrase("coinwell::graph::GraphView", "（Horizontal axis : Shortage）"))),
             kCaptionCorners[1]);
+    const double rowTop = toArea.y(kBaseLineY) + setter.lineHeight;
+    const auto underTick = [&](int number, double logicalX) {
+        const std::string words = std::to_string(number);
+        drawing.textAt(setter, words, {toArea.x(logicalX) - setter.width(words) / 2, rowTop});
+    };
+    if (axes.fitted) {
+        for (const int count : axes.countTicks) {
+            caption(std::to_string(count), {5, axes.y(count) - 3});
+        }
+        for (const int shortage : axes.shortageTicks) {
+            underTick(shortage, axes.x(shortage));
+        }
+        return;
+    }
     for (const int count : kVerticalNumbers) {
         caption(std::to_string(count), {5, kBaseLineY - count - 3});
     }
-    const double rowTop = toArea.y(kBaseLineY) + setter.lineHeight;
     for (int tick = 0; tick < kHorizontalNumberCount; ++tick) {
-        const std::string number = std::to_string(kFirstLabelledShortage + tick * 10);
-        drawing.textAt(setter, number, {toArea.x(10.0 + tick * 10) - setter.width(number) / 2, rowTop});
+        underTick(kFirstLabelledShortage + tick * 10, 10.0 + tick * 10);
     }
 }
 
 // The exact law over the bars: a round-capped line through the expected
 // counts, a filled triangle hanging under the axis at the mean, and the
 // mean's value just above whatever is drawn under it, bars or line; where
-// that leaves no room below the captions, between the axis and the
-// shortage numbers beside the mark.
-void drawExactLaw(Drawing& drawing, const ToArea& toArea, const RunRecord& record, const TextSetter& setter)
+// that is taken, between the axis and the shortage numbers beside the mark.
+void drawExactLaw(Drawing& drawing, const ToArea& toArea, const Axes& axes, const RunRecord& record,
+                  const TextSetter& setter, std::vector<Label>& labels)
 {
-    std::array<double, Tally::kBinCount> expected{};
-    const ShortageLaw& law = record.law;
-    for (int shortage = law.lowest(); shortage <= 1; ++shortage) {
-        expected[static_cast<std::size_t>(Tally::binOf(shortage))] +=
-            record.result.settings.experimentCount * law.probability(shortage);
-    }
-    const auto at = [&](int bin) { return expected[static_cast<std::size_t>(bin)]; };
+    const std::vector<double> expected = expectedCounts(record, axes);
+    const std::vector<double> bars = barCounts(record, axes);
     // The line starts where the law expects a hundredth of an experiment:
     // further left it would only cover the axis.
-    int lineStart = Tally::binOf(law.lowest());
-    const int lastBin = Tally::binOf(1);
-    while (lineStart < lastBin && at(lineStart) < 0.01) {
+    std::size_t lineStart = axes.index(record.law.lowest());
+    while (lineStart + 1 < expected.size() && expected[lineStart] < 0.01) {
         ++lineStart;
     }
     std::vector<Point> line;
-    for (int bin = lineStart; bin <= lastBin; ++bin) {
-        line.push_back(toArea({5.5 + bin, kBaseLineY - at(bin)}));
+    for (std::size_t bar = lineStart; bar < axes.index(1) + 1; ++bar) {
+        line.push_back(toArea({axes.x(axes.first + static_cast<int>(bar)), axes.y(expected[bar])}));
     }
     drawing.add(Shape::Kind::Path, std::move(line), kExactColour, std::max(1.5, setter.lineHeight / 8)).round = true;
 
-    const Point tip = toArea({kShortageZeroX + law.mean(), kBaseLineY});
+    const ShortageLaw& law = record.law;
+    const Point tip = toArea({axes.x(law.mean()), kBaseLineY});
     const double half = setter.lineHeight / 3;
     drawing.add(Shape::Kind::Polygon, {tip, {tip.x + -half, tip.y + 2 * half}, {tip.x + half, tip.y + 2 * half}},
                 kExactColour);
 
-    const std::string words = setter.text(say(phrase("coinwell::graph", "exact mean %1"), {verbatim(fixedDecimals(law.mean(), 2))}));
+    std::string words = setter.text(say(phrase("coinwell::graph", "exact mean %1"), {verbatim(fixedDecimals(law.mean(), 2))}));
     const double width = setter.width(words);
     const double plotLeft = toArea.x(kPlotLeft);
     const double plotRight = toArea.x(kPlotRight);
     const double left = std::clamp(tip.x - width / 2, plotLeft, std::max(plotLeft, plotRight - width));
-    const int firstBin = std::max(0, static_cast<int>(toArea.logicalX(left)) - 6);
-    const int lastCovered = std::min(Tally::kBinCount - 1, static_cast<int>(toArea.logicalX(left + width)) - 5);
     double highest = 0.0;
-    for (int bin = firstBin; bin <= lastCovered; ++bin) {
-        highest = std::max({highest, static_cast<double>(record.result.tally.bins[static_cast<std::size_t>(bin)]), at(bin)});
+    for (std::size_t bar = 0; bar < bars.size(); ++bar) {
+        const double middle = toArea.x(axes.x(axes.first + static_cast<int>(bar)));
+        const double halfBar = toArea.scaleX * axes.barWidth / 2;
+        if (middle + halfBar > left && middle - halfBar < left + width) {
+            highest = std::max({highest, bars[bar], expected[bar]});
+        }
     }
     const double gap = setter.lineHeight / 4;
-    const double top = toArea.y(kBaseLineY - highest) - gap - setter.lineHeight;
-    Point topLeft{left, top};
-    if (top < toArea.y(kCaptionTop) + setter.lineHeight) {
-        topLeft = {std::min(tip.x + half + gap, plotRight - width), tip.y};
+    const double top = toArea.y(axes.y(highest)) - gap - setter.lineHeight;
+    std::vector<Point> corners;
+    for (int row = 0; row < 3; ++row) {
+        if (top - row * setter.lineHeight >= toArea.y(kCaptionTop) + setter.lineHeight) {
+            corners.push_back({left, top - row * setter.lineHeight});
+        }
     }
-    drawing.textAt(setter, words, topLeft, kExactColour);
+    corners.push_back({std::min(tip.x + half + gap, plotRight - width), tip.y});
+    corners.push_back({std::max(plotLeft, tip.x - half - gap - width), tip.y});
+    labels.push_back({std::move(words), std::move(corners), kExactColour});
 }
 
 // A line at the shortage -coins from the base line up to the plot's top,
-// the exact coins' dashed, with the words one row under the captions (the
-// exact coins' a row below) beside it: right of the line where they fit
-// before the plot's end, else left of it, never past the plot's left end.
-// Coins beyond the lowest single shortage stand over the bin of all of them.
-void drawCoinsReady(Drawing& drawing, const ToArea& toArea, const RunRecord& record, const HistogramOptions& options,
-                    const TextSetter& setter)
+// the exact coins' dashed, with the words under the captions beside it,
+// the run's a row above the exact coins': right of the line, else left of
+// it, in the first row down where they are clear.
+void drawCoinsReady(Drawing& drawing, const ToArea& toArea, const Axes& axes, const RunRecord& record,
+                    const HistogramOptions& options, const TextSetter& setter, std::vector<Label>& labels)
 {
     const int percent = options.readyPercent;
     const double gap = setter.lineHeight / 4;
+    struct Mark {
+        std::string words;
+        double x;
+        int row;
+    };
     const auto mark = [&](int coins, const Message& message, int row) {
-        const double logicalX = kShortageZeroX + std::max(-coins, Tally::kLowestSingleShortage - 1);
+        const double logicalX = axes.x(std::max(-coins, axes.first));
         crisp(drawing, Shape::Kind::Segments, {toArea({logicalX, kBaseLineY}), toArea({logicalX, kPlotTop})},
               kReadyColour, row > 0);
-        const std::string words = setter.text(message);
-        const double width = setter.width(words);
-        const double x = toArea.x(logicalX);
-        double left = x + gap;
-        if (left + width > toArea.x(kPlotRight)) {
-            left = std::max(toArea.x(kPlotLeft), x - gap - width);
-        }
-        return std::pair{words, Point{left, toArea.y(kCaptionTop) + (1 + row) * setter.lineHeight + gap}};
+        return Mark{setter.text(message), toArea.x(logicalX), row};
     };
     // Both lines go under both texts.
     const int coins = coinsToHaveReady(record.result.counts, percent);
-    std::vector<std::pair<std::string, Point>> texts{
+    std::vector<Mark> marks{
         mark(coins, sayCount(plural("coinwell::graph", "%n coin(s): enough in %1% of meetings"), coins, {number(percent)}), 0)};
     if (options.exactLaw) {
         const int exact = coinsToHaveReady(record.law, percent);
-        texts.push_back(mark(exact, sayCount(plural("coinwell::graph", "exact: %n coin(s)"), exact), 1));
+        marks.push_back(mark(exact, sayCount(plural("coinwell::graph", "exact: %n coin(s)"), exact), 1));
     }
-    for (auto& [words, topLeft] : texts) {
-        drawing.textAt(setter, std::move(words), topLeft, kReadyColour);
+    for (auto& [words, x, row] : marks) {
+        const double width = setter.width(words);
+        std::vector<Point> corners;
+        for (int down = row; down < row + 8; ++down) {
+            const double top = toArea.y(kCaptionTop) + (1 + down) * setter.lineHeight + gap;
+            corners.push_back({x + gap, top});
+            corners.push_back({x - gap - width, top});
+        }
+        labels.push_back({std::move(words), std::move(corners), kReadyColour});
     }
 }
 
 // The share of meetings that k coins cover, where the shortage -k stands,
-// from 0 at the base line to 100 % at the grid's top line: the run's in
-// steps, one per shortage's bar, the exact law's, with it, dashed through
-// the bars' middles. The scale's words stand at the left under their lines.
-void drawCoverageCurve(Drawing& drawing, const ToArea& toArea, const RunRecord& record, bool exactLaw,
-                       const TextSetter& setter)
+// on a scale of its own at the right from 0 at the base line to 100 % at
+// the grid's top line: the run's in steps, one per shortage's bar, the
+// exact law's, with it, dashed through the bars' middles, and a line at
+// the chosen share from the scale to where the run's coins stand.
+void drawCoverageCurve(Drawing& drawing, const ToArea& toArea, const Axes& axes, const RunRecord& record,
+                       const HistogramOptions& options, const TextSetter& setter, std::vector<Label>& labels)
 {
     const auto shareY = [](double share) { return kBaseLineY - share * (kBaseLineY - kFullShareY); };
     const double width = std::max(1.5, setter.lineHeight / 8);
     const ShortageCounts& counts = record.result.counts;
+    const int mostCoins = axes.fitted ? -axes.first : kMostCoins;
     std::vector<Point> steps;
-    for (int coins = 0; coins <= std::min(kMostCoins, -counts.lowest()); ++coins) {
+    for (int coins = 0; coins <= std::min(mostCoins, -counts.lowest()); ++coins) {
         const double y = shareY(shareCovered(counts, coins));
-        const double right = kShortageZeroX + 0.5 - coins;
+        const double right = axes.x(-coins) + axes.barWidth / 2;
         steps.push_back(toArea({right, y}));
-        steps.push_back(toArea({right - 1, y}));
+        steps.push_back(toArea({right - axes.barWidth, y}));
     }
     drawing.path(std::move(steps), kCoverageColour, width);
-    if (exactLaw) {
+    if (options.exactLaw) {
         std::vector<Point> exact;
-        for (int coins = 0; coins <= std::min(kMostCoins, record.law.guests()); ++coins) {
-            exact.push_back(toArea({kShortageZeroX - coins, shareY(shareCovered(record.law, coins))}));
+        for (int coins = 0; coins <= std::min(mostCoins, record.law.guests()); ++coins) {
+            exact.push_back(toArea({axes.x(-coins), shareY(shareCovered(record.law, coins))}));
         }
         drawing.path(std::move(exact), kExactColour, width, true);
     }
+    const double scaleX = toArea.x(kScaleX);
+    const double shareAt = shareY(options.sharePercent / 100.0);
+    const int coins = coinsToHaveReady(counts, options.sharePercent);
+    drawing.path({{scaleX, toArea.y(shareAt)}, toArea({axes.x(std::max(-coins, axes.first)), shareAt})}, kCoverageColour,
+                 width / 2, true);
+
     const double gap = setter.lineHeight / 4;
-    const auto scaleLabel = [&](const Message& words, double share) {
-        const Point at = toArea({11, shareY(share)});
-        drawing.text(setter, words, {at.x, at.y + gap / 2}, Align::Left, kCoverageColour);
-    };
-    scaleLabel(say(phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {number(100)}), 1.0);
-    scaleLabel(verbatim("50%"), 0.5);
+    crisp(drawing, Shape::Kind::Segments, {{scaleX, toArea.y(kBaseLineY)}, {scaleX, toArea.y(kFullShareY)}}, kFrameColour);
+    for (const int percent : {0, 25, 50, 75, 100}) {
+        const double y = toArea.y(shareY(percent / 100.0));
+        drawing.path({{scaleX, y}, {scaleX + gap, y}}, kFrameColour);
+        drawing.textAt(setter, std::to_string(percent) + "%", {scaleX + 2 * gap, y - setter.lineHeight / 2}, kCoverageColour);
+    }
+    std::string words = setter.text(say(phrase("coinwell::graph", "share of meetings")));
+    const double wordsWidth = setter.width(words);
+    // Over the scale's top, else left of it, above or below its 100 %.
+    const double above = toArea.y(kFullShareY) - setter.lineHeight - gap;
+    const double below = toArea.y(kFullShareY) + gap;
+    std::vector<Point> corners{{drawing.area.right() - wordsWidth, above}, {scaleX - gap - wordsWidth, above},
+                               {scaleX - gap - wordsWidth, below}};
+    labels.push_back({std::move(words), std::move(corners), kCoverageColour});
 }
+
+// The room at the right for the coverage scale's numbers.
+double scaleMargin(const TextSetter& setter) { return setter.width("100%") + setter.lineHeight; }
 
 }  // namespace
 
@@ -241,33 +411,44 @@ Drawing histogram(const Rect& area, const RunRecord* record, const HistogramOpti
     if (!(area.width > 0 && area.height > 0)) {
         return drawing;
     }
-    const ToArea toArea{area.width / kLogicalWidth, area.height / kLogicalHeight, area.left, area.top};
-    crisp(drawing, Shape::Kind::Segments, frameSegments(toArea), kFrameColour);
+    const bool scale = record != nullptr && options.coverageCurve;
+    const double margin = scale ? std::min(scaleMargin(setter), area.width / 2) : 0.0;
+    const ToArea toArea{(area.width - margin) / kLogicalWidth, area.height / kLogicalHeight, area.left, area.top};
+    const Rect plot{toArea.x(kPlotLeft), toArea.y(kPlotTop), toArea.scaleX * (kPlotRight - kPlotLeft), 0};
+    const Axes axes = record != nullptr && options.fitAxes ? fittedAxes(*record, options, plot, setter) : Axes{};
+    crisp(drawing, Shape::Kind::Segments, frameSegments(toArea, axes), kFrameColour);
     // Bars cover the grid and the ticks where they reach them, but the axis
     // they stand on stays visible over them.
     if (record != nullptr) {
-        for (int bin = 0; bin < Tally::kBinCount; ++bin) {
-            const double count = record->result.tally.bins[static_cast<std::size_t>(bin)];
-            if (count > 0) {
-                const double top = kBaseLineY - count;
-                crisp(drawing, Shape::Kind::Box, {toArea({5.0 + bin, top}), {toArea.scaleX, toArea.scaleY * count}},
+        const std::vector<double> bars = barCounts(*record, axes);
+        for (std::size_t bar = 0; bar < bars.size(); ++bar) {
+            if (bars[bar] > 0) {
+                const double left = axes.x(axes.first + static_cast<int>(bar)) - axes.barWidth / 2;
+                crisp(drawing, Shape::Kind::Box,
+                      {toArea({left, axes.y(bars[bar])}),
+                       {toArea.scaleX * axes.barWidth, toArea.scaleY * bars[bar] * axes.countScale}},
                       kBarColour);
             }
         }
     }
     crisp(drawing, Shape::Kind::Segments, {toArea({3, kBaseLineY}), toArea({127, kBaseLineY})}, kFrameColour);
-    drawAxisTexts(drawing, toArea, setter);
+    drawAxisTexts(drawing, toArea, axes, setter);
     if (record == nullptr) {
         return drawing;
     }
+    // Every line first, for the labels to find places clear of them.
+    std::vector<Label> labels;
     if (options.exactLaw) {
-        drawExactLaw(drawing, toArea, *record, setter);
+        drawExactLaw(drawing, toArea, axes, *record, setter, labels);
     }
     if (options.readyPercent > 0) {
-        drawCoinsReady(drawing, toArea, *record, options, setter);
+        drawCoinsReady(drawing, toArea, axes, *record, options, setter, labels);
     }
     if (options.coverageCurve) {
-        drawCoverageCurve(drawing, toArea, *record, options.exactLaw, setter);
+        drawCoverageCurve(drawing, toArea, axes, *record, options, setter, labels);
+    }
+    for (Label& label : labels) {
+        drawing.label(setter, std::move(label.words), label.corners, label.colour);
     }
     return drawing;
 }

@@ -94,6 +94,8 @@ std::optional<Option> switchOf(Command command)
         return Option::CoinsReady;
     case Command::CoverageCurve:
         return Option::CoverageCurve;
+    case Command::FitAxes:
+        return Option::FitAxes;
     default:
         return std::nullopt;
     }
@@ -166,9 +168,11 @@ bool RunModel::trigger(Command command)
     }
 }
 
-int RunModel::readyPercentShown() const
+HistogramOptions RunModel::histogramOptions() const
 {
-    return option(Option::CoinsReady) != 0 ? option(Option::ReadyPercent) : 0;
+    const int percent = option(Option::ReadyPercent);
+    return {option(Option::ExactLaw) != 0, option(Option::CoinsReady) != 0 ? percent : 0,
+            option(Option::CoverageCurve) != 0, option(Option::FitAxes) != 0, percent};
 }
 
 bool RunModel::hasPicture() const { return record_.has_value() || view_ != GraphView::Histogram; }
@@ -188,8 +192,7 @@ Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
     case GraphView::Histogram:
         break;
     }
-    return histogram(area, record_ ? &*record_ : nullptr,
-                     {option(Option::ExactLaw) != 0, readyPercentShown(), option(Option::CoverageCurve) != 0}, setter);
+    return histogram(area, record_ ? &*record_ : nullptr, histogramOptions(), setter);
 }
 
 Message RunModel::description() const
@@ -209,8 +212,7 @@ Message RunModel::description() const
     if (!record_) {
         return verbatim({});
     }
-    return histogramDescription(
-        *record_, {option(Option::ExactLaw) != 0, readyPercentShown(), option(Option::CoverageCurve) != 0});
+    return histogramDescription(*record_, histogramOptions());
 }
 
 std::string RunModel::fileName(Command command) const

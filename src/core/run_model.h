@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/commands.h"
 #include "core/drawing.h"
+#include "core/histogram.h"
 #include "core/meeting_replay.h"
 #include "core/random_source.h"
 #include "core/run_record.h"
@@ -66,7 +67,7 @@ public:
     Message caption() const;
 
 private:
-    int readyPercentShown() const;
+    HistogramOptions histogramOptions() const;
 
     RandomSource& random_;
     Clock& clock_;
