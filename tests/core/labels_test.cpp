@@ -4,6 +4,7 @@
 #include "core/clock.h"
 #include "core/random_generator.h"
 #include "support/fake_setter.h"
+#include "support/label_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -24,81 +25,10 @@ RunRecord seededRun(int guests, int experiments, std::uint64_t seed)
     return recordRun(runExperiments({guests, experiments}, random, clock), seed);
 }
 
-struct Box {
-    double left, top, right, bottom;
-    std::string text;
-    bool label;  // placed among free places, not an axis's fixed number or caption
-};
-
-std::vector<Box> boxesOf(const Drawing& drawing, const TextSetter& setter)
-{
-    std::vector<Box> boxes;
-    for (const Shape& shape : drawing.shapes) {
-        if (shape.kind == Shape::Kind::Text) {
-            const Point base = shape.points.front();
-            const double top = base.y - setter.ascent;
-            boxes.push_back({base.x, top, base.x + setter.width(shape.text), top + setter.lineHeight, shape.text,
-                             shape.colour != kTextColour});
-        }
-    }
-    return boxes;
-}
-
-// Walks each plotted line in steps of half a unit and reports the first
-// point that lies more than half a unit inside the box.
-bool lineThrough(const Drawing& drawing, const Box& box)
-{
-    const auto inside = [&](double x, double y) {
-        return x > box.left + 0.5 && x < box.right - 0.5 && y > box.top + 0.5 && y < box.bottom - 0.5;
-    };
-    for (const Shape& shape : drawing.shapes) {
-        const bool segments = shape.kind == Shape::Kind::Segments;
-        if ((shape.kind != Shape::Kind::Path && !segments) || shape.colour == kFrameColour || shape.colour == kGridColour) {
-            continue;
-        }
-        for (std::size_t i = 0; i + 1 < shape.points.size(); i += segments ? 2 : 1) {
-            const Point a = shape.points[i];
-            const Point b = shape.points[i + 1];
-            const int steps = 1 + static_cast<int>(2 * std::hypot(b.x - a.x, b.y - a.y));
-            for (int step = 0; step <= steps; ++step) {
-                const double t = static_cast<double>(step) / steps;
-                if (inside(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y))) {
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
-// Whether label i could stand anywhere in the area clear of every other
-// text and every plotted line with a quarter row to spare all round.
-bool freePlaceFor(const Drawing& drawing, const std::vector<Box>& boxes, std::size_t i, double lineHeight)
-{
-    const Box& label = boxes[i];
-    const double spare = lineHeight / 4;
-    const Rect& a = drawing.area;
-    for (double left = a.left + spare; left + label.right - label.left + spare <= a.right(); left += spare) {
-        for (double top = a.top + spare; top + lineHeight + spare <= a.bottom(); top += spare) {
-            const Box room{left - spare, top - spare, left + label.right - label.left + spare, top + lineHeight + spare,
-                           label.text, true};
-            const bool onText = std::any_of(boxes.begin(), boxes.end(), [&](const Box& other) {
-                return &other != &label && room.left < other.right && other.left < room.right && room.top < other.bottom &&
-                       other.top < room.bottom;
-            });
-            if (!onText && !lineThrough(drawing, room)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // No text over another, none past the area, and no label on a plotted line
-// where there is room for it elsewhere:
-// over seeded runs at four numbers of guests, every combination of the
-// graph's options, and areas from a phone's to a 4K screen's with texts at
-// the size the window gives them there, narrow and wide.
+// where there is room for it elsewhere: over seeded runs at four numbers of
+// guests, every combination of the graph's options, and areas from a
+// phone's to a 4K screen's with texts at the size the window gives them.
 TEST(Labels, NoTextCoversAnotherOrALabelALine)
 {
     const struct {
@@ -118,30 +48,10 @@ TEST(Labels, NoTextCoversAnotherOrALabelALine)
                     const HistogramOptions options{(flags & 1) != 0, (flags & 2) != 0 ? percent : 0, (flags & 4) != 0,
                                                    (flags & 8) != 0, percent};
                     for (const auto& screen : screens) {
-                        for (const double narrow : {0.55}) {
-                            const testing::FakeSetter setter(narrow * screen.em, screen.em, 1.2 * screen.em);
-                            const Drawing drawing = histogram(screen.area, &record, options, setter);
-                            const std::vector<Box> boxes = boxesOf(drawing, setter);
-                            SCOPED_TRACE(::testing::Message() << guests << " x " << experiments << " seed " << seed
-                                                            << " options " << flags << " width " << screen.area.width
-                                                            << " narrow " << narrow);
-                            const Rect& a = drawing.area;
-                            for (std::size_t i = 0; i < boxes.size(); ++i) {
-                                const Box& box = boxes[i];
-                                EXPECT_TRUE(!box.label || (box.left >= a.left - 1e-6 && box.right <= a.right() + 1e-6 &&
-                                            box.top >= a.top - 1e-6 && box.bottom <= a.bottom() + 1e-6))
-                                    << box.text;
-                                for (std::size_t j = i + 1; j < boxes.size(); ++j) {
-                                    const Box& other = boxes[j];
-                                    EXPECT_FALSE(box.left < other.right - 0.5 && other.left < box.right - 0.5 &&
-                                                 box.top < other.bottom - 0.5 && other.top < box.bottom - 0.5)
-                                        << box.text << " over " << other.text;
-                                }
-                                if (box.label && lineThrough(drawing, box)) {
-                                    EXPECT_FALSE(freePlaceFor(drawing, boxes, i, setter.lineHeight)) << box.text;
-                                }
-                            }
-                        }
+                        const testing::FakeSetter setter(0.55 * screen.em, screen.em, 1.2 * screen.em);
+                        SCOPED_TRACE(::testing::Message() << guests << " x " << experiments << " seed " << seed
+                                                          << " options " << flags << " width " << screen.area.width);
+                        testing::expectLabelsClear(histogram(screen.area, &record, options, setter), setter);
                     }
                 }
             }

@@ -5,8 +5,14 @@
 #include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/translated.h"
 #include "support/ink.h"
+#include "support/label_checks.h"
+#include "core/clock.h"
+#include "core/random_generator.h"
+#include "core/run.h"
 
 #include <QPainter>
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +149,40 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
         EXPECT_GT(rightmost.x(), image.width() * 0.4);
         EXPECT_LT(rightmost.x(), image.width() * 0.6);
         EXPECT_LE((rightmost - topmost).manhattanLength(), 4 * ratio) << "the end dot is the path's top right";
+    }
+}
+
+// The histogram's texts as the window sets them, in English and Japanese,
+// in the designed face at 100 % and 200 %: none over another, and no label
+// on a line where there is room for it elsewhere.
+TEST(RenderedGraph, LabelsStayClearInEitherLanguage)
+{
+    for (const bool japanese : {false, true}) {
+        QTranslator translator;
+        if (japanese) {
+            ASSERT_TRUE(translator.load(":/i18n/coinwell_ja.qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        for (const int guests : {10, 35, 100, 1000}) {
+            core::RandomGenerator random(static_cast<std::uint64_t>(guests));
+            core::FixedClock clock;
+            const core::RunRecord run = core::recordRun(core::runExperiments({guests, 100}, random, clock), std::nullopt);
+            for (const bool all : {false, true}) {
+                for (const int scale : {1, 2}) {
+                    QFont font = gothicFont(9.0 * scale);
+                    QImage image(kArea * scale, QImage::Format_RGB32);
+                    QPainter painter(&image);
+                    painter.setFont(font);
+                    const FontTextSetter setter(painter.font());
+                    SCOPED_TRACE(::testing::Message() << (japanese ? "ja " : "en ") << guests << (all ? " all" : " none") << " x" << scale);
+                    coinwell::testing::expectLabelsClear(
+                        core::histogram({0, 0, double(kArea.width() * scale), double(kArea.height() * scale)}, &run,
+                                        {all, all ? 95 : 0, all, all, 95}, setter),
+                        setter);
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
     }
 }
 
