@@ -16,8 +16,6 @@ namespace {
 constexpr double kLogicalWidth = 130.0;
 constexpr double kLogicalHeight = 300.0;
 constexpr double kBaseLineY = 280.0;
-// The shortage s stands under the middle of its bar, at x = 120.5 + s.
-constexpr double kShortageZeroX = 120.5;
 constexpr double kCaptionTop = 7.0;
 constexpr double kPlotLeft = 5.0;
 constexpr double kPlotRight = 125.0;

@@ -273,6 +273,41 @@ describe('what is saved, copied and printed', () => {
   }
 });
 
+// Each text's box as the browser lays out the saved SVG, and the pairs that
+// share more than half a pixel either way.
+const textBoxes = (page, svg) => page.evaluate((markup) => {
+  const holder = document.body.appendChild(document.createElement('div'));
+  holder.innerHTML = markup;
+  const boxes = [...holder.querySelectorAll('text')].map((t) => ({ text: t.textContent, box: t.getBBox() }));
+  holder.remove();
+  const found = [];
+  boxes.forEach(({ text, box: a }, i) => boxes.slice(i + 1).forEach(({ text: other, box: b }) => {
+    if (a.x < b.x + b.width - 0.5 && b.x < a.x + a.width - 0.5 && a.y < b.y + b.height - 0.5 && b.y < a.y + a.height - 0.5) {
+      found.push(`${text} / ${other}`);
+    }
+  }));
+  return { count: boxes.length, found };
+}, svg.text);
+
+describe('labels', () => {
+  // Each row: the language and the guests of a seeded run of 100 experiments.
+  for (const lang of ['en', 'ja']) {
+    for (const guests of ['10', '35', '100', '1000']) {
+      it(`no text covers another at ${guests} guests, the options off and on (${lang})`, async () => {
+        const page = await ranPage(`?lang=${lang}&seed=1`, [guests, '100']);
+        for (const keys of [[], ['t', 'k', 'c', 'f']]) {
+          for (const key of keys) await page.press(key);
+          const svg = await download(page, lang === 'ja' ? ja(P, 'Save graph as SVG...') : 'Save graph as SVG...',
+            (asked) => answer(asked, '1066'));
+          const { count, found } = await textBoxes(page, svg);
+          assert.ok(count >= 10, `${count} texts`); // the captions and the axes' numbers at least
+          assert.deepEqual(found, [], `with ${keys.join(' ') || 'no options'}`);
+        }
+      });
+    }
+  }
+});
+
 describe('options and languages', () => {
   // Each row: how the options came to be stored before a reload (earlier
   // editions stored the switches as 'true' and 'false'), and what is then
