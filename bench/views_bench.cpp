@@ -26,7 +26,7 @@ void BM_ReplayFrame(benchmark::State& state)
     for (auto _ : state) {
         paintAsTheGraphArea(image, [&](QPainter& painter, const QRectF& area) {
             const core::Rect rect{area.left(), area.top(), area.width(), area.height()};
-            graph::paintDrawing(painter, core::replayPicture(rect, replay, 95, graph::FontTextSetter(painter.font())),
+            graph::paintDrawing(painter, core::replayPicture(rect, replay, graph::FontTextSetter(painter.font())),
                                 Qt::black);
         });
     }

@@ -318,6 +318,26 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>%1で折り返し</translation>
     </message>
     <message>
+        <source>nothing to mirror: this meeting never went below 0</source>
+        <translation>折り返すものはない：この会議の残高は0を下回らなかった</translation>
+    </message>
+    <message>
+        <source>nothing to mirror yet: the balance has not gone below 0</source>
+        <translation>まだ折り返すものはない：残高はまだ0を下回っていない</translation>
+    </message>
+    <message>
+        <source>A path touching %1 and ending at b has a twin ending at %2 − b.</source>
+        <translation>%1に触れてbで終わる道には、%2 − bで終わる双子の道がある。</translation>
+    </message>
+    <message>
+        <source>Meetings reaching %1 = those ending there + 2 × those ending below it.</source>
+        <translation>%1まで下がる会議の数 ＝ そこで終わる数 ＋ 2 × その下で終わる数。</translation>
+    </message>
+    <message>
+        <source>axis widened</source>
+        <translation>軸を広げた</translation>
+    </message>
+    <message>
         <source>Coins</source>
         <translation>硬貨の枚数</translation>
     </message>
@@ -481,8 +501,16 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>会議の全体</translation>
     </message>
     <message>
-        <source>Mirror at the coins to have ready</source>
-        <translation>用意する枚数で折り返す</translation>
+        <source>Mirror at a level reached</source>
+        <translation>到達した残高で折り返す</translation>
+    </message>
+    <message>
+        <source>Raise the mirror level</source>
+        <translation>折り返しの残高を上げる</translation>
+    </message>
+    <message>
+        <source>Lower the mirror level</source>
+        <translation>折り返しの残高を下げる</translation>
     </message>
     <message>
         <source>Back to the histogram</source>

@@ -32,6 +32,8 @@ enum class Command {
     Slower,
     WholeMeeting,
     Mirror,
+    MirrorRaise,
+    MirrorLower,
     BackToHistogram,
 };
 
@@ -39,7 +41,8 @@ enum class Command {
 // page shows as captioned groups.
 enum class MenuPart { Graph, Shares, Replay };
 enum class FrontEnds { Both, Desktop, Page };
-enum class EnabledWhen { Always, HasPicture, HasResult, GuestsGiven, Replaying, AwayFromHistogram };
+// Mirrored: a replay mirrored at a level the meeting has reached.
+enum class EnabledWhen { Always, HasPicture, HasResult, GuestsGiven, Replaying, Mirrored, AwayFromHistogram };
 enum class Check { None, Box, Radio };
 
 struct CommandInfo {
@@ -77,7 +80,7 @@ inline constexpr std::array<OptionInfo, 5> kOptions{{
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 22> kCommands{{
+inline constexpr std::array<CommandInfo, 24> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -112,14 +115,18 @@ inline constexpr std::array<CommandInfo, 22> kCommands{{
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, true},
     {Command::NextGuest, "replayNextGuest", phrase("coinwell::graph::GraphMenu", "Next guest"), {"Right"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Faster, "replayFaster", phrase("coinwell::graph::GraphMenu", "Faster"), {"+", "=", "Up"}, MenuPart::Replay, false,
+    {Command::Faster, "replayFaster", phrase("coinwell::graph::GraphMenu", "Faster"), {"+", "="}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Slower, "replaySlower", phrase("coinwell::graph::GraphMenu", "Slower"), {"-", "Down"}, MenuPart::Replay, false,
+    {Command::Slower, "replaySlower", phrase("coinwell::graph::GraphMenu", "Slower"), {"-"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
     {Command::WholeMeeting, "replayWholeMeeting", phrase("coinwell::graph::GraphMenu", "Whole meeting"), {"End"}, MenuPart::Replay,
      false, FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::Mirror, "replayMirror", phrase("coinwell::graph::GraphMenu", "Mirror at the coins to have ready"), {"M"},
+    {Command::Mirror, "replayMirror", phrase("coinwell::graph::GraphMenu", "Mirror at a level reached"), {"M"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Replaying, Check::Box, false},
+    {Command::MirrorRaise, "replayMirrorRaise", phrase("coinwell::graph::GraphMenu", "Raise the mirror level"), {"Up"},
+     MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Mirrored, Check::None, false},
+    {Command::MirrorLower, "replayMirrorLower", phrase("coinwell::graph::GraphMenu", "Lower the mirror level"), {"Down"},
+     MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Mirrored, Check::None, false},
     {Command::BackToHistogram, "backToHistogram", phrase("coinwell::graph::GraphMenu", "Back to the histogram"), {"Esc"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
 }};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chart.h"
 #include "core/drawing.h"
 
 #include <array>
@@ -17,6 +18,12 @@ inline constexpr std::array<int, 9> kReplayPaces{1, 2, 5, 10, 20, 50, 100, 200, 
 // this many seconds.
 inline constexpr double kReplaySeconds = 5.0;
 
+// The vertical axis a replay of `guests` starts on, from their number alone,
+// so that it tells nothing of the meeting to come: about three times the
+// square root of the guests either way, out to a round number, but no
+// further than the guests can take the balance, with a coin to spare.
+AxisRange replayStartAxis(int guests);
+
 class Replay {
 public:
     explicit Replay(std::vector<int> balances);
@@ -31,7 +38,11 @@ public:
     void slower();
     void finish();
     void restart();
-    void toggleMirror() { mirrored_ = !mirrored_; }
+    void toggleMirror();
+    // The mirror one coin higher or lower, among the levels the meeting
+    // shown so far has reached: from -1 down to its lowest balance.
+    void raiseMirror();
+    void lowerMirror();
 
     const std::vector<int>& balances() const { return balances_; }
     int guests() const { return static_cast<int>(balances_.size()); }
@@ -41,17 +52,28 @@ public:
     bool playing() const { return !paused_ && !finished(); }
     int pace() const { return kReplayPaces[static_cast<std::size_t>(paceIndex_)]; }
     bool mirrored() const { return mirrored_; }
-    // The exact coins that cover `percent` percent of meetings of these
-    // guests, where the mirror stands; worked out once for each share.
-    int exactCoins(int percent) const;
+    // Where the mirror stands while mirrored: the level the teacher chose,
+    // else the first at or below the middle of the lowest balance shown so
+    // far; none while the meeting has not gone below 0.
+    std::optional<int> mirrorLevel() const;
+    // The vertical axis: the start's, widened a round step at a time
+    // wherever the path (or its mirror image) shown has left it, and never
+    // narrowed again in this replay.
+    AxisRange axis() const { return axis_; }
+    AxisRange startAxis() const { return startAxis_; }
 
 private:
+    // Widens the axis to hold what is now shown.
+    void keepInView();
+
     std::vector<int> balances_;
     double shown_ = 0.0;
     int paceIndex_ = 0;
     bool paused_ = false;
     bool mirrored_ = false;
-    mutable std::optional<std::pair<int, int>> exactCoins_;  // percent, coins
+    std::optional<int> chosenLevel_;
+    AxisRange startAxis_;
+    AxisRange axis_;
 };
 
 // What the first `shown` balances of a meeting tell.
@@ -75,10 +97,16 @@ std::vector<int> mirroredAt(const std::vector<int>& balances, int level);
 Message replayProgress(const ReplayFacts& facts);
 Message replayState(const Replay& replay, const ReplayFacts& facts);
 
-// The path of the guests shown in the area, on axes that fit the whole
-// meeting so that nothing moves as it plays: the balance 0 a solid line,
-// the lowest balance so far marked, and, while mirrored, the level of the
-// exact coins for `percent` percent of meetings with the path reflected there.
-Drawing replayPicture(const Rect& area, const Replay& replay, int percent, const TextSetter& setter);
+// What the mirror at `level` means, in two lines, or while the meeting has
+// not gone below 0 (`level` none) that there is nothing to mirror yet, or at
+// its end nothing at all.
+std::vector<Message> mirrorWords(std::optional<int> level, bool finished);
+
+// The path of the guests shown in the area, on the replay's axis: the
+// balance 0 a solid line, the lowest balance so far marked, any widening of
+// the axis shaded and named, and, while mirrored, the mirror's level with
+// the path reflected there from where it first reaches it, and what that
+// means.
+Drawing replayPicture(const Rect& area, const Replay& replay, const TextSetter& setter);
 
 }  // namespace coinwell::core

@@ -76,6 +76,8 @@ bool RunModel::enabled(Command command) const
         return settings_.guestCount > 0;
     case EnabledWhen::Replaying:
         return replay_.has_value();
+    case EnabledWhen::Mirrored:
+        return replay_ && replay_->mirrorLevel().has_value();
     case EnabledWhen::AwayFromHistogram:
         return view_ != GraphView::Histogram;
     }
@@ -105,6 +107,7 @@ constexpr std::pair<Command, void (Replay::*)()> kReplayControls[] = {
     {Command::Pause, &Replay::togglePause}, {Command::NextGuest, &Replay::step},
     {Command::Faster, &Replay::faster},     {Command::Slower, &Replay::slower},
     {Command::WholeMeeting, &Replay::finish}, {Command::Mirror, &Replay::toggleMirror},
+    {Command::MirrorRaise, &Replay::raiseMirror}, {Command::MirrorLower, &Replay::lowerMirror},
 };
 
 }  // namespace
@@ -136,7 +139,7 @@ bool RunModel::trigger(Command command)
         showHistogram();
         return true;
     }
-    // A share keeps the view, whose curves or mirror it moves.
+    // A share keeps the view, whose curves it moves.
     if (const int percent = sharePercent(command); percent > 0) {
         options_[static_cast<std::size_t>(Option::ReadyPercent)] = percent;
         return true;
@@ -182,7 +185,7 @@ Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
     const int percent = option(Option::ReadyPercent);
     switch (view_) {
     case GraphView::Replay:
-        return replayPicture(area, *replay_, percent, setter);
+        return replayPicture(area, *replay_, setter);
     case GraphView::SquareRootLaw:
         if (exactPercent_ != percent) {
             exact_ = exactForAllGuests(percent);
@@ -200,7 +203,12 @@ Message RunModel::description() const
     switch (view_) {
     case GraphView::Replay: {
         const ReplayFacts facts = replayFacts(replay_->balances(), replay_->shownGuests());
-        return sentences({replayProgress(facts), replayState(*replay_, facts)});
+        std::vector<Message> parts{replayProgress(facts), replayState(*replay_, facts)};
+        if (replay_->mirrored()) {
+            const std::vector<Message> mirror = mirrorWords(replay_->mirrorLevel(), replay_->finished());
+            parts.insert(parts.end(), mirror.begin(), mirror.end());
+        }
+        return sentences(std::move(parts));
     }
     case GraphView::SquareRootLaw: {
         const int percent = option(Option::ReadyPercent);

@@ -54,7 +54,12 @@ void expectInsideTheArea(const Drawing& drawing)
         return p.x >= a.left - 1e-9 && p.x <= a.right() + 1e-9 && p.y >= a.top - 1e-9 && p.y <= a.bottom() + 1e-9;
     };
     for (const Shape& shape : drawing.shapes) {
-        for (const Point& point : shape.points) {
+        // A box's second point is its size: its far corner lies inside too.
+        std::vector<Point> points = shape.points;
+        if (shape.kind == Shape::Kind::Box) {
+            points[1] = {points[0].x + points[1].x, points[0].y + points[1].y};
+        }
+        for (const Point& point : points) {
             EXPECT_TRUE(inside(point)) << point.x << ", " << point.y;
         }
         if (shape.kind == Shape::Kind::Text) {
@@ -145,20 +150,160 @@ TEST(Replay, PlaysAtItsPaceAndAnswersEveryControl)
     }
 }
 
-TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
+// A replay's path, its mirror image (a dashed green line that is not the
+// level's, which is flat) and the frame's corner line, top left to bottom right.
+const Shape* pathOf(const Drawing& drawing)
+{
+    return firstOf(drawing, Shape::Kind::Path, [](const Shape& s) { return s.colour == kBarColour && s.points.size() > 2; });
+}
+const Shape* reflectedOf(const Drawing& drawing)
+{
+    return firstOf(drawing, Shape::Kind::Path, [](const Shape& s) {
+        return s.dashed && s.colour == kReadyColour &&
+               std::any_of(s.points.begin(), s.points.end(), [&](Point p) { return p.y != s.points.front().y; });
+    });
+}
+const Shape* frameOf(const Drawing& drawing)
+{
+    return firstOf(drawing, Shape::Kind::Path, [](const Shape& s) { return s.colour == kFrameColour && s.points.size() == 3; });
+}
+
+// The numbers beside the vertical axis, bottom to top: those ending left of
+// the frame, each with the height of its mark, in the middle of its line.
+std::vector<std::pair<int, double>> verticalNumbers(const Drawing& drawing)
+{
+    std::vector<std::pair<int, double>> numbers;
+    for (const Shape* text : shapesOf(drawing, Shape::Kind::Text)) {
+        if (text->text.find_first_not_of("-0123456789") == std::string::npos &&
+            text->points[0].x + kSetter.width(text->text) < frameOf(drawing)->points[0].x) {
+            numbers.emplace_back(std::stoi(text->text), text->points[0].y - kSetter.ascent + kSetter.lineHeight / 2);
+        }
+    }
+    return numbers;
+}
+
+// The balances at the frame's bottom and top, as its numbers tell them.
+std::pair<double, double> verticalEnds(const Drawing& drawing)
+{
+    const std::vector<std::pair<int, double>> numbers = verticalNumbers(drawing);
+    const auto [low, lowY] = numbers.front();
+    const auto [high, highY] = numbers.back();
+    const double perCoin = (lowY - highY) / (high - low);
+    const std::vector<Point>& frame = frameOf(drawing)->points;
+    return {low - (frame[1].y - lowY) / perCoin, low + (lowY - frame[0].y) / perCoin};
+}
+
+// A meeting that walks coin by coin to each balance in turn, then one coin
+// up and down again until all its guests have come.
+std::vector<int> walkThrough(std::initializer_list<int> turns, int guests)
+{
+    std::vector<int> balances;
+    int balance = 0;
+    for (const int turn : turns) {
+        while (balance != turn) {
+            balances.push_back(balance += turn > balance ? 1 : -1);
+        }
+    }
+    for (int up = 1; balances.size() < static_cast<std::size_t>(guests); up = -up) {
+        balances.push_back(balance += up);
+    }
+    balances.resize(static_cast<std::size_t>(guests));
+    return balances;
+}
+
+// Before the first guest the axis tells nothing of the meeting: the same
+// numbers and frame for every seed, about three times the square root of
+// the guests either way, out to a round number.
+TEST(ReplayAxis, StartsFromTheNumberOfGuestsAlone)
+{
+    const struct {
+        int guests;
+        std::vector<int> numbers;
+    } cases[] = {
+        {10, {-10, -5, 0, 5, 10}},
+        {35, {-20, -10, 0, 10, 20}},
+        {100, {-30, -20, -10, 0, 10, 20, 30}},
+        {1000, {-100, -50, 0, 50, 100}},
+    };
+    testing::FakeClock clock;
+    for (const auto& c : cases) {
+        for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+            SCOPED_TRACE(std::to_string(c.guests) + " guests, seed " + std::to_string(seed));
+            RandomGenerator random(seed);
+            const Replay replay(meetingBalances(c.guests, random, clock));
+            const Drawing before = replayPicture(kArea, replay, kSetter);
+            std::vector<int> numbers;
+            for (const auto& [number, y] : verticalNumbers(before)) {
+                numbers.push_back(number);
+            }
+            EXPECT_EQ(numbers, c.numbers);
+            EXPECT_NEAR(verticalEnds(before).first, c.numbers.front(), 1e-9);
+            EXPECT_NEAR(verticalEnds(before).second, c.numbers.back(), 1e-9);
+        }
+    }
+}
+
+// A path that leaves the axis it started on widens it as it goes, a round
+// step at a time, shaded and named, and stays wholly inside the frame; the
+// axis never narrows again, not even when the meeting plays again.
+TEST(ReplayAxis, WidensWhereThePathShownLeavesItAndStaysWidened)
+{
+    const struct {
+        std::vector<int> balances;
+        bool mirrored;
+        int widenings;  // the shaded parts at the end
+    } cases[] = {
+        {walkThrough({-10}, 10), false, 1},       {walkThrough({10}, 10), false, 1},
+        {walkThrough({-45, 0}, 100), false, 1},   {walkThrough({38}, 100), false, 1},
+        {walkThrough({-33, 33}, 100), false, 2},  {walkThrough({-4, 28}, 100), true, 1},
+        {walkThrough({-12, 12}, 100), false, 0},  {walkThrough({-5, 15}, 35), false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.balances));
+        Replay replay(c.balances);
+        replay.togglePause();
+        if (c.mirrored) {
+            replay.toggleMirror();
+        }
+        std::pair<double, double> ends = verticalEnds(replayPicture(kArea, replay, kSetter));
+        Drawing drawing;
+        while (!replay.finished()) {
+            replay.step();
+            drawing = replayPicture(kArea, replay, kSetter);
+            const std::vector<Point>& frame = frameOf(drawing)->points;
+            for (const Shape* shown : {pathOf(drawing), reflectedOf(drawing)}) {
+                for (const Point& point : shown ? shown->points : std::vector<Point>{}) {
+                    EXPECT_GE(point.y, frame[0].y - 1e-9);
+                    EXPECT_LE(point.y, frame[1].y + 1e-9);
+                }
+            }
+            const std::pair<double, double> nowEnds = verticalEnds(drawing);
+            EXPECT_LE(nowEnds.first, ends.first + 1e-9) << "after guest " << replay.shownGuests();
+            EXPECT_GE(nowEnds.second, ends.second - 1e-9) << "after guest " << replay.shownGuests();
+            ends = nowEnds;
+        }
+        expectInsideTheArea(drawing);
+        EXPECT_EQ(shapesOf(drawing, Shape::Kind::Box).size(), static_cast<std::size_t>(c.widenings));
+        const auto named = [](const Drawing& d) { return firstOf(d, Shape::Kind::Text, [](const Shape& t) { return t.text == "axis widened"; }); };
+        EXPECT_EQ(named(drawing) != nullptr, c.widenings > 0);
+        replay.restart();
+        EXPECT_EQ(verticalNumbers(replayPicture(kArea, replay, kSetter)), verticalNumbers(drawing));
+        const std::pair<double, double> started = verticalEnds(replayPicture(kArea, Replay(c.balances), kSetter));
+        EXPECT_EQ(std::abs(ends.first - started.first) + std::abs(ends.second - started.second) > 0.5, c.widenings > 0);
+    }
+}
+
+TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesThatStay)
 {
     const std::vector<int> balances{1, 0, -1, -2, -1, -2, -3, -2, -1, 0, 1, 2};
-    const auto pathOf = [](const Drawing& drawing) {
-        return firstOf(drawing, Shape::Kind::Path, [](const Shape& s) { return s.colour == kBarColour && s.points.size() > 2; });
-    };
     Replay replay(balances);
     replay.finish();
-    const Drawing whole = replayPicture(kArea, replay, 95, kSetter);
+    const Drawing whole = replayPicture(kArea, replay, kSetter);
     replay.restart();
     for (int guest = 0; guest < 5; ++guest) {
         replay.step();
     }
-    const Drawing part = replayPicture(kArea, replay, 95, kSetter);
+    const Drawing part = replayPicture(kArea, replay, kSetter);
     expectInsideTheArea(whole);
     ASSERT_NE(pathOf(whole), nullptr);
     ASSERT_NE(pathOf(part), nullptr);
@@ -173,24 +318,139 @@ TEST(ReplayPicture, ShowsThePathSoFarWithItsLowestPointOnAxesOfTheWholeMeeting)
     EXPECT_DOUBLE_EQ(firstOf(whole, Shape::Kind::Dot)->points[0].x, pathOf(whole)->points[7].x);
     replay.restart();
     replay.togglePause();
-    EXPECT_EQ(firstOf(replayPicture(kArea, replay, 95, kSetter), Shape::Kind::Dot), nullptr);
+    EXPECT_EQ(firstOf(replayPicture(kArea, replay, kSetter), Shape::Kind::Dot), nullptr);
 
-    // 12 guests need 5 coins for 90 % of meetings: this path reaches -5 after guest 9.
+    // The lowest balance -5 puts the mirror at -3, first reached after guest 7.
     Replay mirrored({1, 0, -1, -2, -1, -2, -3, -4, -5, -4, -3, -2});
     mirrored.finish();
     mirrored.toggleMirror();
-    ASSERT_EQ(mirrored.exactCoins(90), 5);
-    const Drawing picture = replayPicture(kArea, mirrored, 90, kSetter);
+    const Drawing picture = replayPicture(kArea, mirrored, kSetter);
     expectInsideTheArea(picture);
-    const Shape* reflected = firstOf(picture, Shape::Kind::Path, [](const Shape& s) {
-        return s.dashed && s.colour == kReadyColour && s.points.size() > 2;
-    });
+    const Shape* reflected = reflectedOf(picture);
     ASSERT_NE(reflected, nullptr);
-    EXPECT_EQ(reflected->points.size(), 4U) << "from guest 9 on";
-    // -2 mirrored at -5 is -8, as far below -5 as -2 is above it.
+    EXPECT_EQ(reflected->points.size(), 6U) << "from guest 7 on";
+    // -2 mirrored at -3 is -4, as far below -3 as -2 is above it.
     const std::vector<Point>& path = pathOf(picture)->points;
-    EXPECT_NEAR(reflected->points.back().y, 2 * path[9].y - path[4].y, 1e-9);
-    EXPECT_TRUE(replayPicture({0, 0, 0, 300}, mirrored, 90, kSetter).shapes.empty());
+    EXPECT_NEAR(reflected->points.back().y, 2 * path[7].y - path[4].y, 1e-9);
+    EXPECT_TRUE(replayPicture({0, 0, 0, 300}, mirrored, kSetter).shapes.empty());
+}
+
+// M mirrors every meeting that falls to -2 or lower at a level it reaches,
+// the first at or below the middle of its lowest balance, so that a piece of
+// the path shows reflected; one that never goes below 0 says so instead.
+TEST(ReplayMirror, ReflectsEveryMeetingThatFallsToMinusTwoAtALevelItReaches)
+{
+    testing::FakeClock clock;
+    const int guestCounts[] = {10, 35, 100, 1000};
+    int reflections = 0;
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+        const int guests = guestCounts[seed % 4];
+        SCOPED_TRACE(std::to_string(guests) + " guests, seed " + std::to_string(seed));
+        RandomGenerator random(seed);
+        Replay replay(meetingBalances(guests, random, clock));
+        replay.finish();
+        replay.toggleMirror();
+        const int lowest = *std::min_element(replay.balances().begin(), replay.balances().end());
+        const Drawing drawing = replayPicture(kArea, replay, kSetter);
+        const Shape* reflected = reflectedOf(drawing);
+        if (lowest >= 0) {
+            EXPECT_EQ(reflected, nullptr);
+            EXPECT_NE(firstOf(drawing, Shape::Kind::Text, [](const Shape& t) {
+                          return t.text == "nothing to mirror: this meeting never went below 0";
+                      }), nullptr);
+            continue;
+        }
+        ASSERT_TRUE(replay.mirrorLevel());
+        const int level = *replay.mirrorLevel();
+        EXPECT_TRUE(2 * level <= lowest && lowest < 2 * level + 2) << "level " << level << ", lowest " << lowest;
+        if (lowest > -2) {
+            continue;
+        }
+        ASSERT_NE(reflected, nullptr);
+        const std::vector<Point>& path = pathOf(drawing)->points;
+        const std::size_t touch = path.size() - reflected->points.size();
+        EXPECT_EQ(replay.balances()[touch - 1], level) << "the reflection starts where the path reaches the level";
+        bool differs = false;
+        for (std::size_t n = 0; n < reflected->points.size(); ++n) {
+            differs = differs || std::abs(reflected->points[n].y - path[touch + n].y) > 1e-6;
+        }
+        EXPECT_TRUE(differs);
+        ++reflections;
+    }
+    EXPECT_GT(reflections, 150);
+}
+
+// Up and Down move the mirror among the levels the meeting reaches, -1 to its
+// lowest, and the words with it.
+TEST(ReplayMirror, MovesBetweenMinusOneAndTheLowestBalance)
+{
+    const struct {
+        const char* keys;  // u: Up, d: Down
+        int level;
+    } cases[] = {{"", -4}, {"u", -3}, {"uuuuu", -1}, {"d", -5}, {"ddddd", -7}, {"uuuuud", -2}, {"dddu", -6}};
+    const std::vector<int> balances = walkThrough({-7, -2}, 20);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Replay replay(balances);
+        replay.finish();
+        replay.toggleMirror();
+        for (const char key : std::string_view(c.keys)) {
+            key == 'u' ? replay.raiseMirror() : replay.lowerMirror();
+        }
+        const Drawing drawing = replayPicture(kArea, replay, kSetter);
+        const std::string words[] = {"mirrored at " + std::to_string(c.level),
+                                     "A path touching " + std::to_string(c.level) + " and ending at b has a twin ending at " +
+                                         std::to_string(2 * c.level) + " − b."};
+        for (const std::string& said : words) {
+            EXPECT_NE(firstOf(drawing, Shape::Kind::Text, [&](const Shape& t) { return t.text == said; }), nullptr) << said;
+        }
+        expectInsideTheArea(drawing);
+    }
+}
+
+// No key does two things at once: in every state of the graph area the
+// commands each front end has enabled have keys of their own.
+TEST(Commands, NoKeyBelongsToTwoEnabledCommandsInAnyState)
+{
+    testing::FakeClock clock;
+    RandomGenerator random(7);
+    RunHistory runs;
+    RunModel model(random, clock, 7, runs);
+    using C = Command;
+    // Each step: the commands given, then the model's state is checked.
+    const std::vector<std::vector<Command>> steps{
+        {}, {C::Replay}, {C::Mirror}, {C::WholeMeeting}, {C::MirrorLower}, {C::Mirror}, {C::SquareRootLaw},
+        {C::BackToHistogram}, {C::CoinsReady}, {C::Replay, C::WholeMeeting, C::Mirror, C::MirrorRaise},
+    };
+    model.setGuestCount(100);
+    model.setExperimentCount(10);
+    int mirroredStates = 0;
+    for (const bool ran : {false, true}) {
+        if (ran) {
+            model.run();
+        }
+        for (const auto& commands : steps) {
+            for (const Command command : commands) {
+                model.trigger(command);
+            }
+            for (const FrontEnds front : {FrontEnds::Desktop, FrontEnds::Page}) {
+                std::map<std::string_view, std::string_view> owners;
+                for (const CommandInfo& info : kCommands) {
+                    if ((info.frontEnds != FrontEnds::Both && info.frontEnds != front) || !model.enabled(info.command)) {
+                        continue;
+                    }
+                    for (const std::string_view key : info.keys) {
+                        if (!key.empty()) {
+                            const auto [owner, added] = owners.emplace(key, info.name);
+                            EXPECT_TRUE(added) << key << ": " << owner->second << " and " << info.name;
+                        }
+                    }
+                }
+            }
+            mirroredStates += model.enabled(C::MirrorRaise) ? 1 : 0;
+        }
+    }
+    EXPECT_GE(mirroredStates, 2) << "the mirror's keys were among those checked";
 }
 
 // What a replay tells of the meeting so far, and at its end the coins its

@@ -242,9 +242,10 @@ TEST_F(MainWindowTest, ReturnAndEnterClickTheFocusedButtonOnce)
 
 // The graph's keys from the window: W replays a meeting drawn from the
 // window's own source and clock and gives the graph the focus, where Space
-// pauses it; End shows the whole meeting, Escape the histogram again. Space
-// on a focused button presses the button. Which view follows which command
-// is the run model's test.
+// pauses it; End shows the whole meeting, M mirrors it at the highest level
+// at or below half its lowest balance, which Down and Up move, Escape shows
+// the histogram again. Space on a focused button presses the button. Which
+// view follows which command is the run model's test.
 TEST_F(MainWindowTest, TheGraphKeysReachTheReplayAndSpaceOnlyFromTheGraph)
 {
     fakes.clock.step = 0.5F;
@@ -266,6 +267,23 @@ TEST_F(MainWindowTest, TheGraphKeysReachTheReplayAndSpaceOnlyFromTheGraph)
                             .arg(meeting.back())
                             .arg(*std::min_element(meeting.begin(), meeting.end()));
     EXPECT_TRUE(graphDescription().startsWith(end)) << graphDescription().toStdString();
+    const int lowest = *std::min_element(meeting.begin(), meeting.end());
+    ASSERT_LE(lowest, -2);
+    int level = 0;
+    while (2 * level > lowest) {
+        --level;
+    }
+    const auto mirroredAt = [&](int at) {
+        return graphDescription().contains(QString(" A path touching %1 and ending at b has a twin ending at %2 − b.").arg(at).arg(2 * at));
+    };
+    const struct {
+        Qt::Key key;
+        int level;
+    } mirrorKeys[] = {{Qt::Key_M, level}, {Qt::Key_Down, level - 1}, {Qt::Key_Up, level}, {Qt::Key_Up, std::min(level + 1, -1)}};
+    for (const auto& k : mirrorKeys) {
+        press(k.key);
+        EXPECT_TRUE(mirroredAt(k.level)) << k.level << ": " << graphDescription().toStdString();
+    }
     press(Qt::Key_Escape);
     EXPECT_EQ(graphDescription(), "") << "back to the histogram, with no run yet";
 

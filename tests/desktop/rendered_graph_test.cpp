@@ -134,7 +134,7 @@ TEST(RenderedDrawing, TheReplayPathEndsAtTheLastGuestShown)
             replay.step();
         }
         const QImage image = paint(kArea, gothicFont(9.0), [&](const core::Rect& area, const FontTextSetter& setter) {
-            return core::replayPicture(area, replay, 95, setter);
+            return core::replayPicture(area, replay, setter);
         }, ratio);
         QPoint rightmost(-1, 0);
         QPoint topmost(0, image.height());

@@ -20,8 +20,9 @@ const kOwn: Record<string, (file: GraphExport, command: number) => void> = {
   printGraph: (file) => file.print(),
 };
 
-// After these the replay stands still, and a screen reader hears where.
-const kTold = new Set(['replayPause', 'replayNextGuest', 'replayWholeMeeting']);
+// After these a replay standing still is told aloud: where it is, and what it shows.
+const kTold = new Set(['replayPause', 'replayNextGuest', 'replayWholeMeeting', 'replayMirror', 'replayMirrorRaise',
+  'replayMirrorLower']);
 
 export class GraphCommands {
   private readonly rows: CommandRow[];

@@ -102,16 +102,18 @@ describe('the ways into the core', () => {
       assert.equal(await focused(page), 'graphView');
       return shown;
     };
-    // Copy, the two images, CSV, Print; T, K, C; the three shares; G, W; the replay's six and the way back.
-    assert.equal(await items(), '-----' + 'ooo' + 'oxo' + 'oo' + '-------');
+    // Copy, the two images, CSV, Print; T, K, C; the three shares; G, W; the replay's eight and the way back.
+    assert.equal(await items(), '-----' + 'ooo' + 'oxo' + 'oo' + '---------');
     await page.click(control('startButton'));
     await page.press('t');
-    assert.equal(await items(), 'ooooo' + 'xoo' + 'oxo' + 'oo' + '-------');
+    assert.equal(await items(), 'ooooo' + 'xoo' + 'oxo' + 'oo' + '---------');
   });
 
   // W gives the graph the focus, so that Space is the replay's; the replay
-  // plays by the page's frames to its end, which is then said.
-  it('W replays a meeting to its end and says it; Space is the replay\'s only on the graph; Escape leaves', async () => {
+  // plays by the page's frames to its end, which is then said. M then
+  // mirrors it at the highest level at or below half its lowest balance,
+  // which ↓ and ↑ move.
+  it('W replays a meeting to its end and says it; M mirrors it, ↑ ↓ move the mirror; Space is the replay\'s only on the graph; Escape leaves', async () => {
     const page = await ranPage('?seed=3', ['100', '100'], false);
     const spoken = () => text(page, '.graph [aria-live]');
     await page.press('w');
@@ -119,11 +121,25 @@ describe('the ways into the core', () => {
     await page.press(' ');
     assert.match(await spoken(), /paused: Space plays on, → shows the next guest$/);
     await page.press(' ');
-    for (let n = 0; n < 4; n++) await page.press('ArrowUp'); // faster
+    for (let n = 0; n < 4; n++) await page.press('='); // faster
     await page.waitFor(() => document.querySelector('.graph [aria-live]').textContent.endsWith('enough'));
     assert.match(await spoken(), /^Guest 100 of 100, .* coins would have been enough$/);
     assert.ok(await pixels(page, colours.exact) > 100, 'the lowest balance drawn');
     assert.ok(await pixels(page, colours.bars) > 100, 'the path drawn');
+    const lowest = Number((await spoken()).match(/lowest so far (-\d+)/)[1]);
+    assert.ok(lowest <= -2, `this meeting falls to ${lowest}`);
+    let level = 0;
+    while (2 * level > lowest) level--;
+    const mirror = async () => Number((await spoken()).match(/A path touching (-\d+) and ending at b/)?.[1]);
+    assert.equal(await pixels(page, colours.ready), 0);
+    await page.press('m');
+    assert.equal(await mirror(), level);
+    assert.ok(await pixels(page, colours.ready) > 100, 'the mirror drawn');
+    await page.press('ArrowDown');
+    assert.equal(await mirror(), level - 1);
+    await page.press('ArrowUp');
+    await page.press('ArrowUp');
+    assert.equal(await mirror(), Math.min(level + 1, -1));
     await page.press('Escape');
     assert.equal(await spoken(), '');
     assert.equal(await pixels(page, colours.exact), 0, 'back to the histogram');
