@@ -257,6 +257,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>度数分布グラフ</translation>
     </message>
     <message>
+        <source>Graph menu</source>
+        <translation>グラフのメニュー</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -572,10 +576,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Start again</source>
         <translation>もう一度始める</translation>
-    </message>
-    <message>
-        <source>Graph menu</source>
-        <translation>グラフのメニュー</translation>
     </message>
     <message>
         <source>Save graph as PNG...</source>

@@ -103,7 +103,7 @@ export interface CoreModule {
   Session: new (seedText: string) => Session;
 }
 
-export type WindowText = 'mainWindowTitle' | 'programName' | 'graphName' | 'namedValue' | 'firstGuestsTitle' |
+export type WindowText = 'mainWindowTitle' | 'programName' | 'graphName' | 'graphMenuName' | 'namedValue' | 'firstGuestsTitle' |
   'firstExperimentsTitle' | 'guestsTitle' | 'experimentsTitle' | 'countPrompt' | 'exitNotice' | 'imageWidthPrompt' |
   'saveImageTitle' | 'helpWindowTitle' | 'helpText' | 'helpTextName' | 'sharesCaption' | 'replayCaption';
 
