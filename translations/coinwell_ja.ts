@@ -453,6 +453,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>平方根の法則を表示</translation>
     </message>
     <message>
+        <source>Caption under saved images</source>
+        <translation>保存する画像の下に説明行を付ける</translation>
+    </message>
+    <message>
         <source>Replay</source>
         <translation>再生</translation>
     </message>
@@ -505,6 +509,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>, seed %1</source>
         <translation>、シード %1</translation>
+    </message>
+    <message>
+        <source>, coins to have ready for %1% of meetings: %2</source>
+        <translation>、会議の%1%に足りる枚数 %2</translation>
     </message>
     <message>
         <source>Average shortage: %1</source>

@@ -32,6 +32,7 @@ enum class Command {
     WholeMeeting,
     Mirror,
     BackToHistogram,
+    CaptionOnImage,
 };
 
 // Where an item stands: the graph's menu, or one of its submenus, which the
@@ -64,18 +65,20 @@ struct OptionInfo {
     int defaultValue;
 };
 
-enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent };
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, CaptionOnImage };
 
-inline constexpr std::array<OptionInfo, 4> kOptions{{
+inline constexpr std::array<OptionInfo, 5> kOptions{{
     {"showExactDistribution", 0},
     {"showCoinsReady", 0},
     {"showCoverageCurve", 0},
     {"coinsReadyPercent", 95},
+    // A copied or saved picture carries the caption line under it.
+    {"captionOnImage", 1},
 }};
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 21> kCommands{{
+inline constexpr std::array<CommandInfo, 22> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -118,6 +121,8 @@ inline constexpr std::array<CommandInfo, 21> kCommands{{
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Replaying, Check::Box, false},
     {Command::BackToHistogram, "backToHistogram", phrase("coinwell::graph::GraphMenu", "Back to the histogram"), {"Esc"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
+    {Command::CaptionOnImage, "captionOnImage", phrase("coinwell::graph::GraphMenu", "Caption under saved images"), {},
+     MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
 }};
 
 constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }

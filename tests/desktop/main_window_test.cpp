@@ -3,6 +3,7 @@
 // behind; the dialogs and the menu at the zoom's size.
 #include "core/experiment.h"
 #include "desktop/main_window/main_window.h"
+#include "support/ink.h"
 #include "support/window_fakes.h"
 
 #include <QAccessible>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -402,6 +404,7 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
     open();
     window->startRun();
     item("exactLawAction")->trigger();
+    item("captionOnImageAction")->trigger();  // the graph alone: the caption's test is the next
 
     const QList<QByteArray> rows = saved("run.csv").trimmed().split('\n');
     ASSERT_GT(rows.size(), 2);
@@ -447,6 +450,42 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_TRUE(fakes.dialogs.errors.empty());
+}
+
+// The caption line goes under a copied or saved picture while its option
+// is on, as it is at first: the SVG's last texts are the run's settings,
+// average, exact mean and coins for the share chosen, and the PNG and the
+// copy are taller by it, with ink below the graph; off, they keep the
+// graph's own shape.
+TEST_F(GraphMenuTest, CopiedAndSavedPicturesCarryTheCaptionLineWhileItIsOn)
+{
+    open();
+    window->startRun();
+    item("readyShare99Action")->trigger();
+    const QRegularExpression caption("100 guests, 100 experiments, average shortage " + text("averageValue") +
+                                     R"(, exact mean -7\.46, coins to have ready for 99% of meetings: \d+$)");
+    const int shownHeight = graph()->contentsRect().height();
+    for (const bool on : {true, false}) {
+        EXPECT_EQ(item("captionOnImageAction")->isChecked(), on);
+        QXmlStreamReader svg(saved("graph.svg", 1, 1066));
+        QStringList texts;
+        while (!svg.atEnd()) {
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
+                texts << svg.readElementText();
+            }
+        }
+        EXPECT_EQ(texts.join(' ').contains(caption), on) << texts.join('|').toStdString();
+
+        const QImage png = QImage::fromData(saved("graph.png", 0, 1066));
+        EXPECT_EQ(png.width(), 1066);
+        EXPECT_EQ(png.height() > 762, on) << png.height();
+        EXPECT_EQ(inkIn(png, QRect(0, 763, png.width(), std::max(0, png.height() - 763))) > 0, on);
+
+        item("copyGraphAction")->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(copied.height() > qRound(shownHeight * graph()->devicePixelRatioF()), on) << copied.height();
+        item("captionOnImageAction")->trigger();
+    }
 }
 
 // A name of a folder, a folder that does not exist and a file taken for a

@@ -78,6 +78,8 @@ export interface Session {
   // False for what the page does itself, and for a command not enabled.
   trigger(command: number): boolean;
   picture(width: number, height: number, setter: TextSetter): Drawing;
+  // As copied or saved: taller by the caption line while that option is on.
+  savedPicture(width: number, height: number, setter: TextSetter): Drawing;
   description(): Message;
   caption(): Message;
   fileName(command: number): string;
