@@ -7,6 +7,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { inflateSync } from 'node:zlib';
 import {
   answer, byName, control, engine, fill, focus, focused, ja, launch, pixels, question, serve, tabsOf, text, value,
   watchDownloads,
@@ -63,6 +64,28 @@ const imageFacts = (page, bytes, type) => page.evaluate(async (base64, type) => 
   for (let i = 0; i < data.length; i += 4) if (data[i] < 10 && data[i + 1] < 10 && data[i + 2] > 245) blue++;
   return { width: canvas.width, height: canvas.height, blue };
 }, Buffer.from(bytes).toString('base64'), type);
+
+// The pages of a PDF: its page objects, also those packed in compressed
+// object streams (Firefox packs them; Chromium does not).
+function pdfPages(pdf) {
+  const text = pdf.toString('latin1');
+  const pages = (part) => (part.match(/\/Type\s*\/Page(?![a-zA-Z])/g) ?? []).length;
+  let found = 0;
+  let outside = '';
+  let from = 0;
+  for (const start of text.matchAll(/(?<!end)stream\r?\n/g)) {
+    const end = text.indexOf('endstream', start.index + start[0].length);
+    if (end < 0) break;
+    outside += text.slice(from, start.index);
+    try {
+      found += pages(inflateSync(pdf.subarray(start.index + start[0].length, end)).toString('latin1'));
+    } catch {
+      // a stream that is not deflated holds no page objects
+    }
+    from = end + 'endstream'.length;
+  }
+  return found + pages(outside + text.slice(from));
+}
 
 describe('the ways into the core', () => {
   // Each row: what a command draws in its colour over the bars, and the way
@@ -272,6 +295,21 @@ describe('what is saved, copied and printed', () => {
       const shown = (s) => document.querySelector(s).getBoundingClientRect().height > 0;
       await page.waitFor(shown, '#print-sheet img'); // made when asked for print, and loaded in its time
       assert.ok(!(await page.evaluate(shown, '#app')));
+    });
+  }
+
+  // Each row: the paper and which way round; the graph and its caption
+  // printed to PDF come on one sheet, in the engines whose protocol prints.
+  const papers = [['A4', false], ['A4', true], ['Letter', false], ['Letter', true]];
+  for (const [paper, landscape] of papers) {
+    it(`prints the graph on one ${paper} sheet, ${landscape ? 'landscape' : 'portrait'}`, async (t) => {
+      const page = await ranPage();
+      await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+      await page.waitFor(() => document.querySelector('#print-sheet img')?.complete);
+      const pdf = await page.printPdf({ paper, landscape });
+      if (!pdf) return t.skip(`${engine}'s driver cannot print`);
+      assert.equal(pdf.subarray(0, 5).toString('latin1'), '%PDF-');
+      assert.equal(pdfPages(pdf), 1);
     });
   }
 
