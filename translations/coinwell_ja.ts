@@ -257,6 +257,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>度数分布グラフ</translation>
     </message>
     <message>
+        <source>Graph menu</source>
+        <translation>グラフのメニュー</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -477,6 +481,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>平方根の法則を表示</translation>
     </message>
     <message>
+        <source>Caption under saved images</source>
+        <translation>保存する画像の下に説明行を付ける</translation>
+    </message>
+    <message>
         <source>Replay</source>
         <translation>再生</translation>
     </message>
@@ -537,6 +545,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>, seed %1</source>
         <translation>、シード %1</translation>
+    </message>
+    <message>
+        <source>, coins to have ready for %1% of meetings: %2</source>
+        <translation>、会議の%1%に足りる枚数 %2</translation>
     </message>
     <message>
         <source>Average shortage: %1</source>
@@ -608,10 +620,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Start again</source>
         <translation>もう一度始める</translation>
-    </message>
-    <message>
-        <source>Graph menu</source>
-        <translation>グラフのメニュー</translation>
     </message>
     <message>
         <source>Save graph as PNG...</source>

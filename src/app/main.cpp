@@ -23,12 +23,12 @@ using namespace coinwell;
 int openWindow(std::optional<std::uint64_t> seed)
 {
     QApplication::setQuitOnLastWindowClosed(false);  // the window switcher decides
-    QtDialogs dialogs;
+    QSettings settings;
+    Zoom zoom(&settings);
+    QtDialogs dialogs(zoom);
     QtProgramExit programExit;
     RunSource source(seed);
     QtCuePlayer cues;
-    QSettings settings;
-    Zoom zoom(&settings);
 
     int status = 0;
     {

@@ -35,6 +35,7 @@ enum class Command {
     MirrorRaise,
     MirrorLower,
     BackToHistogram,
+    CaptionOnImage,
 };
 
 // Where an item stands: the graph's menu, or one of its submenus, which the
@@ -68,19 +69,21 @@ struct OptionInfo {
     int defaultValue;
 };
 
-enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes };
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes, CaptionOnImage };
 
-inline constexpr std::array<OptionInfo, 5> kOptions{{
+inline constexpr std::array<OptionInfo, 6> kOptions{{
     {"showExactDistribution", 0},
     {"showCoinsReady", 0},
     {"showCoverageCurve", 0},
     {"coinsReadyPercent", 95},
     {"fitAxes", 0},
+    // A copied or saved picture carries the caption line under it.
+    {"captionOnImage", 1},
 }};
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 24> kCommands{{
+inline constexpr std::array<CommandInfo, 25> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -129,6 +132,8 @@ inline constexpr std::array<CommandInfo, 24> kCommands{{
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Mirrored, Check::None, false},
     {Command::BackToHistogram, "backToHistogram", phrase("coinwell::graph::GraphMenu", "Back to the histogram"), {"Esc"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
+    {Command::CaptionOnImage, "captionOnImage", phrase("coinwell::graph::GraphMenu", "Caption under saved images"), {},
+     MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
 }};
 
 constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }

@@ -1,5 +1,7 @@
 #include "core/run_model.h"
 
+#include "core/caption_line.h"
+#include "core/coins_ready.h"
 #include "core/experiment.h"
 #include "core/histogram.h"
 #include "core/one_decimal.h"
@@ -124,6 +126,8 @@ bool RunModel::checked(Command command) const
         return view_ == GraphView::Replay;
     case Command::Mirror:
         return replay_ && replay_->mirrored();
+    case Command::CaptionOnImage:
+        return option(Option::CaptionOnImage) != 0;
     default:
         return sharePercent(command) > 0 && sharePercent(command) == option(Option::ReadyPercent);
     }
@@ -133,6 +137,11 @@ bool RunModel::trigger(Command command)
 {
     if (!enabled(command)) {
         return false;
+    }
+    // What is saved changes, not what is shown.
+    if (command == Command::CaptionOnImage) {
+        options_[static_cast<std::size_t>(Option::CaptionOnImage)] = option(Option::CaptionOnImage) != 0 ? 0 : 1;
+        return true;
     }
     if (const std::optional<Option> shown = switchOf(command)) {
         options_[static_cast<std::size_t>(*shown)] = option(*shown) != 0 ? 0 : 1;
@@ -198,6 +207,12 @@ Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
     return histogram(area, record_ ? &*record_ : nullptr, histogramOptions(), setter);
 }
 
+Drawing RunModel::savedPicture(const Rect& area, const TextSetter& setter) const
+{
+    Drawing drawing = picture(area, setter);
+    return option(Option::CaptionOnImage) != 0 ? withCaption(std::move(drawing), caption(), setter) : drawing;
+}
+
 Message RunModel::description() const
 {
     switch (view_) {
@@ -244,6 +259,9 @@ Message RunModel::caption() const
                        {number(result.settings.guestCount), number(result.settings.experimentCount),
                         verbatim(formatOneDecimal(result.averageShortage())),
                         verbatim(fixedDecimals(record_->law.mean(), 2))});
+    const int percent = option(Option::ReadyPercent);
+    line = {{}, "%1%2", {line, say(phrase("coinwell::report", ", coins to have ready for %1% of meetings: %2"),
+                                   {number(percent), number(coinsToHaveReady(result.counts, percent))})}, {}};
     if (!record_->seed) {
         return line;
     }

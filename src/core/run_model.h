@@ -58,12 +58,16 @@ public:
     // Whether the graph area shows anything to copy, save or print.
     bool hasPicture() const;
     Drawing picture(const Rect& area, const TextSetter& setter) const;
+    // The picture as it is copied or saved: with the caption line under it
+    // while that option is on, its area grown to hold it.
+    Drawing savedPicture(const Rect& area, const TextSetter& setter) const;
     // What the picture shows, in words for screen readers; empty before a run.
     Message description() const;
     // The name proposed for the file a saving command writes.
     std::string fileName(Command command) const;
-    // The line under a printed picture: the run's settings, average, exact
-    // mean and seed, or the other views' description.
+    // The line under a printed or saved picture: the run's settings,
+    // average, exact mean, the coins to have ready for the share chosen and
+    // the seed, or the other views' description.
     Message caption() const;
 
 private:

@@ -26,6 +26,10 @@ struct Placement {
 inline constexpr Phrase kMainWindowTitle = phrase("coinwell::MainWindow", "Coinwell 3");
 inline constexpr Phrase kProgramName = phrase("coinwell::MainWindow", "Coinwell");
 inline constexpr Phrase kGraphName = phrase("coinwell::MainWindow", "Frequency-distribution graph");
+// The graph menu button's name for screen readers; the button shows a
+// symbol, the same in every language.
+inline constexpr Phrase kGraphMenuName = phrase("coinwell::MainWindow", "Graph menu");
+inline constexpr Phrase kGraphMenuSymbol{{}, "☰"};
 // A value label's name for screen readers: its caption and its value.
 inline constexpr Phrase kNamedValue = phrase("coinwell::MainWindow", "%1: %2");
 // The first questions' titles start with a blank; Init's do not.
@@ -50,10 +54,13 @@ inline constexpr double kCaptionPoints = 9.0;
 // The main window's controls in the order the window makes them: later ones
 // lie over earlier ones where they meet. Init runs 6 pixels past the right
 // edge, and each caption shares its right border with its value's left one.
+// The graph menu button opens the graph's menu under it, in the top row's
+// gap between the title and Help.
 inline constexpr Placement kMainWindowPlacements[] = {
     // name                      left  top  width height  points          bold
     {"helpButton",               488,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Help")},
     {"graphView",                 32,  40, 537, 385,      kCaptionPoints, false},
+    {"graphMenuButton",          459,   0,  27,  25,      10.5,           false, kGraphMenuSymbol},
     {"initButton",               552,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Init")},
     {"exitButton",                 0,   0,  57,  25,      kWindowPoints,  false, phrase("coinwell::MainWindow", "Exit")},
     {"startButton",              528, 448,  65,  41,      12.0,           true, phrase("coinwell::MainWindow", "Start")},

@@ -1,3 +1,4 @@
+#include "core/caption_line.h"
 #include "core/chart.h"
 #include "core/experiment.h"
 #include "core/histogram.h"
@@ -660,6 +661,7 @@ TEST(RunModel, SwitchesViewsAsTheCommandsSay)
         {C::Replay, GraphView::Replay, true}, {C::Pause, GraphView::Replay, true},
         {C::BackToHistogram, GraphView::Histogram, false}, {C::SquareRootLaw, GraphView::SquareRootLaw, true},
         {C::Replay, GraphView::Replay, true}, {C::Share99, GraphView::Replay, true},  // a share keeps the view
+        {C::CaptionOnImage, GraphView::Replay, true},  // so does the caption under saved images
         {C::ExactLaw, GraphView::Histogram, false}, {std::nullopt, GraphView::Histogram, true},
         {C::SquareRootLaw, GraphView::SquareRootLaw, true}, {C::SquareRootLaw, GraphView::Histogram, true},
         {C::Replay, GraphView::Replay, true}, {std::nullopt, GraphView::Histogram, true},
@@ -684,10 +686,31 @@ TEST(RunModel, SwitchesViewsAsTheCommandsSay)
     EXPECT_TRUE(model.checked(C::ExactLaw));
     EXPECT_TRUE(model.checked(C::Share99));
     EXPECT_FALSE(model.checked(C::Share95));
+    EXPECT_FALSE(model.checked(C::CaptionOnImage)) << "on at first, then turned off";
     EXPECT_FALSE(model.trigger(C::CopyGraph)) << "the front end copies";
     model.clear();
     EXPECT_FALSE(model.enabled(C::SaveCsv));
     EXPECT_FALSE(model.enabled(C::Replay));
+}
+
+// A caption line wider than its picture wraps after a blank or a Japanese
+// comma, and a word longer than a line between its characters (the fake
+// setter's seven units a byte: a Japanese character is 21).
+TEST(CaptionLine, WrapsWithinTheWidth)
+{
+    const struct {
+        std::string words;
+        int bytesALine;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"100 guests, 100 experiments, seed 1", 16, {"100 guests, 100", "experiments,", "seed 1"}},
+        {"来場者 100 人、実験 10 回", 20, {"来場者 100 人、", "実験 10 回"}},
+        {"abcdefghij", 4, {"abcd", "efgh", "ij"}},
+        {"seed 1", 100, {"seed 1"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(wrappedLines(c.words, 7.0 * c.bytesALine, kSetter), c.lines) << c.words;
+    }
 }
 
 }  // namespace

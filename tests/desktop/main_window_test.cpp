@@ -1,14 +1,16 @@
 // A main window on fake services: its questions, its buttons and keys, and
 // the graph's context menu, with what copying, saving and printing leave
-// behind.
+// behind; the dialogs and the menu at the zoom's size.
 #include "core/experiment.h"
 #include "desktop/main_window/main_window.h"
+#include "support/ink.h"
 #include "support/window_fakes.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -17,10 +19,12 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -308,19 +312,84 @@ TEST_F(GraphMenuTest, ItemsFollowTheRunModel)
     EXPECT_EQ(enabledItems(), "0000110") << "after Init";
 }
 
-// Shift+F10 as the window system delivers it, with the graph focused. (The
-// Menu key becomes a context-menu event only on a real window system.)
-TEST_F(GraphMenuTest, ShiftF10OpensTheMenu)
+// Each way into the graph's own menu: Shift+F10 as the window system
+// delivers it, with the graph focused (the Menu key becomes a context-menu
+// event only on a real window system), and a click on the menu button,
+// shown in the top row and named for screen readers, under which it opens.
+TEST_F(GraphMenuTest, ShiftF10AndTheMenuButtonOpenTheMenu)
 {
     open();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    graph()->setFocus();
-    QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->actions().contains(item("copyGraphAction"))) << "the graph's own menu";
-    menu->close();
+    QPushButton* menuButton = button("graphMenuButton");
+    ASSERT_NE(menuButton, nullptr);
+    EXPECT_TRUE(menuButton->isVisible());
+    EXPECT_EQ(menuButton->accessibleName(), "Graph menu");
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Shift+F10", [&] {
+             graph()->setFocus();
+             QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+         }},
+        {"the menu button", [&] { QTest::mouseClick(menuButton, Qt::LeftButton); }},
+    };
+    for (const auto& [way, openMenu] : ways) {
+        openMenu();
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr) << way;
+        EXPECT_TRUE(menu->actions().contains(item("copyGraphAction"))) << way << ": the graph's own menu";
+        if (menu->actions().contains(item("copyGraphAction")) && way == std::string("the menu button")) {
+            EXPECT_GE(menu->geometry().top(), menuButton->mapToGlobal(QPoint(0, menuButton->height())).y()) << "under it";
+        }
+        menu->close();
+    }
+}
+
+// The size in pixels of the texts `show` opens: a dialog's (which is then
+// closed) or the graph menu's.
+int shownTextPixels(const std::function<void()>& show)
+{
+    int pixels = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            pixels = QFontInfo(dialog->findChild<QLabel*>()->font()).pixelSize();
+            dialog->reject();
+        }
+    });
+    poll.start();
+    show();
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+        pixels = QFontInfo(menu->font()).pixelSize();
+        menu->close();
+    }
+    return pixels;
+}
+
+// The questions, the notice and the graph's menu, which no window's layout
+// sets, are twice as large at 200 % as at 100 %.
+TEST_F(GraphMenuTest, TheDialogsAndTheMenuFollowTheZoom)
+{
+    open();
+    QtDialogs dialogs(fakes.zoom);
+    const std::pair<const char*, std::function<void()>> shown[] = {
+        {"a count's question", [&] { dialogs.askText("Please enter an integer", "Setting the number of guests", "100"); }},
+        {"the width question", [&] { dialogs.askInteger("Width of the image in pixels:", "Save graph as image", 500, 100, 1000); }},
+        {"the notice", [&] { dialogs.showNotice("This software will exit.", "Coinwell"); }},
+        {"an error", [&] { dialogs.showError("run.csv could not be saved.", "Coinwell"); }},
+        {"the graph menu", [&] { QTest::mouseClick(button("graphMenuButton"), Qt::LeftButton); }},
+    };
+    for (const auto& [what, show] : shown) {
+        fakes.zoom.reset();
+        const int atHundred = shownTextPixels(show);
+        for (int step = 0; step < 4; ++step) {
+            fakes.zoom.zoomIn();
+        }
+        ASSERT_EQ(fakes.zoom.percent(), 200);
+        const int atTwoHundred = shownTextPixels(show);
+        EXPECT_GT(atHundred, 0) << what;
+        EXPECT_NEAR(atTwoHundred, 2 * atHundred, 1) << what;
+    }
 }
 
 // The next window finds the options as they were left: T's switch on and
@@ -353,6 +422,7 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
     open();
     window->startRun();
     item("exactLawAction")->trigger();
+    item("captionOnImageAction")->trigger();  // the graph alone: the caption's test is the next
 
     const QList<QByteArray> rows = saved("run.csv").trimmed().split('\n');
     ASSERT_GT(rows.size(), 2);
@@ -398,6 +468,42 @@ TEST_F(GraphMenuTest, FilesReadBackAddUpToTheRun)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_TRUE(fakes.dialogs.errors.empty());
+}
+
+// The caption line goes under a copied or saved picture while its option
+// is on, as it is at first: the SVG's last texts are the run's settings,
+// average, exact mean and coins for the share chosen, and the PNG and the
+// copy are taller by it, with ink below the graph; off, they keep the
+// graph's own shape.
+TEST_F(GraphMenuTest, CopiedAndSavedPicturesCarryTheCaptionLineWhileItIsOn)
+{
+    open();
+    window->startRun();
+    item("readyShare99Action")->trigger();
+    const QRegularExpression caption("100 guests, 100 experiments, average shortage " + text("averageValue") +
+                                     R"(, exact mean -7\.46, coins to have ready for 99% of meetings: \d+$)");
+    const int shownHeight = graph()->contentsRect().height();
+    for (const bool on : {true, false}) {
+        EXPECT_EQ(item("captionOnImageAction")->isChecked(), on);
+        QXmlStreamReader svg(saved("graph.svg", 1, 1066));
+        QStringList texts;
+        while (!svg.atEnd()) {
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
+                texts << svg.readElementText();
+            }
+        }
+        EXPECT_EQ(texts.join(' ').contains(caption), on) << texts.join('|').toStdString();
+
+        const QImage png = QImage::fromData(saved("graph.png", 0, 1066));
+        EXPECT_EQ(png.width(), 1066);
+        EXPECT_EQ(png.height() > 762, on) << png.height();
+        EXPECT_EQ(inkIn(png, QRect(0, 763, png.width(), std::max(0, png.height() - 763))) > 0, on);
+
+        item("copyGraphAction")->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(copied.height() > qRound(shownHeight * graph()->devicePixelRatioF()), on) << copied.height();
+        item("captionOnImageAction")->trigger();
+    }
 }
 
 // A name of a folder, a folder that does not exist and a file taken for a

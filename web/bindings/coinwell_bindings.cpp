@@ -76,6 +76,7 @@ val windowTexts()
     const std::pair<const char*, core::Phrase> named[] = {
         {"mainWindowTitle", core::kMainWindowTitle},   {"programName", core::kProgramName},
         {"graphName", core::kGraphName},               {"namedValue", core::kNamedValue},
+        {"graphMenuName", core::kGraphMenuName},
         {"firstGuestsTitle", core::kFirstGuestsTitle}, {"firstExperimentsTitle", core::kFirstExperimentsTitle},
         {"guestsTitle", core::kGuestsTitle},           {"experimentsTitle", core::kExperimentsTitle},
         {"countPrompt", core::kCountPrompt},           {"exitNotice", core::kExitNotice},

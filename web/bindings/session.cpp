@@ -68,6 +68,13 @@ val picture(const Session& session, double width, double height, const val& sett
     return drawingObject(session.picture({0, 0, width, height}, PageTextSetter(setter)));
 }
 
+// The same as copied or saved: with the caption line under it while that
+// option is on, its area as much taller.
+val savedPicture(const Session& session, double width, double height, const val& setter)
+{
+    return drawingObject(session.savedPicture({0, 0, width, height}, PageTextSetter(setter)));
+}
+
 }  // namespace
 
 // The model's functions of plain values are bound as they are; the others
@@ -100,6 +107,7 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
         .function("trigger", +[](Session& s, int command) { return s.trigger(Command(command)); })
         .function("fileName", +[](const Session& s, int command) { return s.fileName(Command(command)); })
         .function("picture", &picture)
+        .function("savedPicture", &savedPicture)
         .function("description", +[](const Session& s) { return messageObject(s.description()); })
         .function("caption", +[](const Session& s) { return messageObject(s.caption()); });
 }

@@ -78,6 +78,8 @@ export interface Session {
   // False for what the page does itself, and for a command not enabled.
   trigger(command: number): boolean;
   picture(width: number, height: number, setter: TextSetter): Drawing;
+  // As copied or saved: taller by the caption line while that option is on.
+  savedPicture(width: number, height: number, setter: TextSetter): Drawing;
   description(): Message;
   caption(): Message;
   fileName(command: number): string;
@@ -103,7 +105,7 @@ export interface CoreModule {
   Session: new (seedText: string) => Session;
 }
 
-export type WindowText = 'mainWindowTitle' | 'programName' | 'graphName' | 'namedValue' | 'firstGuestsTitle' |
+export type WindowText = 'mainWindowTitle' | 'programName' | 'graphName' | 'graphMenuName' | 'namedValue' | 'firstGuestsTitle' |
   'firstExperimentsTitle' | 'guestsTitle' | 'experimentsTitle' | 'countPrompt' | 'exitNotice' | 'imageWidthPrompt' |
   'saveImageTitle' | 'helpWindowTitle' | 'helpText' | 'helpTextName' | 'sharesCaption' | 'replayCaption';
 

@@ -9,7 +9,7 @@ import { GraphMenu } from './graph_menu';
 import type { GraphView } from './graph_view';
 import { matches, withCtrl } from './keys';
 import { storeOptions } from './options_store';
-import { pageText, translate } from './texts';
+import { translate } from './texts';
 
 // The page's own part of the commands the session leaves to it.
 const kOwn: Record<string, (file: GraphExport, command: number) => void> = {
@@ -34,7 +34,7 @@ export class GraphCommands {
     private readonly file: GraphExport) {
     this.rows = core.commands();
     const texts = core.windowTexts();
-    this.menu = new GraphMenu(pageText('Graph menu'), this.rows,
+    this.menu = new GraphMenu(translate(texts.graphMenuName), this.rows,
       ['', translate(texts.sharesCaption), translate(texts.replayCaption)], session, (row) => this.run(row));
     this.menuButton = this.menu.button;
     const element = graph.element;

@@ -1,6 +1,7 @@
 // What the page does with the graph area's picture itself: copies it, saves
-// it as PNG or SVG, saves the run's CSV table and prints it with its
-// caption line. Pictures are painted on white, twice the designed size
+// it as PNG or SVG (both with the core's caption line under the picture
+// while that option is on), saves the run's CSV table and prints it with
+// its caption line. Pictures are painted on white, twice the designed size
 // unless a width is asked for, their texts scaled with them.
 import { kHistogram, type CoreModule, type Session } from './core';
 import { askInteger } from './dialogs';
@@ -47,10 +48,11 @@ export class GraphExport {
     window.print();
   }
 
-  private picture(width = 2 * this.graph.inner.width) {
+  // saved: with the caption line under it while that option is on.
+  private picture(width = 2 * this.graph.inner.width, saved = true) {
     const scale = width / this.graph.inner.width;
     const look: Look = { face: this.graph.face(scale), colour: '#000000' };
-    return { drawing: this.graph.picture(width, Math.round(this.graph.inner.height * scale), look.face), look };
+    return { drawing: this.graph.picture(width, Math.round(this.graph.inner.height * scale), look.face, saved), look };
   }
 
   private png(width?: number): Promise<Blob> {
@@ -60,8 +62,8 @@ export class GraphExport {
     return new Promise((resolve, reject) => canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png'));
   }
 
-  private svg(width?: number): string {
-    const { drawing, look } = this.picture(width);
+  private svg(width?: number, saved = true): string {
+    const { drawing, look } = this.picture(width, saved);
     const svg = new SvgContext();
     paint(svg, drawing, look, 1, '#ffffff');
     return svg.document(drawing.area[2], drawing.area[3], translate(this.texts.graphName));
@@ -86,7 +88,7 @@ export class GraphExport {
     if (!this.graph.element.isConnected || !this.session.enabled(this.printing)) return;
     const image = document.createElement('img');
     image.alt = translate(this.texts.graphName);
-    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(this.svg())}`;
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(this.svg(undefined, false))}`;
     const caption = document.createElement('p');
     let line = translate(this.session.caption());
     const refused = this.session.refusedSeed();

@@ -18,7 +18,7 @@ export class GraphMenu {
   constructor(label: string, rows: CommandRow[], captions: string[], private readonly session: Session,
     run: (row: CommandRow) => void) {
     Object.assign(this.element, { className: 'graph-menu', role: 'menu', ariaLabel: label, hidden: true });
-    Object.assign(this.button, { type: 'button', className: 'menu-button', textContent: '☰', ariaLabel: label,
+    Object.assign(this.button, { type: 'button', className: 'menu-button', ariaLabel: label,
       ariaHasPopup: 'menu', ariaExpanded: 'false' });
     this.element.addEventListener('keydown', (event) => this.key(event));
     this.element.addEventListener('focusout', (event) => {

@@ -47,9 +47,11 @@ export class GraphView {
     return { family: this.style().family, pixels: ((this.placement.points * 96) / 72) * scale };
   }
 
-  // The view in `width` x `height` pixels, its texts in `face`.
-  picture(width: number, height: number, face: Face): Drawing {
-    return this.session.picture(width, height, textSetter(face));
+  // The view in `width` x `height` pixels, its texts in `face`; `saved`:
+  // as copied or saved, with the caption line under it if that is on.
+  picture(width: number, height: number, face: Face, saved = false): Drawing {
+    const setter = textSetter(face);
+    return saved ? this.session.savedPicture(width, height, setter) : this.session.picture(width, height, setter);
   }
 
   paint(): void {

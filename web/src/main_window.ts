@@ -45,6 +45,8 @@ export class MainWindow {
         this.graph = new GraphView(this.session, placement, this.program.say('graphName'), scale);
         commands = new GraphCommands(this.core, this.session, this.graph, new GraphExport(this.core, this.session, this.graph));
         element = this.graph.element;
+      } else if (name === 'graphMenuButton') {
+        element = Object.assign(commands.menuButton, { textContent: words });
       } else if (clicks[name]) {
         element = Object.assign(document.createElement('button'), { type: 'button', textContent: words });
         element.addEventListener('click', clicks[name]);
@@ -58,13 +60,10 @@ export class MainWindow {
       place(element, placement);
       this.controls.set(name, element);
     }
-    // The menu button sits in the gap of the top row between the title and Help.
-    const menuButton = commands.menuButton;
-    place(menuButton, { name: 'graphMenuButton', left: 459, top: 0, width: 27, height: 25, points: 11.25, bold: false, text: null });
-    // Tab order: Start, Exit, Init, the graph (and its menu button), Help.
-    const order = ['startButton', 'exitButton', 'initButton', 'graphView'];
-    view.append(...order.map((name) => this.controls.get(name)!), menuButton, this.controls.get('helpButton')!,
-      ...[...this.controls.keys()].filter((name) => !order.includes(name) && name !== 'helpButton').map((name) => this.controls.get(name)!));
+    // Tab order: Start, Exit, Init, the graph, its menu button, Help.
+    const order = ['startButton', 'exitButton', 'initButton', 'graphView', 'graphMenuButton', 'helpButton'];
+    view.append(...order.map((name) => this.controls.get(name)!),
+      ...[...this.controls.keys()].filter((name) => !order.includes(name)).map((name) => this.controls.get(name)!));
     this.graph.refresh();
     this.showValues();
     this.program.listen((event) => this.onKey(event, commands));

@@ -7,6 +7,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { inflateSync } from 'node:zlib';
 import {
   answer, byName, control, engine, fill, focus, focused, ja, launch, pixels, question, serve, tabsOf, text, value,
   watchDownloads,
@@ -64,6 +65,28 @@ const imageFacts = (page, bytes, type) => page.evaluate(async (base64, type) => 
   return { width: canvas.width, height: canvas.height, blue };
 }, Buffer.from(bytes).toString('base64'), type);
 
+// The pages of a PDF: its page objects, also those packed in compressed
+// object streams (Firefox packs them; Chromium does not).
+function pdfPages(pdf) {
+  const text = pdf.toString('latin1');
+  const pages = (part) => (part.match(/\/Type\s*\/Page(?![a-zA-Z])/g) ?? []).length;
+  let found = 0;
+  let outside = '';
+  let from = 0;
+  for (const start of text.matchAll(/(?<!end)stream\r?\n/g)) {
+    const end = text.indexOf('endstream', start.index + start[0].length);
+    if (end < 0) break;
+    outside += text.slice(from, start.index);
+    try {
+      found += pages(inflateSync(pdf.subarray(start.index + start[0].length, end)).toString('latin1'));
+    } catch {
+      // a stream that is not deflated holds no page objects
+    }
+    from = end + 'endstream'.length;
+  }
+  return found + pages(outside + text.slice(from));
+}
+
 describe('the ways into the core', () => {
   // Each row: what a command draws in its colour over the bars, and the way
   // it is reached, done twice: drawn, then gone again.
@@ -102,11 +125,12 @@ describe('the ways into the core', () => {
       assert.equal(await focused(page), 'graphView');
       return shown;
     };
-    // Copy, the two images, CSV, Print; T, K, C; the three shares; G, W; the replay's eight and the way back.
-    assert.equal(await items(), '-----' + 'ooo' + 'oxo' + 'oo' + '---------');
+    // Copy, the two images, CSV, Print; T, K, C, F; the three shares; G, W;
+    // the replay's eight and the way back; the caption under saved images.
+    assert.equal(await items(), '-----' + 'oooo' + 'oxo' + 'oo' + '---------' + 'x');
     await page.click(control('startButton'));
     await page.press('t');
-    assert.equal(await items(), 'ooooo' + 'xoo' + 'oxo' + 'oo' + '---------');
+    assert.equal(await items(), 'ooooo' + 'xooo' + 'oxo' + 'oo' + '---------' + 'x');
   });
 
   // W gives the graph the focus, so that Space is the replay's; the replay
@@ -163,12 +187,13 @@ describe('the ways into the core', () => {
 
 describe('what is saved, copied and printed', () => {
   // Each row: the width typed (none: the default as it stands), and both
-  // images' size; the PNG is painted on a canvas, the SVG written apart.
-  // 300 and 1600 wide round the height down and up.
+  // images' size, the graph alone; the PNG is painted on a canvas, the SVG
+  // written apart. 300 and 1600 wide round the height down and up.
   const sizes = [[undefined, 1066, 762], ['300', 300, 214], ['1600', 1600, 1144]];
   for (const [entry, width, height] of sizes) {
     it(`the PNG and the SVG at ${entry ?? 'the default'} pixels wide show the same ${width} x ${height}`, async () => {
       const page = await ranPage('?seed=2');
+      await menuItem(page, 'Caption under saved images');
       const image = async (kind) => download(page, `Save graph as ${kind}...`, async () => {
         assert.deepEqual(await question(page), { title: 'Save graph as image', prompt: 'Width of the image in pixels:', entry: '1066' });
         await answer(page, entry ?? '1066');
@@ -225,7 +250,8 @@ describe('what is saved, copied and printed', () => {
     const held = await page.waitFor(() => window.clipboardHeld);
     assert.deepEqual(held.types, ['image/png']);
     const png = await imageFacts(page, Buffer.from(held.png, 'base64'), 'image/png');
-    assert.deepEqual([png.width, png.height], [1066, 762]);
+    assert.equal(png.width, 1066);
+    assert.ok(png.height > 762, `${png.height} pixels high: the graph and the caption line under it`);
     assert.ok(png.blue > 1066 * 762 * 0.001, `bars painted (${png.blue} blue pixels)`);
   });
 
@@ -263,8 +289,8 @@ describe('what is saved, copied and printed', () => {
 
   // Each row: the address, and how the caption under the printed graph begins.
   const sheets = [
-    ['?seed=1', /^100 guests, 100 experiments, average shortage -7\.1, exact mean -7\.46, seed 1, \S/],
-    ['?seed=abc', /^100 guests, 100 experiments, average shortage -?\d+\.\d, exact mean -7\.46, the time of day instead of the seed "abc", \S/],
+    ['?seed=1', /^100 guests, 100 experiments, average shortage -7\.1, exact mean -7\.46, coins to have ready for 95% of meetings: \d+, seed 1, \S/],
+    ['?seed=abc', /^100 guests, 100 experiments, average shortage -?\d+\.\d, exact mean -7\.46, coins to have ready for 95% of meetings: \d+, the time of day instead of the seed "abc", \S/],
   ];
   for (const [query, caption] of sheets) {
     it(`prints the graph with its caption line (${query})`, async () => {
@@ -286,6 +312,58 @@ describe('what is saved, copied and printed', () => {
       await page.waitFor(shown, '#print-sheet img'); // made when asked for print, and loaded in its time
       assert.ok(!(await page.evaluate(shown, '#app')));
     });
+  }
+
+  // Each row: the paper and which way round; the graph and its caption
+  // printed to PDF come on one sheet, in the engines whose protocol prints.
+  const papers = [['A4', false], ['A4', true], ['Letter', false], ['Letter', true]];
+  for (const [paper, landscape] of papers) {
+    it(`prints the graph on one ${paper} sheet, ${landscape ? 'landscape' : 'portrait'}`, async (t) => {
+      const page = await ranPage();
+      await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+      await page.waitFor(() => document.querySelector('#print-sheet img')?.complete);
+      const pdf = await page.printPdf({ paper, landscape });
+      if (!pdf) return t.skip(`${engine}'s driver cannot print`);
+      assert.equal(pdf.subarray(0, 5).toString('latin1'), '%PDF-');
+      assert.equal(pdfPages(pdf), 1);
+    });
+  }
+
+  // Each row: the caption line's option, and the image saved: the SVG's
+  // texts end in the run's settings, average, exact mean, the coins for the
+  // share chosen and the seed while it is on; the PNG is taller than the
+  // graph's 1066 x 762 by the caption's lines, with ink there.
+  for (const on of [true, false]) {
+    for (const kind of ['SVG', 'PNG']) {
+      it(`the ${kind} ${on ? 'carries' : 'leaves out'} the caption line with its option ${on ? 'on' : 'off'}`, async () => {
+        const page = await ranPage('?seed=1');
+        await menuItem(page, '90% of meetings');
+        if (!on) await menuItem(page, 'Caption under saved images');
+        const file = await download(page, `Save graph as ${kind}...`, (asked) => answer(asked, '1066'));
+        const caption = /100 guests, 100 experiments, average shortage -7\.1, exact mean -7\.46, coins to have ready for 90% of meetings: \d+, seed 1$/;
+        if (kind === 'SVG') {
+          const texts = [...file.text.matchAll(/<text[^>]*>([^<]*)<\/text>/g)].map((m) => m[1]).join(' ');
+          assert.equal(caption.test(texts), on, texts);
+          return;
+        }
+        const below = await page.evaluate(async (base64) => {
+          const image = new Image();
+          image.src = `data:image/png;base64,${base64}`;
+          await image.decode();
+          const canvas = Object.assign(document.createElement('canvas'), { width: image.naturalWidth, height: image.naturalHeight });
+          const g = canvas.getContext('2d');
+          g.drawImage(image, 0, 0);
+          const rows = Math.max(0, canvas.height - 763);
+          const data = rows ? g.getImageData(0, 763, canvas.width, rows).data : [];
+          let ink = 0;
+          for (let i = 0; i < data.length; i += 4) if (data[i] + data[i + 1] + data[i + 2] < 384) ink++;
+          return { width: canvas.width, height: canvas.height, ink };
+        }, file.bytes.toString('base64'));
+        assert.equal(below.width, 1066);
+        assert.equal(below.height > 762, on, `${below.height} pixels high`);
+        assert.equal(below.ink > 0, on, `${below.ink} dark pixels under the graph`);
+      });
+    }
   }
 });
 

@@ -228,6 +228,34 @@ describe('the window fits the screen', () => {
     });
   }
 
+  // Each row: what opens over the window, how, and its text. From a
+  // desktop's viewport to a projector's its text grows as the window's own
+  // (Start's) does; on a phone it stays at least as large as the browser's
+  // own 15 pixels (the menu's, 13).
+  const overWindow = [
+    ['a question', '', [], (page) => question(page), 'dialog.question[open] label', 15],
+    ['the notice', '?seed=abc', [], (page) => page.waitFor(() => document.querySelector('dialog.notice[open]')),
+      'dialog.notice[open] p', 15],
+    ['the graph menu', '', ['100', '100'], (page) => page.click(control('graphMenuButton')),
+      '[role=menu]:not([hidden]) [role^=menuitem]', 13],
+  ];
+  for (const [what, query, answers, reach, selector, least] of overWindow) {
+    it(`${what} follows the window's scale, from 800 x 600 to 1280 x 800, and stays readable on a phone`, async () => {
+      const page = await freshPage(query, answers);
+      await reach(page);
+      const pixels = [];
+      for (const [width, height] of [[800, 600], [1280, 800], [375, 667]]) {
+        await resize(page, width, height);
+        pixels.push(await page.evaluate((s) => [s, '[data-control=startButton]']
+          .map((element) => parseFloat(getComputedStyle(document.querySelector(element)).fontSize)), selector));
+      }
+      const [[desktop, start], [projector, startLarger], [phone]] = pixels;
+      assert.ok(Math.abs(projector / desktop - startLarger / start) < 0.01,
+        `${desktop} -> ${projector} px, as Start's ${start} -> ${startLarger} px`);
+      assert.ok(phone >= least, `${phone} px on a phone`);
+    });
+  }
+
   // The lines with a word that is not seen whole inside the help text's
   // box, as the page lays the text out: the box scrolled to each word where
   // it scrolls, as a reader would.

@@ -2,6 +2,7 @@
 
 #include "core/result_table.h"
 #include "core/window_layout.h"
+#include "desktop/graph/drawing_painter.h"
 #include "desktop/graph/graph_export.h"
 #include "desktop/graph/graph_view.h"
 #include "desktop/toolkit/translated.h"
@@ -34,18 +35,24 @@ GraphFiles::GraphFiles(const GraphView& view, Dialogs& dialogs)
 {
 }
 
-// The view shown at the area's size in pixels of the screen's font, with
-// the caption under a print and when it was made.
-GraphExport GraphFiles::shown() const
+// The view shown at the area's size in pixels of the screen's font; as
+// copied or saved (`saved`) with the core's caption line under it if that
+// option is on, printed with the caption and when it was made under it.
+GraphExport GraphFiles::shown(bool saved) const
 {
     QFont font = view_.font();
     font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * view_.logicalDpiY() / 72.0)));
-    const auto paint = [this](QPainter& painter, const QRectF& area, const QColor& textColour) {
-        view_.paintShown(painter, area, textColour);
+    const QSizeF size = view_.contentsRect().size();
+    const core::Rect area{0, 0, size.width(), size.height()};
+    const FontTextSetter setter(font);
+    const core::RunModel& model = view_.model();
+    const core::Drawing drawing = saved ? model.savedPicture(area, setter) : model.picture(area, setter);
+    const auto paint = [drawing](QPainter& painter, const QRectF&, const QColor& textColour) {
+        paintDrawing(painter, drawing, textColour);
     };
-    const QString caption = translated(view_.model().caption()) + QStringLiteral(", ") +
+    const QString caption = translated(model.caption()) + QStringLiteral(", ") +
                             QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    return {paint, view_.contentsRect().size(), font, caption};
+    return {paint, QSizeF(drawing.area.width, drawing.area.height), font, caption};
 }
 
 void GraphFiles::run(core::Command command)
@@ -53,7 +60,7 @@ void GraphFiles::run(core::Command command)
     const core::RunModel& model = view_.model();
     switch (command) {
     case core::Command::CopyGraph:
-        QGuiApplication::clipboard()->setImage(shown().image(view_.devicePixelRatioF()));
+        QGuiApplication::clipboard()->setImage(shown(true).image(view_.devicePixelRatioF()));
         break;
     case core::Command::SaveImage: {
         const QString title = translated(core::kSaveImageTitle);
@@ -62,7 +69,7 @@ void GraphFiles::run(core::Command command)
         if (path.isEmpty()) {
             return;
         }
-        const GraphExport graph = shown();
+        const GraphExport graph = shown(true);
         const auto width = dialogs_.askInteger(translated(core::kImageWidthPrompt), title,
                                                2 * static_cast<int>(graph.area.width()), 100, kLargestImage);
         if (!width) {
@@ -82,7 +89,7 @@ void GraphFiles::run(core::Command command)
         break;
     }
     case core::Command::Print: {
-        const GraphExport graph = shown();
+        const GraphExport graph = shown(false);
         dialogs_.previewPrint([&graph](QPrinter& printer) { graph.print(printer); }, Text::tr("Print graph"));
         break;
     }

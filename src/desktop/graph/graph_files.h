@@ -10,8 +10,9 @@ namespace coinwell::graph {
 class GraphView;
 struct GraphExport;
 
-// What leaves the window from the graph: the picture shown copied, saved
-// as PNG or SVG, or printed with its caption, and the run's results saved
+// What leaves the window from the graph: the picture shown copied or saved
+// as PNG or SVG (with the caption line while that option is on), or printed
+// with its caption, and the run's results saved
 // as CSV. A file goes where the last one went, at first the documents.
 class GraphFiles {
 public:
@@ -21,7 +22,7 @@ public:
     void run(core::Command command);
 
 private:
-    GraphExport shown() const;
+    GraphExport shown(bool saved) const;
     QString askPath(const QString& title, core::Command command, const QStringList& filters, int& chosen);
     void save(const QString& path, const QByteArray& bytes);
 

@@ -3,7 +3,9 @@
 #include "desktop/graph/graph_files.h"
 #include "desktop/graph/graph_view.h"
 #include "desktop/toolkit/translated.h"
+#include "desktop/toolkit/zoom.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -29,7 +31,8 @@ int storedValue(const QVariant& value, int fallback)
 
 }  // namespace
 
-GraphMenu::GraphMenu(GraphView& view, GraphFiles& files) : QObject(&view), view_(view), files_(files)
+GraphMenu::GraphMenu(GraphView& view, GraphFiles& files, const Zoom& zoom)
+    : QObject(&view), view_(view), files_(files), zoom_(zoom)
 {
     core::RunModel& model = view_.model();
     const QSettings settings;
@@ -64,14 +67,15 @@ GraphMenu::GraphMenu(GraphView& view, GraphFiles& files) : QObject(&view), view_
     }
 
     view_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { popUp(at); });
+    connect(&view_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popUp(view_.mapToGlobal(at)); });
     // The Menu key asks the focused graph for its menu by itself; Shift+F10
     // is the other key for it.
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(Qt::SHIFT | Qt::Key_F10);
     menuKey->setShortcutContext(Qt::WidgetShortcut);
     view_.addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this, [this] { popUp(view_.contentsRect().center()); });
+    connect(menuKey, &QAction::triggered, this, [this] { popUp(view_.mapToGlobal(view_.contentsRect().center())); });
     connect(&view_, &GraphView::changed, this, &GraphMenu::updateItems);
     updateItems();
 }
@@ -93,12 +97,19 @@ void GraphMenu::run(core::Command command)
     }
 }
 
+void GraphMenu::openFrom(QAbstractButton& button)
+{
+    connect(&button, &QAbstractButton::clicked, this,
+            [this, &button] { popUp(button.mapToGlobal(QPoint(0, button.height()))); });
+}
+
 // The menu lives only while it is open; the items stay with the graph for
 // their keys.
 void GraphMenu::popUp(const QPoint& at)
 {
     auto* menu = new QMenu(&view_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    zoom_.setFont(*menu);
     QMenu* submenus[] = {menu, nullptr, nullptr};
     const core::Phrase captions[] = {{}, core::kSharesCaption, core::kReplayCaption};
     for (const auto& [command, action] : items_) {
@@ -106,13 +117,14 @@ void GraphMenu::popUp(const QPoint& at)
         const auto part = static_cast<std::size_t>(info.part);
         if (submenus[part] == nullptr) {
             submenus[part] = menu->addMenu(translated(captions[part]));
+            zoom_.setFont(*submenus[part]);
         }
         if (info.separatorBefore) {
             submenus[part]->addSeparator();
         }
         submenus[part]->addAction(action);
     }
-    menu->popup(view_.mapToGlobal(at));
+    menu->popup(at);
 }
 
 void GraphMenu::updateItems()

@@ -5,31 +5,42 @@
 #include <QList>
 #include <QObject>
 
+class QAbstractButton;
 class QAction;
+
+namespace coinwell {
+class Zoom;
+}
 
 namespace coinwell::graph {
 
 class GraphFiles;
 class GraphView;
 
-// The graph's context menu, opened by a right click, Shift+F10 or the Menu
-// key, built from the core's table of commands: every item keeps its keys
-// in the whole window but Space, which only the focused graph takes, and is
-// enabled and checked as the window's model says. What the histogram shows
-// is remembered from one start of the program to the next.
+// The graph's context menu, opened by a right click, Shift+F10, the Menu
+// key or the window's menu button, built from the core's table of commands:
+// every item keeps its keys in the whole window but Space, which only the
+// focused graph takes, and is enabled and checked as the window's model
+// says. What the histogram shows is remembered from one start of the
+// program to the next. The menu's texts are at the zoom's size.
 class GraphMenu final : public QObject {
     Q_OBJECT
 
 public:
-    GraphMenu(GraphView& view, GraphFiles& files);
+    GraphMenu(GraphView& view, GraphFiles& files, const Zoom& zoom);
+
+    // A click on `button` opens the menu under it.
+    void openFrom(QAbstractButton& button);
 
 private:
     void run(core::Command command);
     void updateItems();
+    // At `at` on the screen.
     void popUp(const QPoint& at);
 
     GraphView& view_;
     GraphFiles& files_;
+    const Zoom& zoom_;
     QList<std::pair<core::Command, QAction*>> items_;  // in the table's order
 };
 

@@ -69,6 +69,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       model_(services.random, services.clock, services.seed, services.runs),
       helpButton_(new QPushButton(this)),
       graphView_(new graph::GraphView(model_, this)),
+      graphMenuButton_(new QPushButton(this)),
       initButton_(new QPushButton(this)),
       exitButton_(new QPushButton(this)),
       startButton_(new QPushButton(this)),
@@ -93,6 +94,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     layout_->place(core::kMainWindowPlacements,
                    {{"helpButton", helpButton_},
                     {"graphView", graphView_},
+                    {"graphMenuButton", graphMenuButton_},
                     {"initButton", initButton_},
                     {"exitButton", exitButton_},
                     {"startButton", startButton_},
@@ -116,12 +118,15 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setTabOrder(startButton_, exitButton_);
     setTabOrder(exitButton_, initButton_);
     setTabOrder(initButton_, graphView_);
-    setTabOrder(graphView_, helpButton_);
+    setTabOrder(graphView_, graphMenuButton_);
+    setTabOrder(graphMenuButton_, helpButton_);
     startButton_->setFocus();
     // Qt names a button or a caption by its words; showModel() names the values.
     graphView_->setAccessibleName(translated(core::kGraphName));
+    graphMenuButton_->setAccessibleName(translated(core::kGraphMenuName));
+    graphMenuButton_->setToolTip(graphMenuButton_->accessibleName());
     showModel();
-    new graph::GraphMenu(*graphView_, *files_);
+    (new graph::GraphMenu(*graphView_, *files_, services_.zoom))->openFrom(*graphMenuButton_);
     addKeys();
     connect(graphView_, &graph::GraphView::changed, this, &MainWindow::describeGraph);
     describeGraph();

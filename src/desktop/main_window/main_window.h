@@ -68,6 +68,7 @@ private:
     // where they overlap.
     QPushButton* helpButton_;
     graph::GraphView* graphView_;
+    QPushButton* graphMenuButton_;
     QPushButton* initButton_;
     QPushButton* exitButton_;
     QPushButton* startButton_;

@@ -1,5 +1,7 @@
 #include "desktop/toolkit/dialogs.h"
 
+#include "desktop/toolkit/zoom.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -14,24 +16,34 @@ namespace coinwell {
 // Each dialog is application-modal: exec() makes one without an owner so.
 QString QtDialogs::askText(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    return QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    QInputDialog dialog;
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    zoom_.setFont(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 // With one button, Escape presses it.
 void QtDialogs::showNotice(const QString& text, const QString& title)
 {
-    QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok).exec();
+    QMessageBox notice(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    zoom_.setFont(notice);
+    notice.exec();
 }
 
 void QtDialogs::showError(const QString& text, const QString& title)
 {
-    QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok).exec();
+    QMessageBox warning(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    zoom_.setFont(warning);
+    warning.exec();
 }
 
 QString QtDialogs::askSaveFileName(const QString& title, const QString& suggestedPath, const QStringList& filters,
                                    int& chosenFilter)
 {
     QFileDialog dialog;
+    zoom_.setFont(dialog);
     dialog.setWindowTitle(title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
@@ -53,9 +65,14 @@ QString QtDialogs::askSaveFileName(const QString& title, const QString& suggeste
 std::optional<int> QtDialogs::askInteger(const QString& prompt, const QString& title, int value, int lowest,
                                          int highest)
 {
-    bool ok = false;
-    const int chosen = QInputDialog::getInt(nullptr, title, prompt, value, lowest, highest, 1, &ok);
-    return ok ? std::optional(chosen) : std::nullopt;
+    QInputDialog dialog;
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(lowest, highest);
+    dialog.setIntValue(value);
+    zoom_.setFont(dialog);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.intValue()) : std::nullopt;
 }
 
 void QtDialogs::previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title)

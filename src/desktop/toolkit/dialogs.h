@@ -10,6 +10,8 @@ class QPrinter;
 
 namespace coinwell {
 
+class Zoom;
+
 // The modal dialogs the main window asks its questions and gives its notices
 // with, and those of saving and printing. Tests answer them from a script.
 class Dialogs {
@@ -41,9 +43,12 @@ public:
     virtual void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title) = 0;
 };
 
-// The dialogs on Qt, application-modal and without an owner window.
+// The dialogs on Qt, application-modal and without an owner window, their
+// texts at the zoom's size as each opens.
 class QtDialogs final : public Dialogs {
 public:
+    explicit QtDialogs(const Zoom& zoom) : zoom_(zoom) {}
+
     QString askText(const QString& prompt, const QString& title, const QString& defaultText) override;
     void showNotice(const QString& text, const QString& title) override;
     void showError(const QString& text, const QString& title) override;
@@ -52,6 +57,9 @@ public:
     std::optional<int> askInteger(const QString& prompt, const QString& title, int value, int lowest,
                                   int highest) override;
     void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title) override;
+
+private:
+    const Zoom& zoom_;
 };
 
 }  // namespace coinwell

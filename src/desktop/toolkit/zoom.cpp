@@ -3,6 +3,7 @@
 #include "desktop/toolkit/keys.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QSettings>
 #include <QWidget>
 
@@ -66,6 +67,17 @@ void Zoom::addKeys(QWidget* window)
             &QAction::triggered, this, &Zoom::zoomIn);
     connect(addShortcut(window, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}), &QAction::triggered, this, &Zoom::zoomOut);
     connect(addShortcut(window, {QKeySequence(Qt::CTRL | Qt::Key_0)}), &QAction::triggered, this, &Zoom::reset);
+}
+
+void Zoom::setFont(QWidget& widget) const
+{
+    QFont font = QApplication::font(&widget);
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor());
+    } else {
+        font.setPixelSize(qRound(font.pixelSize() * factor()));
+    }
+    widget.setFont(font);
 }
 
 }  // namespace coinwell

@@ -31,6 +31,10 @@ public:
     // Ctrl+= (and Ctrl++), Ctrl+- and Ctrl+0 in `window`.
     void addKeys(QWidget* window);
 
+    // Sets `widget` (a dialog or a menu, which no window's layout sets) in
+    // the desktop's own face for its kind, at the zoom's size.
+    void setFont(QWidget& widget) const;
+
 signals:
     void changed();
 

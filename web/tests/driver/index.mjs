@@ -16,6 +16,9 @@
 //                                  in WebKit, whose WebDriver sends the mouse)
 //   tab.setViewport(width, height) the page's inner size
 //   tab.screenshot()               PNG bytes of the viewport
+//   tab.printPdf({ paper, landscape })  the page printed to PDF on 'A4' or
+//                                  'Letter' paper, as bytes; null where the
+//                                  engine's protocol has no printing
 //   tab.errors()                   the page's console errors and uncaught
 //                                  exceptions so far, as text (in WebKit
 //                                  only those after each load: see

@@ -72,5 +72,6 @@ function makeTab(page, shape) {
     },
     setViewport: (width, height) => page.setViewport({ ...shape, width, height }),
     async screenshot() { return Buffer.from(await page.screenshot({ type: 'png' })); },
+    async printPdf({ paper, landscape }) { return Buffer.from(await page.pdf({ format: paper, landscape })); },
   };
 }
