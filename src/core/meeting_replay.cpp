@@ -282,12 +282,8 @@ Drawing replayPicture(const Rect& area, const Replay& replay, const TextSetter& 
     drawing.path({space.map(0, 0), space.map(guests, 0)}, kFrameColour);
 
     if (level) {
-        // The level's words stand over its line, where the axis numbers never are.
         const Point start = space.map(0, *level);
         drawing.path({start, space.map(guests, *level)}, kReadyColour, width / 1.5, true);
-        drawing.text(setter, say(phrase("coinwell::graph", "mirrored at %1"), {number(*level)}),
-                     {space.plot.right(), start.y - setter.lineHeight - setter.lineHeight / 8}, Align::Right,
-                     kReadyColour);
         // From where the path shown first reaches the level to its end.
         const std::vector<int> path(balances.begin(), balances.begin() + shown);
         const auto touch = std::find(path.begin(), path.end(), *level) - path.begin() + 1;
@@ -302,6 +298,21 @@ Drawing replayPicture(const Rect& area, const Replay& replay, const TextSetter& 
         drawing.path(pathPoints(space, balances, shown), kPathColour, width);
         drawing.add(Shape::Kind::Dot, {space.map(facts.lowestGuest, *facts.lowest)}, kLowestColour, 2.5 * width);
         drawing.add(Shape::Kind::Dot, {space.map(shown, facts.balance)}, kPathColour, 1.5 * width);
+    }
+    if (level) {
+        // The level's words over its line at the right, where the axis
+        // numbers never are, else under it, else at its left end: wherever
+        // the path leaves them room.
+        std::string words = setter.text(say(phrase("coinwell::graph", "mirrored at %1"), {number(*level)}));
+        const double wordsWidth = setter.width(words);
+        const double y = space.map(0, *level).y;
+        const double gap = setter.lineHeight / 8;
+        const double right = space.plot.right() - wordsWidth;
+        const double leftEnd = space.plot.left + setter.lineHeight / 4;
+        drawing.label(setter, std::move(words),
+                      {{right, y - setter.lineHeight - gap}, {right, y + gap}, {leftEnd, y - setter.lineHeight - gap},
+                       {leftEnd, y + gap}},
+                      kReadyColour);
     }
     drawing.layer();
     return drawing;

@@ -1,4 +1,6 @@
+#include "core/experiment.h"
 #include "core/histogram.h"
+#include "core/meeting_replay.h"
 #include "core/run.h"
 #include "core/run_record.h"
 #include "core/clock.h"
@@ -54,6 +56,32 @@ TEST(Labels, NoTextCoversAnotherOrALabelALine)
                         testing::expectLabelsClear(histogram(screen.area, &record, options, setter), setter);
                     }
                 }
+            }
+        }
+    }
+}
+
+// The replay's rows and marks likewise, half way and at the end, plain and
+// mirrored.
+TEST(Labels, TheReplaysTextsStayClear)
+{
+    for (const int guests : {10, 35, 100, 1000}) {
+        for (const std::uint64_t seed : {1, 2, 3}) {
+            RandomGenerator random(seed);
+            FixedClock clock;
+            Replay replay(meetingBalances(guests, random, clock));
+            for (const bool mirrored : {false, true}) {
+                if (mirrored) {
+                    replay.toggleMirror();
+                }
+                for (int shown = 0; shown < 2; ++shown) {
+                    replay.advance(shown == 0 ? 0.5 * guests / replay.pace() : 1e9);
+                    const testing::FakeSetter setter(0.55 * 13, 13, 1.2 * 13);
+                    SCOPED_TRACE(::testing::Message() << guests << " guests, seed " << seed << (mirrored ? " mirrored" : "")
+                                                      << " shown " << replay.shownGuests());
+                    testing::expectLabelsClear(replayPicture({32, 40, 537, 385}, replay, setter), setter);
+                }
+                replay.restart();
             }
         }
     }

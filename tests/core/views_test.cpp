@@ -25,8 +25,8 @@ namespace {
 
 constexpr Rect kArea{10, 20, 533, 300};
 
-// Seven units a character, a full-width one too.
-const testing::FakeSetter kSetter(7, 7, 16);
+// Seven units a byte: a Japanese character is 21.
+const testing::FakeSetter kSetter(7, 21, 16);
 
 std::vector<const Shape*> shapesOf(const Drawing& drawing, Shape::Kind kind)
 {
