@@ -197,7 +197,7 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
     Rect box{std::clamp(first.x, area.left, std::max(area.left, area.right() - width)),
              std::clamp(first.y, area.top, std::max(area.top, area.bottom() - setter.lineHeight)), width,
              setter.lineHeight};
-    [&] {
+    const bool clearOfAll = [&] {
         for (const Keep keep : {Keep::Fills, Keep::Lines, Keep::Texts}) {
             for (const bool near : {true, false}) {
                 if (!near && anywhere.empty()) {
@@ -207,11 +207,17 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
                 const auto found = std::find_if(places.begin(), places.end(), [&](const Rect& place) { return clear(place, keep); });
                 if (found != places.end()) {
                     box = *found;
-                    return;
+                    return keep == Keep::Fills;
                 }
             }
         }
+        return false;
     }();
+    // A label over bars or lines stands on a tag of its own, to stay legible.
+    if (!clearOfAll) {
+        const double margin = setter.lineHeight / 8;
+        add(Shape::Kind::Box, {{box.left - margin, box.top}, {box.width + 2 * margin, box.height}}, kLabelGround);
+    }
     textAt(setter, std::move(words), {box.left, box.top}, colour);
     return box;
 }

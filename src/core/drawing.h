@@ -46,6 +46,8 @@ inline constexpr Colour kReadyColour{0, 110, 40};
 inline constexpr Colour kCoverageColour{140, 30, 150};
 inline constexpr Colour kGridColour{190, 190, 190};
 inline constexpr Colour kReferenceColour{90, 90, 90};
+// The tag under a label that found no place clear of bars and lines.
+inline constexpr Colour kLabelGround{255, 255, 255};
 
 struct Shape {
     enum class Kind {
@@ -108,7 +110,8 @@ struct Drawing {
     // and filled box drawn before it, else at the nearest such place to the
     // first corner; failing that, clear of all but the filled boxes, then of
     // the texts alone; failing that, at the first corner moved within the
-    // area. The box it takes.
+    // area, on a tag of its own wherever it covers bars or lines. The box it
+    // takes.
     Rect label(const TextSetter& setter, std::string words, const std::vector<Point>& corners,
                Colour colour = kTextColour);
     // The boxes of the texts drawn so far.

@@ -93,7 +93,7 @@ double tallestBarShare(const Drawing& drawing)
     double base = drawing.area.top;
     double tallest = 0.0;
     for (const Shape& shape : drawing.shapes) {
-        if (shape.kind == Shape::Kind::Box) {
+        if (shape.kind == Shape::Kind::Box && shape.colour == kBarColour) {
             tallest = std::max(tallest, shape.points[1].y);
             base = std::max(base, shape.points[0].y + shape.points[1].y);
         } else if (shape.kind == Shape::Kind::Segments && shape.colour == kFrameColour) {
@@ -128,7 +128,7 @@ TEST(FittedAxes, FillTheAreaWithTheRunAndKeepEveryShortageApart)
     ASSERT_LT(*shortages.begin(), -114) << "a run reaching below the fixed axes";
     const Drawing drawing = histogram(area, &wide, {false, 0, false, true}, setter);
     EXPECT_EQ(std::count_if(drawing.shapes.begin(), drawing.shapes.end(),
-                            [](const Shape& shape) { return shape.kind == Shape::Kind::Box; }),
+                            [](const Shape& shape) { return shape.kind == Shape::Kind::Box && shape.colour == kBarColour; }),
               static_cast<long>(shortages.size()));
 }
 
