@@ -27,19 +27,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kBackground(240, 240, 240);
 const QSize kArea(533, 381);
 
-// A run of 100 guests and 1000 experiments whose graph's bins hold the
-// counts given.
-core::RunRecord record(std::initializer_list<std::pair<int, int>> binCounts)
-{
-    core::RunResult result;
-    result.settings = {100, 1000};
-    result.counts = core::ShortageCounts(100);
-    for (const auto& [bin, count] : binCounts) {
-        result.tally.bins[static_cast<std::size_t>(bin)] = count;
-    }
-    return core::recordRun(result, std::nullopt);
-}
-
 // What draw makes for an area of the size given, as measured in the font,
 // painted on the ground given at the device pixel ratio given, its texts
 // in the colour given.
@@ -61,10 +48,17 @@ int row(qreal y) { return static_cast<int>(y * kArea.height() / 300.0); }
 int column(qreal x) { return static_cast<int>(x * kArea.width() / 130.0); }
 
 // Bars that stand on the axis up to their count, covering the grid but not
-// the axis.
+// the axis: a run of 100 guests and 1000 experiments with counts of 50, 0, 1
+// and 400 in bins 60, 61, 63 and 64.
 TEST(RenderedGraph, BarsLandOnTheirPixels)
 {
-    const core::RunRecord run = record({{60, 50}, {61, 0}, {63, 1}, {64, 400}});
+    core::RunResult result;
+    result.settings = {100, 1000};
+    result.counts = core::ShortageCounts(100);
+    for (const auto& [bin, count] : {std::pair{60, 50}, {61, 0}, {63, 1}, {64, 400}}) {
+        result.tally.bins[static_cast<std::size_t>(bin)] = count;
+    }
+    const core::RunRecord run = core::recordRun(result, std::nullopt);
     const QImage image = paint(
         kArea, gothicFont(9.0),
         [&](const core::Rect& area, const FontTextSetter& setter) { return core::histogram(area, &run, {false, 0, false}, setter); },
