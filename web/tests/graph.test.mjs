@@ -177,9 +177,9 @@ describe('what is saved, copied and printed', () => {
     });
   }
 
-  it('the width question saves nothing on Cancel or Escape, stays open for a width out of its range, and asks in Japanese', async () => {
-    const page = await ranPage('?seed=2&lang=ja');
-    const item = ja(P, 'Save graph as PNG...');
+  it('the width question saves nothing on Cancel or Escape, and stays open for a width out of its range', async () => {
+    const page = await ranPage('?seed=2');
+    const item = 'Save graph as PNG...';
     await page.evaluate(watchDownloads);
     for (const refuse of [() => page.click('dialog.question button[value="cancel"]'), () => page.press('Escape')]) {
       await menuItem(page, item);
@@ -188,9 +188,7 @@ describe('what is saved, copied and printed', () => {
       await page.waitFor(() => !document.querySelector('dialog'));
     }
     const file = await download(page, item, async () => {
-      const asked = await question(page);
-      assert.deepEqual([asked.title, asked.prompt],
-        [ja('coinwell::graph::GraphMenu', 'Save graph as image'), ja('coinwell::graph::GraphMenu', 'Width of the image in pixels:')]);
+      await question(page);
       for (const entry of ['99', '10001', '250.5', '']) {
         await fill(page, entry);
         await page.click('dialog.question[open] button[value="ok"]');
@@ -337,8 +335,7 @@ describe('options and languages', () => {
       const page = await ranPage('?seed=1', ['100', '100'], false);
       await keep(page);
       await page.reload();
-      await answer(page, '100');
-      await answer(page, '100');
+      for (const entry of ['100', '100']) await answer(page, entry);
       await page.click(control('startButton'));
       assert.equal(await pixels(page, colours.exact) > 100, drawn);
       if (said) assert.match(await text(page, '#graph-description'), said);
@@ -347,20 +344,14 @@ describe('options and languages', () => {
 
   // One experiment of 10 guests whose shortage is -1 (seed 5): one coin is
   // enough, said in the singular in the graph's description and on it.
-  for (const lang of ['en', 'ja']) {
-    it(`tells and marks one coin to have ready as one coin (${lang})`, async () => {
-      const page = await ranPage(`?seed=5&lang=${lang}`, ['10', '1']);
-      await page.press('k');
-      const [told, marked] = lang === 'en' ? ['1 coin is enough in 95% of meetings.', '1 coin: enough in 95% of meetings']
-        : [ja('coinwell::MainWindow', '%n coin(s) are enough in %1% of meetings.'), ja('coinwell::graph', '%n coin(s): enough in %1% of meetings')]
-          .map((words) => words.replace('%n', '1').replace('%1', '95'));
-      const description = await text(page, '#graph-description');
-      assert.ok(description.endsWith(` ${told}`), description);
-      const item = lang === 'en' ? 'Save graph as SVG...' : ja(P, 'Save graph as SVG...');
-      const svg = await download(page, item, (asked) => answer(asked, '1066'));
-      assert.ok(svg.text.includes(`>${marked}</text>`), marked);
-    });
-  }
+  it('tells and marks one coin to have ready as one coin', async () => {
+    const page = await ranPage('?seed=5', ['10', '1']);
+    await page.press('k');
+    const description = await text(page, '#graph-description');
+    assert.ok(description.endsWith(' 1 coin is enough in 95% of meetings.'), description);
+    const svg = await download(page, 'Save graph as SVG...', (asked) => answer(asked, '1066'));
+    assert.ok(svg.text.includes('>1 coin: enough in 95% of meetings</text>'), 'marked in the singular');
+  });
 });
 
 describe('everyone', () => {
@@ -403,8 +394,7 @@ describe('everyone', () => {
     await page.waitFor(() => navigator.serviceWorker.controller !== null);
     await own.close();
     await page.reload();
-    await answer(page, '100');
-    await answer(page, '100');
+    for (const entry of ['100', '100']) await answer(page, entry);
     await page.click(control('startButton'));
     assert.notEqual(await value(page, 'averageValue'), '');
   });
