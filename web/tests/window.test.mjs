@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { statSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  answer, byName, control, count, disabled, fill, focused, ja, launch, pixels, question, serve, siteDir, tabsOf,
+  answer, byName, control, count, disabled, fill, ja, launch, pixels, question, serve, siteDir, tabsOf,
   text, value,
 } from './support.mjs';
 
