@@ -26,17 +26,11 @@ const catalogue = readCatalogue(new URL('../../translations/coinwell_ja.ts', imp
 export const ja = (context, source) => [catalogue[context][source]].flat()[0];
 
 // The question that is open: its title, prompt and entry.
-export async function question(tab) {
-  await tab.waitFor(() => document.querySelector('dialog.question[open]'));
-  return tab.evaluate(() => {
-    const dialog = document.querySelector('dialog.question[open]');
-    return {
-      title: dialog.querySelector('.box-title').textContent,
-      prompt: dialog.querySelector('label').textContent,
-      entry: dialog.querySelector('input').value,
-    };
-  });
-}
+export const question = (tab) => tab.waitFor(() => {
+  const dialog = document.querySelector('dialog.question[open]');
+  return dialog && { title: dialog.querySelector('.box-title').textContent,
+    prompt: dialog.querySelector('label').textContent, entry: dialog.querySelector('input').value };
+});
 
 // Types `text` over the open question's entry, as a person would.
 export async function fill(tab, text) {
@@ -50,13 +44,9 @@ export async function fill(tab, text) {
 let answered = 0;
 // Answers the open question; waits until that question has gone.
 export async function answer(tab, text) {
-  const mark = String(++answered);
-  await tab.waitFor((m) => {
-    const dialog = document.querySelector('dialog.question[open]');
-    if (dialog) dialog.dataset.answered = m;
-    return dialog;
-  }, mark);
   await fill(tab, text);
+  const mark = String(++answered);
+  await tab.evaluate((m) => { document.querySelector('dialog.question[open]').dataset.answered = m; }, mark);
   await tab.click('dialog.question[open] button[value="ok"]');
   await tab.waitFor((m) => !document.querySelector(`dialog[data-answered="${m}"]`), mark);
 }

@@ -4,7 +4,7 @@
 //
 //   launch({ viewport: { width, height, scale }, touch, cpuSlowdown }) -> browser
 //                                  (cpuSlowdown: Chromium's CPU n times slower)
-//   browser.engine, browser.newTab(), browser.close()
+//   browser.newTab(), browser.close()
 //   tab.goto(url), reload(), back(), close()
 //   tab.evaluate(fn, ...args)      fn runs in the page; its result is JSON
 //   tab.waitFor(fn, ...args)       until fn returns a truthy value, which it
@@ -17,8 +17,8 @@
 //   tab.setViewport(width, height) the page's inner size
 //   tab.screenshot()               PNG bytes of the viewport
 //   tab.printPdf({ paper, landscape })  the page printed to PDF on 'A4' or
-//                                  'Letter' paper, as bytes; null where the
-//                                  engine's protocol has no printing
+//                                  'Letter' paper, as bytes; null in WebKit,
+//                                  whose WebDriver has no printing
 //   tab.errors()                   the page's console errors and uncaught
 //                                  exceptions so far, as text (in WebKit
 //                                  only those after each load: see

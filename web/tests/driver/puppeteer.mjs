@@ -26,7 +26,6 @@ export async function launchPuppeteer(engine, { viewport, touch = false, cpuSlow
   const browser = await puppeteer.launch({ ...programs[engine], headless: true, userDataDir: profile,
     defaultViewport: shape, protocolTimeout: 120_000 });
   return {
-    engine,
     async newTab() {
       const page = await browser.newPage();
       if (cpuSlowdown) await page.emulateCPUThrottling(cpuSlowdown);

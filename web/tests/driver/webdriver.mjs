@@ -177,24 +177,14 @@ export async function launchWebKit({ viewport }) {
         await waitInPage(evaluate, (w, h) => innerWidth === w && innerHeight === h, [width, height]);
       },
       async screenshot() { return Buffer.from(await on('GET', '/screenshot'), 'base64'); },
-      // WebDriver's Print Page, on paper given in centimetres; null if the
-      // driver does not know the command.
-      async printPdf({ paper, landscape }) {
-        const page = paper === 'A4' ? { width: 21, height: 29.7 } : { width: 21.59, height: 27.94 };
-        try {
-          return Buffer.from(await on('POST', '/print', { orientation: landscape ? 'landscape' : 'portrait', page }), 'base64');
-        } catch (error) {
-          if (/unknown command|unsupported operation|unknown method/i.test(error.message)) return null;
-          throw error;
-        }
-      },
+      // WebKitWebDriver does not know WebDriver's Print Page command.
+      printPdf: async () => null,
     };
     await tab.setViewport(viewport.width, viewport.height);
     return tab;
   }
 
   return {
-    engine: 'webkit',
     newTab,
     async close() {
       await call('DELETE', s).catch(() => {});
