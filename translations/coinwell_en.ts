@@ -35,4 +35,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>coinwell::report</name>
+    <message numerus="yes">
+        <source>%n coin(s) (a run this size says %1 to %2; exact %3)</source>
+        <translation>
+            <numerusform>%n coin (a run this size says %1 to %2; exact %3)</numerusform>
+            <numerusform>%n coins (a run this size says %1 to %2; exact %3)</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

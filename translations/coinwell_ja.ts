@@ -590,6 +590,44 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>  in %1% of meetings: %2 / %3</source>
         <translation>  会合の %1% で足りる枚数: %2 / %3</translation>
     </message>
+    <message>
+        <source>Standard deviation of the shortage: %1</source>
+        <translation>不足枚数の標準偏差: %1</translation>
+    </message>
+    <message>
+        <source>Exact standard deviation: %1</source>
+        <translation>厳密な標準偏差: %1</translation>
+    </message>
+    <message>
+        <source>Standard error of the average: %1</source>
+        <translation>平均の標準誤差: %1</translation>
+    </message>
+    <message>
+        <source>95% interval for the mean: %1 to %2, exact mean inside</source>
+        <translation>平均の95%信頼区間: %1 〜 %2（厳密な平均は区間の内側）</translation>
+    </message>
+    <message>
+        <source>95% interval for the mean: %1 to %2, exact mean outside</source>
+        <translation>平均の95%信頼区間: %1 〜 %2（厳密な平均は区間の外側）</translation>
+    </message>
+    <message>
+        <source>A single experiment has no spread: no standard deviation, standard error or interval</source>
+        <translation>実験が1回だけではばらつきがないため、標準偏差・標準誤差・信頼区間はありません</translation>
+    </message>
+    <message>
+        <source>Coins to have ready, with what a run of this size could have said (95% confidence):</source>
+        <translation>用意する枚数と、この回数の実験が示しえた範囲（信頼度95%）:</translation>
+    </message>
+    <message>
+        <source>  in %1% of meetings: %2</source>
+        <translation>  会合の %1% で足りる枚数: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coin(s) (a run this size says %1 to %2; exact %3)</source>
+        <translation>
+            <numerusform>%n枚（この回数の実験なら%1〜%2枚、厳密には%3枚）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>coinwell::web::Page</name>

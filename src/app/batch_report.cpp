@@ -3,6 +3,8 @@
 #include "core/coins_ready.h"
 #include "core/goodness_of_fit.h"
 #include "core/one_decimal.h"
+#include "core/precision.h"
+#include "desktop/toolkit/translated.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -76,21 +78,26 @@ QString textReport(const core::RunRecord& record)
                      [&](int a, int b) { return result.counts.at(a) > result.counts.at(b); });
     shown.resize(std::min(shown.size(), kShown));
     std::sort(shown.begin(), shown.end());
-    if (shown.empty()) {
-        return report;
+    if (!shown.empty()) {
+        const double largest = result.counts.at(*std::max_element(
+            shown.begin(), shown.end(), [&](int a, int b) { return result.counts.at(a) < result.counts.at(b); }));
+        report += u'\n' + Text::tr("The %1 most frequent shortages (shortage, experiments, share):").arg(shown.size());
+        report += u'\n';
+        for (const int shortage : shown) {
+            const std::int32_t count = result.counts.at(shortage);
+            const double share = 100.0 * count / result.settings.experimentCount;
+            report += QStringLiteral("%1 %2 %3% %4\n")
+                          .arg(shortage, 5)
+                          .arg(count, 9)
+                          .arg(fixed(share, 2), 6)
+                          .arg(QString(static_cast<qsizetype>(std::lround(kBarWidth * count / largest)), u'#'));
+        }
     }
-    const double largest = result.counts.at(*std::max_element(
-        shown.begin(), shown.end(), [&](int a, int b) { return result.counts.at(a) < result.counts.at(b); }));
-    report += u'\n' + Text::tr("The %1 most frequent shortages (shortage, experiments, share):").arg(shown.size());
+
+    // How sure the run's answers are, in the core's words.
     report += u'\n';
-    for (const int shortage : shown) {
-        const std::int32_t count = result.counts.at(shortage);
-        const double share = 100.0 * count / result.settings.experimentCount;
-        report += QStringLiteral("%1 %2 %3% %4\n")
-                      .arg(shortage, 5)
-                      .arg(count, 9)
-                      .arg(fixed(share, 2), 6)
-                      .arg(QString(static_cast<qsizetype>(std::lround(kBarWidth * count / largest)), u'#'));
+    for (const core::Message& line : core::precisionLines(result.counts, record.law)) {
+        report += translated(line) + u'\n';
     }
     return report;
 }

@@ -82,6 +82,15 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"-g", "1000", "-e", "3"}, 0, "^Coinwell: 1000 guests x 3 experiments\n", ""},
         // Too few experiments for a single degree of freedom.
         {{"-g", "10", "-e", "3"}, 0, "\nChi-square against the exact law: the run is too small for the test\n", ""},
+        // After the histogram, how sure the run is.
+        {{"--guests", "100", "--experiments", "1000", "--seed", "1"}, 0,
+         "#\n\nStandard deviation of the shortage: [0-9]+\\.[0-9]{3}\nExact standard deviation: 6\\.075\n"
+         "Standard error of the average: 0\\.[0-9]{3}\n95% interval for the mean: -[0-9.]+ to -[0-9.]+, exact mean "
+         "(inside|outside)\n\nCoins to have ready, with what a run of this size could have said \\(95% confidence\\):\n"
+         "(  in [0-9]+% of meetings: [0-9]+ coins? \\(a run this size says [0-9]+ to [0-9]+; exact [0-9]+\\)\n){3}$",
+         ""},
+        {{"-g", "10", "-e", "1"}, 0, "\nA single experiment has no spread: no standard deviation, standard error or "
+         "interval\n", ""},
         {{"--help"}, 0, "^Usage: coinwell .*--experiments <E>", ""},
         {{"--version"}, 0, "^coinwell [0-9]+\\.[0-9]+\\.[0-9]+\n$", ""},
         {{"--guests", "9", "--experiments", "1"}, 2, "", "--guests takes a whole number from 10 to 1000, not '9'"},
@@ -156,17 +165,21 @@ TEST(BatchMode, OutputThatCannotBeWrittenIsAnError)
 // One seeded million-experiment run per number of guests, its table sent to
 // standard output and its report to standard error; the shortest run again
 // with the table in a file gives the same bytes. The exact coins to have
-// ready for 90, 95 and 99 % of meetings are those of the reflection
-// principle; a million meetings come within a coin of them.
+// ready for 90, 95 and 99 % of meetings, and the exact standard deviation,
+// are those of the reflection principle (the deviation worked out in exact
+// rationals); a million meetings come within a coin of them, and within 1 %
+// of the deviation.
 TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
 {
     struct Case {
         const char* guests;
         std::array<int, 3> exactCoins;
+        double exactDeviation;
     };
     const QTemporaryDir folder;
-    for (const auto& [guests, exactCoins] : {Case{"10", {5, 6, 8}}, Case{"100", {16, 19, 25}},
-                                             Case{"1000", {52, 61, 81}}}) {
+    for (const auto& [guests, exactCoins, exactDeviation] :
+         {Case{"10", {5, 6, 8}, 2.0478736828949557}, Case{"100", {16, 19, 25}, 6.074992421499229},
+          Case{"1000", {52, 61, 81}, 19.077433210507305}}) {
         SCOPED_TRACE(guests);
         const QStringList run{"--guests", guests, "--experiments", "1000000", "--seed", "20240601"};
         const Outcome piped = runProgram(run + QStringList{"--csv", "-"});
@@ -207,7 +220,34 @@ TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
             ASSERT_TRUE(ready.hasMatch()) << percent << " %";
             EXPECT_EQ(ready.captured(2).toInt(), exactCoins[i]) << percent << " %";
             EXPECT_LE(std::abs(ready.captured(1).toInt() - exactCoins[i]), 1) << percent << " %";
+            // The same answers again, with the range a million experiments leave around the run's.
+            const auto range = QRegularExpression(QStringLiteral(R"(\n  in %1% of meetings: (\d+) coins \(a run this size )"
+                                                                 R"(says (\d+) to (\d+); exact (\d+)\)\n)")
+                                                      .arg(percent))
+                                   .match(QString::fromUtf8(piped.err));
+            ASSERT_TRUE(range.hasMatch()) << percent << " %";
+            EXPECT_EQ(range.captured(1).toInt(), ready.captured(1).toInt()) << percent << " %";
+            EXPECT_EQ(range.captured(4).toInt(), exactCoins[i]) << percent << " %";
+            EXPECT_LE(range.captured(2).toInt(), range.captured(1).toInt()) << percent << " %";
+            EXPECT_GE(range.captured(3).toInt(), range.captured(1).toInt()) << percent << " %";
+            EXPECT_LE(range.captured(3).toInt() - range.captured(2).toInt(), 1) << percent << " %";
         }
+
+        // The average's spread and interval: SE = sd / 1000, the interval the
+        // average +- 1.96 SE, all to the three decimals written.
+        const auto spread = QRegularExpression(R"(\nAverage shortage: (\S+)\nExact mean: +(\S+)\n(?:.|\n)*)"
+                                               R"(\nStandard deviation of the shortage: (\S+)\n)"
+                                               R"(Exact standard deviation: (\S+)\nStandard error of the average: (\S+)\n)"
+                                               R"(95% interval for the mean: (\S+) to (\S+), exact mean (inside|outside)\n)")
+                                .match(QString::fromUtf8(piped.err));
+        ASSERT_TRUE(spread.hasMatch()) << piped.err.toStdString();
+        const auto value = [&](int i) { return spread.captured(i).toDouble(); };
+        EXPECT_NEAR(value(4), exactDeviation, 0.0005);
+        EXPECT_NEAR(value(3), exactDeviation, 0.01 * exactDeviation);
+        EXPECT_NEAR(value(5), value(3) / 1000, 0.001);
+        EXPECT_NEAR((value(6) + value(7)) / 2, value(1), 0.001);
+        EXPECT_NEAR(value(7) - value(6), 2 * 1.96 * value(3) / 1000, 0.002);
+        EXPECT_EQ(spread.captured(8) == "inside", value(6) <= value(2) && value(2) <= value(7));
 
         if (guests != QByteArray("10")) {
             continue;

@@ -1,4 +1,5 @@
 #include "core/coins_ready.h"
+#include "core/precision.h"
 #include "support/engine_fakes.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,9 @@ constexpr int kPercents[] = {1, 25, 50, 75, 90, 95, 99};
 
 // Every one of the 2^n toss sequences as a run of 2^n experiments: the
 // share of sequences with each lowest balance is the exact law's chance of
-// that shortage; the share whose lowest balance stays at -k or above is
-// what k coins cover, both in that run and by the exact law; and the fewest k whose
-// share reaches a percent is found by trying k = 0, 1, ... on the sequences
+// that shortage, which gives its mean and standard deviation; the share
+// whose lowest balance stays at -k or above is what k coins cover, both in
+// that run and by the exact law; and the fewest k whose share reaches a percent is found by trying k = 0, 1, ... on the sequences
 // themselves. Shares of 1/4, 1/2 and 3/4 are reached exactly at 1 and 2
 // guests, so these also check the boundary.
 TEST(CoinsToHaveReady, MatchEveryTossSequenceUpToFourteenGuests)
@@ -38,12 +39,15 @@ TEST(CoinsToHaveReady, MatchEveryTossSequenceUpToFourteenGuests)
         };
         const double all = static_cast<double>(lowestBalances.size());
         double mean = 0.0;
+        double meanSquare = 0.0;
         for (int shortage = -guests - 1; shortage <= 2; ++shortage) {
             const double p = static_cast<double>(std::count(lowestBalances.begin(), lowestBalances.end(), shortage)) / all;
             EXPECT_NEAR(law.probability(shortage), p, 1e-15) << "shortage " << shortage;
             mean += shortage * p;
+            meanSquare += shortage * shortage * p;
         }
         EXPECT_NEAR(law.mean(), mean, 1e-13);
+        EXPECT_NEAR(standardDeviation(law), std::sqrt(meanSquare - mean * mean), 1e-12);
         for (int coins = 0; coins <= guests; ++coins) {
             const double share = static_cast<double>(sequencesCovered(coins)) / all;
             EXPECT_EQ(shareCovered(run, coins), share) << coins << " coins";
