@@ -303,8 +303,10 @@ describe('the chimes', () => {
       return buffer;
     };
     const start = AudioBufferSourceNode.prototype.start;
+    window.playing = [];
     AudioBufferSourceNode.prototype.start = function (...args) {
       window.chimes.push(sizes.get(this.buffer));
+      window.playing.push(this);
       return start.apply(this, args);
     };
   };
@@ -331,6 +333,9 @@ describe('the chimes', () => {
         await page.waitFor((s) => document.querySelector(s), shows);
         if (!silent) await page.waitFor(() => window.chimes.length > 0);
         assert.deepEqual(await page.evaluate(() => window.chimes), silent ? [] : [statSync(join(siteDir, chime)).size]);
+        // No chime plays on while its tab closes, which has been seen to
+        // end WebKit's session.
+        await page.evaluate(() => window.playing.forEach((source) => source.stop()));
       });
     }
   }
