@@ -123,16 +123,6 @@ bool overlap(const Rect& a, const Rect& b)
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-std::vector<Point> rowsAround(Point corner, double lineHeight, int rows)
-{
-    std::vector<Point> corners{corner};
-    for (int row = 1; row <= rows; ++row) {
-        corners.push_back({corner.x, corner.y + row * lineHeight});
-        corners.push_back({corner.x, corner.y - row * lineHeight});
-    }
-    return corners;
-}
-
 std::vector<Rect> Drawing::textBoxes(const TextSetter& setter) const
 {
     std::vector<Rect> boxes;
@@ -183,16 +173,14 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
     std::vector<Rect> anywhere;
     const auto fillAnywhere = [&] {
         const double step = std::max(setter.lineHeight / 4, 1.0);
-        std::vector<std::pair<double, Rect>> near;
         for (double left = area.left; left + width <= area.right(); left += step) {
             for (double top = area.top; top + setter.lineHeight <= area.bottom(); top += step) {
-                near.emplace_back(std::hypot(left - first.x, top - first.y), Rect{left, top, width, setter.lineHeight});
+                anywhere.push_back({left, top, width, setter.lineHeight});
             }
         }
-        std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& place : near) {
-            anywhere.push_back(place.second);
-        }
+        const auto distance = [&](const Rect& place) { return std::hypot(place.left - first.x, place.top - first.y); };
+        std::stable_sort(anywhere.begin(), anywhere.end(),
+                         [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
     };
     Rect box{std::clamp(first.x, area.left, std::max(area.left, area.right() - width)),
              std::clamp(first.y, area.top, std::max(area.top, area.bottom() - setter.lineHeight)), width,

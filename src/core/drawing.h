@@ -125,8 +125,4 @@ bool isPlottedLine(const Shape& shape);
 // Whether two boxes share more than an edge.
 bool overlap(const Rect& a, const Rect& b);
 
-// Top left corners for a label near `corner`: itself, then shifted by a
-// text row down, up, two rows down, up, and so on, `rows` each way.
-std::vector<Point> rowsAround(Point corner, double lineHeight, int rows);
-
 }  // namespace coinwell::core
