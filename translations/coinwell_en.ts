@@ -21,6 +21,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n coin(s) for %1% of meetings</source>
+        <translation>
+            <numerusform>%n coin for %1% of meetings</numerusform>
+            <numerusform>%n coins for %1% of meetings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>exact: %n coin(s)</source>
         <translation>
             <numerusform>exact: %n coin</numerusform>

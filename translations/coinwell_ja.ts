@@ -34,6 +34,14 @@
         <source>%1 could not be written: %2</source>
         <translation>%1 に書き込めませんでした: %2</translation>
     </message>
+    <message>
+        <source>--trace %1 cannot be written: %2</source>
+        <translation>--trace %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the trace file %1 could not be written: %2</source>
+        <translation>経過ファイル %1 を書き込めませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::CommandLine</name>
@@ -56,10 +64,6 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to standard output (the report then goes to standard error).</source>
         <translation>--guests と --experiments と共に指定すると、度数の表を CSV として FILE に書き出します。- なら標準出力に書き出します（このとき結果の報告は標準エラー出力に出ます）。</translation>
-    </message>
-    <message>
-        <source>the options are --guests, --experiments, --seed, --csv, --lang, --help and --version</source>
-        <translation>使えるオプションは --guests, --experiments, --seed, --csv, --lang, --help, --version です</translation>
     </message>
     <message>
         <source>%1 is missing its value: %2</source>
@@ -108,6 +112,22 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Shows the program in &lt;language&gt;: en (English) or ja (Japanese). Without it, the locale&apos;s language.</source>
         <translation>表示の言語: en（英語）または ja（日本語）。指定しなければロケールの言語。</translation>
+    </message>
+    <message>
+        <source>With --guests and --experiments: writes the running average, its standard error and the coins to have ready after 1, 2, 5, 10, 20, 50, ... experiments and the whole run to FILE as CSV.</source>
+        <translation>--guests と --experiments と共に使い、実験 1, 2, 5, 10, 20, 50, ... 回の時点と実行全体での途中の平均・その標準誤差・用意する硬貨の枚数を FILE に CSV で書き出します。</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>the options are --guests, --experiments, --seed, --csv, --trace, --lang, --help and --version</source>
+        <translation>使えるオプションは --guests, --experiments, --seed, --csv, --trace, --lang, --help, --version です</translation>
+    </message>
+    <message>
+        <source>--%1 takes a file name, not an empty name</source>
+        <translation>--%1 にはファイル名を指定してください（空の名前は使えません）</translation>
     </message>
 </context>
 <context>
@@ -395,6 +415,108 @@ Without --guests and --experiments it opens its window. With them it runs withou
             <numerusform>最低残高%1：%n枚あれば足りた</numerusform>
         </translation>
     </message>
+    <message>
+        <source>95% interval for the mean: %1 to %2, the exact mean inside.</source>
+        <translation>平均の95%信頼区間は %1 〜 %2 で、厳密な平均はその内側にあります。</translation>
+    </message>
+    <message>
+        <source>95% interval for the mean: %1 to %2, the exact mean outside.</source>
+        <translation>平均の95%信頼区間は %1 〜 %2 で、厳密な平均はその外側にあります。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2; exact %3.</source>
+        <translation>%1：%2、厳密には %3。</translation>
+    </message>
+    <message>
+        <source>this run</source>
+        <translation>この実行</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>厳密</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>standard deviation</source>
+        <translation>標準偏差</translation>
+    </message>
+    <message>
+        <source>standard error</source>
+        <translation>標準誤差</translation>
+    </message>
+    <message>
+        <source>95% interval</source>
+        <translation>95%信頼区間</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 〜 %2</translation>
+    </message>
+    <message>
+        <source>mean inside</source>
+        <translation>平均は内側</translation>
+    </message>
+    <message>
+        <source>mean outside</source>
+        <translation>平均は外側</translation>
+    </message>
+    <message>
+        <source>coins for %1%</source>
+        <translation>%1%用の硬貨</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1（%2 〜 %3）</translation>
+    </message>
+    <message>
+        <source>experiments: %1, average %2</source>
+        <translation>実験 %1 回、平均 %2</translation>
+    </message>
+    <message>
+        <source>within %1 of the exact mean from experiment %2 on</source>
+        <translation>実験%2回目からは厳密な平均との差が%1以内</translation>
+    </message>
+    <message>
+        <source>not within %1 of the exact mean after %2 experiments</source>
+        <translation>実験%2回の後も厳密な平均との差が%1以内にない</translation>
+    </message>
+    <message>
+        <source>Average shortage</source>
+        <translation>平均不足枚数</translation>
+    </message>
+    <message>
+        <source>Experiments</source>
+        <translation>実験回数</translation>
+    </message>
+    <message>
+        <source>band: where 95% of running averages stay</source>
+        <translation>帯：途中の平均の95%が収まる範囲</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coin(s) for %1% of meetings</source>
+        <translation>
+            <numerusform>会議の%1%に%n枚</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>How many experiments are enough: after %1 of %2 experiments the running average is %3; the exact mean is %4.</source>
+        <translation>実験は何回あれば十分か：実験%2回のうち%1回の時点で途中の平均は %3、厳密な平均は %4 です。</translation>
+    </message>
+    <message>
+        <source>Coins for %1% of meetings: %2, exact %3.</source>
+        <translation>会議の%1%に用意する硬貨：%2枚、厳密には%3枚。</translation>
+    </message>
+    <message>
+        <source>The running average: %1; %2.</source>
+        <translation>途中の平均：%1、%2。</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphMenu</name>
@@ -485,7 +607,7 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>保存する画像の下に説明行を付ける</translation>
     </message>
     <message>
-        <source>Replay</source>
+        <source>Playback</source>
         <translation>再生</translation>
     </message>
     <message>
@@ -505,8 +627,8 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>遅く</translation>
     </message>
     <message>
-        <source>Whole meeting</source>
-        <translation>会議の全体</translation>
+        <source>To the end</source>
+        <translation>最後まで</translation>
     </message>
     <message>
         <source>Mirror at a level reached</source>
@@ -523,6 +645,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Back to the histogram</source>
         <translation>度数分布のグラフに戻る</translation>
+    </message>
+    <message>
+        <source>Show how sure the run is</source>
+        <translation>実行の確かさを表示</translation>
+    </message>
+    <message>
+        <source>How many experiments are enough?</source>
+        <translation>実験は何回あれば十分？</translation>
     </message>
 </context>
 <context>

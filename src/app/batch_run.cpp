@@ -4,6 +4,7 @@
 #include "app/run_source.h"
 #include "core/result_table.h"
 #include "core/run.h"
+#include "core/running_average.h"
 #include "desktop/toolkit/whole_file.h"
 
 #include <QCoreApplication>
@@ -57,11 +58,21 @@ int runBatch(const Options& options, std::FILE* out, std::FILE* err)
             return 2;
         }
     }
+    std::optional<WholeFile> traceFile;
+    if (!options.tracePath.isEmpty()) {
+        traceFile.emplace(options.tracePath);
+        if (!traceFile->open()) {
+            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--trace %1 cannot be written: %2"),
+                                 options.tracePath, traceFile->error()));
+            return 2;
+        }
+    }
 
     RunSource source(options.seed);
+    std::vector<std::int16_t> shortages;
     const core::RunRecord record = core::recordRun(
         core::runExperimentsOnThreads(options.settings, source.random(), source.clock(),
-                                      std::max(1U, std::thread::hardware_concurrency())),
+                                      std::max(1U, std::thread::hardware_concurrency()), traceFile ? &shortages : nullptr),
         options.seed);
     const QByteArray report = textReport(record).toUtf8();
     const QByteArray table = QByteArray::fromStdString(core::resultTable(record));
@@ -83,6 +94,12 @@ int runBatch(const Options& options, std::FILE* out, std::FILE* err)
     if (csvFile && !csvFile->commit(table)) {
         write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "the CSV file %1 could not be written: %2"),
                              options.csvPath, csvFile->error()));
+        status = 1;
+    }
+    if (traceFile && !traceFile->commit(QByteArray::fromStdString(core::traceTable(core::runningPoints(
+                                shortages, record.law.guests(), core::traceCounts(static_cast<std::int64_t>(shortages.size()))))))) {
+        write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "the trace file %1 could not be written: %2"),
+                             options.tracePath, traceFile->error()));
         status = 1;
     }
     return status;

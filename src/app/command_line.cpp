@@ -47,6 +47,10 @@ QList<QCommandLineOption> valueOptions()
          Text::tr("With --guests and --experiments: writes the table of counts to FILE as CSV, or with - to "
                   "standard output (the report then goes to standard error)."),
          "FILE"},
+        {"trace",
+         Text::tr("With --guests and --experiments: writes the running average, its standard error and the coins "
+                  "to have ready after 1, 2, 5, 10, 20, 50, ... experiments and the whole run to FILE as CSV."),
+         "FILE"},
         {"lang",
          Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
                   "language."),
@@ -76,6 +80,9 @@ QString allowed(const QString& option)
     if (option == u"csv") {
         return Text::tr("a file name, or - for standard output");
     }
+    if (option == u"trace") {
+        return Text::tr("a file name");
+    }
     if (option == u"lang") {
         return Text::tr("en (English) or ja (Japanese)");
     }
@@ -88,7 +95,7 @@ QString allowed(const QString& option)
 
 QString optionList()
 {
-    return Text::tr("the options are --guests, --experiments, --seed, --csv, --lang, --help and --version");
+    return Text::tr("the options are --guests, --experiments, --seed, --csv, --trace, --lang, --help and --version");
 }
 
 // An option as typed: Qt's parser gives its name without the dashes.
@@ -111,7 +118,7 @@ Options parseCommandLine(const QStringList& arguments)
     std::optional<ArgumentError> badArgument;
     std::optional<ArgumentError> badValue;
     const auto fail = [&](ArgumentError::Kind kind, const QString& option, const QString& given) {
-        const bool ofValue = kind == ArgumentError::Kind::BadNumber || kind == ArgumentError::Kind::EmptyCsvName ||
+        const bool ofValue = kind == ArgumentError::Kind::BadNumber || kind == ArgumentError::Kind::EmptyFileName ||
                              kind == ArgumentError::Kind::MissingOption;
         std::optional<ArgumentError>& first = ofValue ? badValue : badArgument;
         if (!first) {
@@ -159,6 +166,10 @@ Options parseCommandLine(const QStringList& arguments)
             batch = true;
             options.csvPath = value;
             valid = !value.isEmpty();
+        } else if (name == u"trace") {
+            batch = true;
+            options.tracePath = value;
+            valid = !value.isEmpty();
         } else {
             // A count is accepted by the same rule as a setting typed in the window.
             batch = true;
@@ -171,7 +182,7 @@ Options parseCommandLine(const QStringList& arguments)
         }
         if (!valid) {
             fail(name == u"lang"  ? ArgumentError::Kind::BadLanguage
-                 : name == u"csv" ? ArgumentError::Kind::EmptyCsvName
+                 : name == u"csv" || name == u"trace" ? ArgumentError::Kind::EmptyFileName
                                   : ArgumentError::Kind::BadNumber,
                  name, value);
         }
@@ -213,8 +224,9 @@ QString describe(const ArgumentError& error)
         return Text::tr("%1, not '%2'").arg(allowed(error.option), error.given);
     case Kind::BadLanguage:
         return Text::tr("--lang takes %1, not '%2'").arg(allowed(error.option), error.given);
-    case Kind::EmptyCsvName:
-        return Text::tr("--csv takes a file name, or - for standard output, not an empty name");
+    case Kind::EmptyFileName:
+        return error.option == u"csv" ? Text::tr("--csv takes a file name, or - for standard output, not an empty name")
+                                      : Text::tr("--%1 takes a file name, not an empty name").arg(error.option);
     case Kind::MissingOption:
         return Text::tr("a run without a window needs --%1: %2").arg(error.option, allowed(error.option));
     }

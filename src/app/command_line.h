@@ -14,7 +14,7 @@ namespace coinwell {
 // What a command line did not allow, kept apart from its words so that it
 // can be told in the language the same command line chose.
 struct ArgumentError {
-    enum class Kind { UnknownOption, UnexpectedArgument, MissingValue, BadNumber, BadLanguage, EmptyCsvName, MissingOption };
+    enum class Kind { UnknownOption, UnexpectedArgument, MissingValue, BadNumber, BadLanguage, EmptyFileName, MissingOption };
     Kind kind;
     QString option;  // the option's long name, without dashes, where one is meant
     QString given;   // the argument or value as typed
@@ -29,6 +29,7 @@ struct Options {
     std::optional<std::uint64_t> seed;
     core::Settings settings;  // for a batch run
     QString csvPath;          // for a batch run: empty for none, "-" for standard output
+    QString tracePath;        // for a batch run: empty for none
     // The argument not allowed, the program then doing nothing else: an
     // unknown option before an unexpected argument, before the first option
     // missing its value or naming no language, before the first value not

@@ -15,6 +15,11 @@ double numberWidth(int number, const TextSetter& metrics)
 
 }  // namespace
 
+double numbersWidth(AxisRange range, const TextSetter& setter)
+{
+    return std::max(numberWidth(range.from, setter), numberWidth(range.to, setter));
+}
+
 std::vector<int> roundTicks(AxisRange range, int most)
 {
     most = std::max(most, 2);
@@ -61,9 +66,10 @@ double rowRight(const Drawing& drawing, const TextSetter& metrics)
 }
 
 ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Message& verticalCaption,
-                          const Message& horizontalCaption, const TextSetter& metrics, int rowsAbove,
-                          double rightMargin)
+                          const Message& horizontalCaption, const TextSetter& metrics, const ChartLayout& layout)
 {
+    const auto& xName = layout.xName;
+    const auto nameOf = [&](int tick) { return xName ? xName(tick) : std::to_string(tick); };
     const Rect& area = drawing.area;
     const double gap = metrics.lineHeight / 4;
     drawing.text(metrics, verticalCaption, {rowLeft(drawing, metrics), area.top + gap});
@@ -71,17 +77,18 @@ ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Mess
 
     const std::vector<int> verticalTicks =
         roundTicks(y, std::max(2, static_cast<int>(area.height / (2.5 * std::max(metrics.lineHeight, 1.0)))));
-    double numbersWidth = 0.0;
+    double numbersWidth = layout.numbersWidth;
     for (const int tick : verticalTicks) {
         numbersWidth = std::max(numbersWidth, numberWidth(tick, metrics));
     }
-    const double widestHorizontal = std::max(numberWidth(x.from, metrics), numberWidth(x.to, metrics));
+    const auto nameWidth = [&](int tick) { return xName ? metrics.width(xName(tick)) : numberWidth(tick, metrics); };
+    const double widestHorizontal = std::max(nameWidth(x.from), nameWidth(x.to));
     ChartSpace space;
     space.x = x;
     space.y = y;
     space.plot.left = area.left + 2 * gap + numbersWidth + gap;
-    space.plot.top = rowTop(drawing, metrics, rowsAbove) + metrics.lineHeight / 2;
-    const double right = area.left + area.width - std::max(rightMargin, widestHorizontal / 2 + gap);
+    space.plot.top = rowTop(drawing, metrics, layout.rowsAbove) + metrics.lineHeight / 2;
+    const double right = area.left + area.width - (widestHorizontal / 2 + gap);
     const double bottom = area.top + area.height - gap - metrics.lineHeight - gap;
     space.plot.width = std::max(1.0, right - space.plot.left);
     space.plot.height = std::max(1.0, bottom - space.plot.top);
@@ -99,7 +106,7 @@ ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Mess
     for (const int tick : horizontalTicks) {
         const Point at = space.map(tick, y.from);
         drawing.path({at, {at.x, at.y + tickLength}}, kFrameColour);
-        drawing.text(metrics, std::to_string(tick), {at.x, at.y + tickLength}, Align::Centre);
+        drawing.text(metrics, nameOf(tick), {at.x, at.y + tickLength}, Align::Centre);
     }
     drawing.path({space.map(x.from, y.to), space.map(x.from, y.from), space.map(x.to, y.from)}, kFrameColour);
     return space;

@@ -2,6 +2,7 @@
 
 #include "core/drawing.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,14 +29,26 @@ struct ChartSpace {
     Point map(double valueX, double valueY) const;
 };
 
+// What a chart's frame holds beyond its axes and captions.
+struct ChartLayout {
+    int rowsAbove = 0;  // rows for the view's own words under the captions' row
+    // The vertical numbers' column at least this wide, for charts set one
+    // above the other to line up.
+    double numbersWidth = 0.0;
+    // The horizontal numbers' names, else the numbers themselves.
+    std::function<std::string(int)> xName;
+};
+
 // Draws the frame of a chart of `x` across and `y` up into `drawing`, over
 // its whole area: the captions' row on top (the vertical axis's caption at
-// the left, the horizontal one's at the right) and `rowsAbove` rows more for
-// the view's own words under it, the vertical numbers at the left, the
-// horizontal ones under the plot and `rightMargin` free at the right.
+// the left, the horizontal one's at the right) and the layout's rows more
+// under it, the vertical numbers at the left and the horizontal ones under
+// the plot.
 ChartSpace drawChartFrame(Drawing& drawing, AxisRange x, AxisRange y, const Message& verticalCaption,
-                          const Message& horizontalCaption, const TextSetter& setter, int rowsAbove = 0,
-                          double rightMargin = 0.0);
+                          const Message& horizontalCaption, const TextSetter& setter, const ChartLayout& layout = {});
+
+// The widest of the numbers from `range.from` to `range.to`, as a chart sets them.
+double numbersWidth(AxisRange range, const TextSetter& setter);
 
 // The top of text row `row` under the captions' row (row 0 is the first),
 // and where the rows start and end, as the captions do.

@@ -21,11 +21,13 @@ enum class Command {
     CoinsReady,
     CoverageCurve,
     FitAxes,
+    PrecisionTable,
     Share90,
     Share95,
     Share99,
     SquareRootLaw,
     Replay,
+    RunningAverage,
     Pause,
     NextGuest,
     Faster,
@@ -42,8 +44,9 @@ enum class Command {
 // page shows as captioned groups.
 enum class MenuPart { Graph, Shares, Replay };
 enum class FrontEnds { Both, Desktop, Page };
-// Mirrored: a replay mirrored at a level the meeting has reached.
-enum class EnabledWhen { Always, HasPicture, HasResult, GuestsGiven, Replaying, Mirrored, AwayFromHistogram };
+// Playing: a replay or the running average shows. Mirrored: a replay
+// mirrored at a level the meeting has reached.
+enum class EnabledWhen { Always, HasPicture, HasResult, GuestsGiven, Playing, Replaying, Mirrored, AwayFromHistogram };
 enum class Check { None, Box, Radio };
 
 struct CommandInfo {
@@ -69,21 +72,22 @@ struct OptionInfo {
     int defaultValue;
 };
 
-enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes, CaptionOnImage };
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes, PrecisionTable, CaptionOnImage };
 
-inline constexpr std::array<OptionInfo, 6> kOptions{{
+inline constexpr std::array<OptionInfo, 7> kOptions{{
     {"showExactDistribution", 0},
     {"showCoinsReady", 0},
     {"showCoverageCurve", 0},
     {"coinsReadyPercent", 95},
     {"fitAxes", 0},
+    {"showPrecision", 0},
     // A copied or saved picture carries the caption line under it.
     {"captionOnImage", 1},
 }};
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 25> kCommands{{
+inline constexpr std::array<CommandInfo, 27> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -104,6 +108,8 @@ inline constexpr std::array<CommandInfo, 25> kCommands{{
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::FitAxes, "fitAxes", phrase("coinwell::graph::GraphMenu", "Fit the axes to the run"), {"F"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::PrecisionTable, "precisionTable", phrase("coinwell::graph::GraphMenu", "Show how sure the run is"), {"S"},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::Share90, "readyShare90", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
      FrontEnds::Both, EnabledWhen::Always, Check::Radio, false},
     {Command::Share95, "readyShare95", phrase("coinwell::graph::GraphMenu", "%1% of meetings"), {}, MenuPart::Shares, false,
@@ -114,16 +120,18 @@ inline constexpr std::array<CommandInfo, 25> kCommands{{
      MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::Replay, "replay", phrase("coinwell::graph::GraphMenu", "Replay one meeting"), {"W"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::GuestsGiven, Check::Box, false},
+    {Command::RunningAverage, "runningAverage", phrase("coinwell::graph::GraphMenu", "How many experiments are enough?"), {"L"},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::GuestsGiven, Check::Box, false},
     {Command::Pause, "replayPause", phrase("coinwell::graph::GraphMenu", "Pause or play on"), {"Space"}, MenuPart::Replay, false,
-     FrontEnds::Both, EnabledWhen::Replaying, Check::None, true},
+     FrontEnds::Both, EnabledWhen::Playing, Check::None, true},
     {Command::NextGuest, "replayNextGuest", phrase("coinwell::graph::GraphMenu", "Next guest"), {"Right"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
     {Command::Faster, "replayFaster", phrase("coinwell::graph::GraphMenu", "Faster"), {"+", "="}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
     {Command::Slower, "replaySlower", phrase("coinwell::graph::GraphMenu", "Slower"), {"-"}, MenuPart::Replay, false,
      FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
-    {Command::WholeMeeting, "replayWholeMeeting", phrase("coinwell::graph::GraphMenu", "Whole meeting"), {"End"}, MenuPart::Replay,
-     false, FrontEnds::Both, EnabledWhen::Replaying, Check::None, false},
+    {Command::WholeMeeting, "replayWholeMeeting", phrase("coinwell::graph::GraphMenu", "To the end"), {"End"}, MenuPart::Replay,
+     false, FrontEnds::Both, EnabledWhen::Playing, Check::None, false},
     {Command::Mirror, "replayMirror", phrase("coinwell::graph::GraphMenu", "Mirror at a level reached"), {"M"},
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::Replaying, Check::Box, false},
     {Command::MirrorRaise, "replayMirrorRaise", phrase("coinwell::graph::GraphMenu", "Raise the mirror level"), {"Up"},
@@ -140,7 +148,7 @@ constexpr const CommandInfo& commandInfo(Command command) { return kCommands[sta
 
 // The submenus' captions.
 inline constexpr Phrase kSharesCaption = phrase("coinwell::graph::GraphMenu", "Share of meetings covered");
-inline constexpr Phrase kReplayCaption = phrase("coinwell::graph::GraphMenu", "Replay");
+inline constexpr Phrase kReplayCaption = phrase("coinwell::graph::GraphMenu", "Playback");
 
 // An item's words: the shares' with their percent.
 Message commandLabel(Command command);

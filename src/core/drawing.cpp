@@ -135,9 +135,9 @@ std::vector<Rect> Drawing::textBoxes(const TextSetter& setter) const
     return boxes;
 }
 
-Rect Drawing::label(const TextSetter& setter, std::string words, const std::vector<Point>& corners, Colour colour)
+std::pair<Rect, bool> Drawing::place(const TextSetter& setter, double width, double height,
+                                     const std::vector<Point>& corners) const
 {
-    const double width = setter.width(words);
     const std::vector<Rect> texts = textBoxes(setter);
     const auto within = [&](const Rect& box) {
         return box.left >= area.left - 1e-9 && box.right() <= area.right() + 1e-9 && box.top >= area.top - 1e-9 &&
@@ -162,7 +162,7 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
     };
     std::vector<Rect> preferred;
     for (const Point& corner : corners) {
-        if (const Rect box{corner.x, corner.y, width, setter.lineHeight}; within(box)) {
+        if (const Rect box{corner.x, corner.y, width, height}; within(box)) {
             preferred.push_back(box);
         }
     }
@@ -174,8 +174,8 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
     const auto fillAnywhere = [&] {
         const double step = std::max(setter.lineHeight / 4, 1.0);
         for (double left = area.left; left + width <= area.right(); left += step) {
-            for (double top = area.top; top + setter.lineHeight <= area.bottom(); top += step) {
-                anywhere.push_back({left, top, width, setter.lineHeight});
+            for (double top = area.top; top + height <= area.bottom(); top += step) {
+                anywhere.push_back({left, top, width, height});
             }
         }
         const auto distance = [&](const Rect& place) { return std::hypot(place.left - first.x, place.top - first.y); };
@@ -183,8 +183,7 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
                          [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
     };
     Rect box{std::clamp(first.x, area.left, std::max(area.left, area.right() - width)),
-             std::clamp(first.y, area.top, std::max(area.top, area.bottom() - setter.lineHeight)), width,
-             setter.lineHeight};
+             std::clamp(first.y, area.top, std::max(area.top, area.bottom() - height)), width, height};
     const bool clearOfAll = [&] {
         for (const Keep keep : {Keep::Fills, Keep::Lines, Keep::Texts}) {
             for (const bool near : {true, false}) {
@@ -201,6 +200,12 @@ Rect Drawing::label(const TextSetter& setter, std::string words, const std::vect
         }
         return false;
     }();
+    return {box, clearOfAll};
+}
+
+Rect Drawing::label(const TextSetter& setter, std::string words, const std::vector<Point>& corners, Colour colour)
+{
+    const auto [box, clearOfAll] = place(setter, setter.width(words), setter.lineHeight, corners);
     // A label over bars or lines stands on a tag of its own, to stay legible.
     if (!clearOfAll) {
         const double margin = setter.lineHeight / 8;

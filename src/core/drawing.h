@@ -3,6 +3,7 @@
 #include "core/message.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Every picture of the graph area as plain shapes in the area's units, in
@@ -44,6 +45,8 @@ inline constexpr Colour kExactColour{230, 90, 0};
 // The coins to have ready stand in dark green, apart from all three.
 inline constexpr Colour kReadyColour{0, 110, 40};
 inline constexpr Colour kCoverageColour{140, 30, 150};
+// A run's average with its interval, darker than its bars.
+inline constexpr Colour kIntervalColour{0, 0, 130};
 inline constexpr Colour kGridColour{190, 190, 190};
 inline constexpr Colour kReferenceColour{90, 90, 90};
 // The tag under a label that found no place clear of bars and lines.
@@ -114,6 +117,10 @@ struct Drawing {
     // takes.
     Rect label(const TextSetter& setter, std::string words, const std::vector<Point>& corners,
                Colour colour = kTextColour);
+    // The place `label` would find for a box `width` by `height`, and
+    // whether it is clear of the filled boxes too.
+    std::pair<Rect, bool> place(const TextSetter& setter, double width, double height,
+                                const std::vector<Point>& corners) const;
     // The boxes of the texts drawn so far.
     std::vector<Rect> textBoxes(const TextSetter& setter) const;
 };

@@ -3,6 +3,8 @@
 #include "core/chart.h"
 #include "core/coins_ready.h"
 #include "core/one_decimal.h"
+#include "core/precision.h"
+#include "core/precision_table.h"
 
 #include <algorithm>
 #include <array>
@@ -281,6 +283,18 @@ void drawExactLaw(Drawing& drawing, const ToArea& toArea, const Axes& axes, cons
     const double half = setter.lineHeight / 3;
     drawing.add(Shape::Kind::Polygon, {tip, {tip.x + -half, tip.y + 2 * half}, {tip.x + half, tip.y + 2 * half}},
                 kExactColour);
+    // The run's average with its 95 % interval, through the triangle: the
+    // exact mean lies inside where the bar crosses its tip.
+    if (const std::optional<AveragePrecision> precision = averagePrecision(record.result.counts, law)) {
+        const double y = tip.y + half;
+        const double low = toArea.x(axes.x(precision->low));
+        const double high = toArea.x(axes.x(precision->high));
+        const double width = std::max(1.5, setter.lineHeight / 8);
+        drawing.add(Shape::Kind::Segments,
+                    {{low, y}, {high, y}, {low, y - half / 2}, {low, y + half / 2}, {high, y - half / 2}, {high, y + half / 2}},
+                    kIntervalColour, width);
+        drawing.add(Shape::Kind::Dot, {{toArea.x(axes.x(precision->average)), y}}, kIntervalColour, 1.5 * width);
+    }
 
     std::string words = setter.text(say(phrase("coinwell::graph", "exact mean %1"), {verbatim(fixedDecimals(law.mean(), 2))}));
     const double width = setter.width(words);
@@ -445,6 +459,12 @@ Drawing histogram(const Rect& area, const RunRecord* record, const HistogramOpti
     if (options.coverageCurve) {
         drawCoverageCurve(drawing, toArea, axes, *record, options, setter, labels);
     }
+    if (options.precisionTable) {
+        const double gap = setter.lineHeight / 4;
+        const double top = toArea.y(kCaptionTop) + setter.lineHeight + gap;
+        drawPrecisionTable(drawing, *record, options.sharePercent, setter,
+                           {toArea.x(kPlotLeft) + 2 * gap, top, toArea.x(kPlotRight) - toArea.x(kPlotLeft) - 2 * gap, 0});
+    }
     for (Label& label : labels) {
         drawing.label(setter, std::move(label.words), label.corners, label.colour);
     }
@@ -469,6 +489,24 @@ Message histogramDescription(const RunRecord& record, const HistogramOptions& op
     if (options.coverageCurve) {
         parts.push_back(
             say(phrase("coinwell::graph", "The coverage curve shows the share of meetings that each number of coins covers.")));
+    }
+    if (const std::optional<AveragePrecision> precision = averagePrecision(record.result.counts, record.law)) {
+        parts.push_back(say(precision->exactMeanInside
+                                ? phrase("coinwell::graph", "95% interval for the mean: %1 to %2, the exact mean inside.")
+                                : phrase("coinwell::graph", "95% interval for the mean: %1 to %2, the exact mean outside."),
+                            {verbatim(fixedDecimals(precision->low, 2)), verbatim(fixedDecimals(precision->high, 2))}));
+    }
+    if (options.precisionTable) {
+        // All but the heading and the interval, said above.
+        const std::vector<std::vector<Message>> rows = precisionCells(record, options.sharePercent);
+        for (std::size_t row = 1; row < rows.size(); ++row) {
+            if (row == kIntervalRow) {
+                continue;
+            }
+            parts.push_back(rows[row][2].source.empty()
+                                ? say(phrase("coinwell::graph", "%1: %2."), {rows[row][0], rows[row][1]})
+                                : say(phrase("coinwell::graph", "%1: %2; exact %3."), {rows[row][0], rows[row][1], rows[row][2]}));
+        }
     }
     return sentences(std::move(parts));
 }

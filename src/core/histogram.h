@@ -17,6 +17,7 @@ struct HistogramOptions {
     bool coverageCurve = false;
     bool fitAxes = false;
     int sharePercent = 95;  // the chosen share, where the coverage curve's line stands
+    bool precisionTable = false;
 };
 
 // The frame alone before a run (record null).

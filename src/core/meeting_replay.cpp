@@ -261,7 +261,7 @@ Drawing replayPicture(const Rect& area, const Replay& replay, const TextSetter& 
     const AxisRange y = replay.axis();
     const ChartSpace space = drawChartFrame(drawing, {0, guests}, y, say(phrase("coinwell::graph", "Coin balance")),
                                             say(phrase("coinwell::graph", "Guests in order")), setter,
-                                            replay.mirrored() ? 4 : 2);
+                                            {replay.mirrored() ? 4 : 2, 0.0, {}});
     const double width = std::max(1.5, setter.lineHeight / 8);
 
     const ReplayFacts facts = replayFacts(balances, shown);

@@ -29,4 +29,22 @@ std::string resultTable(const RunRecord& record)
     return table;
 }
 
+std::string traceTable(const std::vector<RunningPoint>& points)
+{
+    std::string table = "experiments,average_shortage,standard_error";
+    for (const int percent : kReadyPercents) {
+        table += ",coins_" + std::to_string(percent);
+    }
+    table += '\n';
+    for (const RunningPoint& point : points) {
+        table += std::to_string(point.experiments) + ',' + fixedDecimals(point.average, 6) + ',' +
+                 (point.experiments > 1 ? fixedDecimals(point.standardError, 6) : std::string());
+        for (const int coins : point.coins) {
+            table += ',' + std::to_string(coins);
+        }
+        table += '\n';
+    }
+    return table;
+}
+
 }  // namespace coinwell::core

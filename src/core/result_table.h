@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/run_record.h"
+#include "core/running_average.h"
 
 #include <string>
+#include <vector>
 
 namespace coinwell::core {
 
@@ -17,5 +19,10 @@ namespace coinwell::core {
 // in every language, so that scripts can read them and the same seed gives
 // the same bytes.
 std::string resultTable(const RunRecord& record);
+
+// A run's trace: after each of traceCounts the experiments so far, their
+// average shortage, its standard error (empty after one) and the coins to
+// have ready for each share of kReadyPercents, one row each.
+std::string traceTable(const std::vector<RunningPoint>& points);
 
 }  // namespace coinwell::core

@@ -16,12 +16,16 @@ struct PartialRun {
     ShortageCounts counts;
     std::int64_t shortageSum = 0;
 
-    void runExperiments(int guests, std::int32_t count, RandomSource& random, Clock& clock)
+    // Keeps each shortage in `kept` too, if given.
+    void runExperiments(int guests, std::int32_t count, RandomSource& random, Clock& clock, std::int16_t* kept = nullptr)
     {
         for (std::int32_t done = 0; done < count; ++done) {
             const std::int16_t shortage = runExperiment(guests, random, clock);
             shortageSum += shortage;
             counts.count(shortage);
+            if (kept != nullptr) {
+                kept[done] = shortage;
+            }
         }
     }
 };
@@ -47,8 +51,11 @@ RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& 
 }
 
 RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerator& generator, Clock& clock,
-                                  unsigned threads)
+                                  unsigned threads, std::vector<std::int16_t>* shortages)
 {
+    if (shortages != nullptr) {
+        shortages->assign(static_cast<std::size_t>(std::max(settings.experimentCount, 0)), 0);
+    }
     const int guests = guestsArriving(settings.guestCount);
     const auto blocks = static_cast<std::int32_t>(
         (std::max<std::int64_t>(settings.experimentCount, 0) + kExperimentsPerBlock - 1) / kExperimentsPerBlock);
@@ -74,7 +81,8 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
             const std::int32_t first = block * kExperimentsPerBlock;
             const std::int32_t count = std::min(kExperimentsPerBlock, settings.experimentCount - first);
             RandomGenerator random = blockStarts[static_cast<std::size_t>(block)];
-            own.runExperiments(guests, count, random, clock);
+            own.runExperiments(guests, count, random, clock,
+                               shortages != nullptr ? shortages->data() + first : nullptr);
         }
         part = std::move(own);
     };

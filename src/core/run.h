@@ -8,6 +8,7 @@
 #include "core/tally.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace coinwell::core {
 
@@ -38,8 +39,9 @@ inline constexpr std::int32_t kExperimentsPerBlock = 1 << 16;
 // block b draws from `generator` jumped b times. The result follows from the
 // generator and the clock alone, whatever the number of threads, and a run of
 // one block is what runExperiments makes with the generator. The clock is
-// read from all threads at once.
+// read from all threads at once. With `shortages`, every experiment's
+// shortage is kept there too, in the order of the blocks.
 RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerator& generator, Clock& clock,
-                                  unsigned threads);
+                                  unsigned threads, std::vector<std::int16_t>* shortages = nullptr);
 
 }  // namespace coinwell::core

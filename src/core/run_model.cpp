@@ -42,10 +42,13 @@ void RunModel::clear()
     showHistogram();
 }
 
-void RunModel::advanceReplay(double seconds)
+void RunModel::advance(double seconds)
 {
     if (replay_) {
         replay_->advance(seconds);
+    }
+    if (running_) {
+        running_->advance(seconds);
     }
 }
 
@@ -53,6 +56,7 @@ void RunModel::showHistogram()
 {
     view_ = GraphView::Histogram;
     replay_.reset();
+    running_.reset();
 }
 
 void RunModel::restoreOption(Option option, int value)
@@ -76,6 +80,8 @@ bool RunModel::enabled(Command command) const
         return record_.has_value();
     case EnabledWhen::GuestsGiven:
         return settings_.guestCount > 0;
+    case EnabledWhen::Playing:
+        return replay_.has_value() || running_.has_value();
     case EnabledWhen::Replaying:
         return replay_.has_value();
     case EnabledWhen::Mirrored:
@@ -100,6 +106,8 @@ std::optional<Option> switchOf(Command command)
         return Option::CoverageCurve;
     case Command::FitAxes:
         return Option::FitAxes;
+    case Command::PrecisionTable:
+        return Option::PrecisionTable;
     default:
         return std::nullopt;
     }
@@ -124,6 +132,8 @@ bool RunModel::checked(Command command) const
         return view_ == GraphView::SquareRootLaw;
     case Command::Replay:
         return view_ == GraphView::Replay;
+    case Command::RunningAverage:
+        return view_ == GraphView::RunningAverage;
     case Command::Mirror:
         return replay_ && replay_->mirrored();
     case Command::CaptionOnImage:
@@ -153,6 +163,10 @@ bool RunModel::trigger(Command command)
         options_[static_cast<std::size_t>(Option::ReadyPercent)] = percent;
         return true;
     }
+    if (running_ && (command == Command::Pause || command == Command::WholeMeeting)) {
+        command == Command::Pause ? running_->togglePause() : running_->finish();
+        return true;
+    }
     for (const auto& [control, act] : kReplayControls) {
         if (control == command) {
             ((*replay_).*act)();
@@ -172,6 +186,13 @@ bool RunModel::trigger(Command command)
             view_ = GraphView::Replay;
         }
         return true;
+    case Command::RunningAverage:
+        showHistogram();
+        if (was != GraphView::RunningAverage) {
+            running_.emplace(runningShortages(settings_.guestCount, kRunningExperiments, random_, clock_), settings_.guestCount);
+            view_ = GraphView::RunningAverage;
+        }
+        return true;
     case Command::BackToHistogram:
         showHistogram();
         return true;
@@ -184,7 +205,8 @@ HistogramOptions RunModel::histogramOptions() const
 {
     const int percent = option(Option::ReadyPercent);
     return {option(Option::ExactLaw) != 0, option(Option::CoinsReady) != 0 ? percent : 0,
-            option(Option::CoverageCurve) != 0, option(Option::FitAxes) != 0, percent};
+            option(Option::CoverageCurve) != 0, option(Option::FitAxes) != 0, percent,
+            option(Option::PrecisionTable) != 0};
 }
 
 bool RunModel::hasPicture() const { return record_.has_value() || view_ != GraphView::Histogram; }
@@ -195,6 +217,8 @@ Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
     switch (view_) {
     case GraphView::Replay:
         return replayPicture(area, *replay_, setter);
+    case GraphView::RunningAverage:
+        return runningAveragePicture(area, *running_, percent, setter);
     case GraphView::SquareRootLaw:
         if (exactPercent_ != percent) {
             exact_ = exactForAllGuests(percent);
@@ -229,6 +253,8 @@ Message RunModel::description() const
         const int percent = option(Option::ReadyPercent);
         return squareRootDescription(percent, runs_.points(percent).size());
     }
+    case GraphView::RunningAverage:
+        return runningAverageDescription(*running_, option(Option::ReadyPercent));
     case GraphView::Histogram:
         break;
     }
@@ -245,6 +271,8 @@ std::string RunModel::fileName(Command command) const
     }
     const std::string name = view_ == GraphView::Replay          ? "coinwell-replay-" + std::to_string(replay_->guests())
                              : view_ == GraphView::SquareRootLaw ? std::string("coinwell-square-root")
+                             : view_ == GraphView::RunningAverage
+                                 ? "coinwell-experiments-" + std::to_string(running_->law().guests())
                                                                  : runName(record_ ? record_->result.settings : settings_);
     return name + (command == Command::SaveSvg ? ".svg" : ".png");
 }

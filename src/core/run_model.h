@@ -7,6 +7,7 @@
 #include "core/meeting_replay.h"
 #include "core/random_source.h"
 #include "core/run_record.h"
+#include "core/running_average.h"
 #include "core/settings.h"
 #include "core/square_root_law.h"
 
@@ -17,7 +18,7 @@
 
 namespace coinwell::core {
 
-enum class GraphView { Histogram, Replay, SquareRootLaw };
+enum class GraphView { Histogram, Replay, SquareRootLaw, RunningAverage };
 
 // What one main window knows and shows, whichever front end shows it: the
 // settings given so far (0 for one not yet given), the last run's record,
@@ -40,9 +41,10 @@ public:
 
     GraphView view() const { return view_; }
     const Replay* replay() const { return replay_ ? &*replay_ : nullptr; }
-    // Moves the replay on by the time gone, if one plays.
-    void advanceReplay(double seconds);
-    bool replayPlaying() const { return replay_ && replay_->playing(); }
+    const RunningAverage* runningAverage() const { return running_ ? &*running_ : nullptr; }
+    // Moves the replay or the running average on by the time gone, if one plays.
+    void advance(double seconds);
+    bool playing() const { return (replay_ && replay_->playing()) || (running_ && running_->playing()); }
     void showHistogram();
 
     int option(Option option) const { return options_[static_cast<std::size_t>(option)]; }
@@ -82,6 +84,7 @@ private:
     std::array<int, kOptions.size()> options_{};
     GraphView view_ = GraphView::Histogram;
     std::optional<Replay> replay_;
+    std::optional<RunningAverage> running_;
     // The square-root law's exact curves for the share they were made for.
     mutable std::vector<ExactForGuests> exact_;
     mutable int exactPercent_ = 0;

@@ -75,7 +75,7 @@ Drawing squareRootPicture(const Rect& area, const std::vector<ExactForGuests>& e
     }
     const int top = (highest + 9) / 10 * 10;
     const ChartSpace space = drawChartFrame(drawing, {0, exact.back().guests}, {0, top}, say(phrase("coinwell::graph", "Coins")),
-                                            say(phrase("coinwell::graph", "Guests")), setter, 3);
+                                            say(phrase("coinwell::graph", "Guests")), setter, {3, 0.0, {}});
     const double width = std::max(1.5, setter.lineHeight / 8);
 
     const double left = rowLeft(drawing, setter);

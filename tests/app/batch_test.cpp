@@ -105,6 +105,8 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"-g", "10", "-e", "1", "--csv", folder.path()}, 2, "", "--csv .* cannot be written: It is a folder"},
         {{"-g", "10", "-e", "1", "--csv", aFile + "/t.csv"}, 2, "", "--csv .*/a.txt/t.csv cannot be written: "},
         {{"-g", "10", "-e", "1", "--csv", "/dev/null"}, 2, "", "--csv /dev/null cannot be written: It is not a regular"},
+        {{"-g", "10", "-e", "1", "--trace", ""}, 2, "", "--trace takes a file name, not an empty name"},
+        {{"-g", "10", "-e", "1", "--trace", folder.path()}, 2, "", "--trace .* cannot be written: It is a folder"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = runProgram(c.arguments);
@@ -260,6 +262,59 @@ TEST(BatchMode, SeededMillionFollowsTheExactLawAndRepeatsByteForByte)
         QFile file(table);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), piped.out);
+    }
+}
+
+// A trace of a seeded run over three blocks of experiments: its rows at 1,
+// 2, 5, ... and the whole run, each what a run of only that many
+// experiments from the same seed reports, as those are the same first
+// experiments; the first row has no standard error.
+TEST(BatchMode, TraceRowsAreWhatTheFirstExperimentsOfTheRunSay)
+{
+    const QTemporaryDir folder;
+    const QString trace = folder.filePath(QStringLiteral("trace.csv"));
+    const auto seeded = [](const char* experiments) {
+        return QStringList{"--guests", "100", "--experiments", experiments, "--seed", "5"};
+    };
+    const Outcome traced = runProgram(seeded("150000") + QStringList{"--trace", trace});
+    ASSERT_EQ(traced.status, 0) << traced.err.toStdString();
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> rows = file.readAll().split('\n');
+    ASSERT_EQ(rows.takeFirst(), "experiments,average_shortage,standard_error,coins_90,coins_95,coins_99");
+    ASSERT_EQ(rows.takeLast(), "");
+    QList<QByteArray> counts;
+    for (const QByteArray& row : rows) {
+        counts.push_back(row.split(',').front());
+    }
+    EXPECT_EQ(counts.join(' '), "1 2 5 10 20 50 100 200 500 1000 2000 5000 10000 20000 50000 100000 150000");
+    EXPECT_EQ(rows.front().split(',')[2], "");
+
+    // The report's numbers of a run of n experiments, as the trace writes them.
+    const auto reported = [&](const char* experiments) {
+        const Outcome run = runProgram(seeded(experiments) + QStringList{"--csv", "-"});
+        const QString report = QString::fromUtf8(run.err);
+        const auto pick = [&](const QString& pattern) {
+            return QRegularExpression(pattern).match(report).captured(1);
+        };
+        QStringList cells{experiments, QString::fromUtf8(run.out.split('\n')[1].split(',')[5]),
+                          pick(R"(Standard error of the average: (\S+)\n)")};
+        for (const int percent : {90, 95, 99}) {
+            cells.push_back(pick(QStringLiteral(R"(\n  in %1% of meetings: +(\d+) / )").arg(percent)));
+        }
+        return cells;
+    };
+    for (const auto& [experiments, row] : {std::pair{"1000", 9}, std::pair{"100000", 15}, std::pair{"150000", 16}}) {
+        SCOPED_TRACE(experiments);
+        const QStringList expected = reported(experiments);
+        const QList<QByteArray> cells = rows[row].split(',');
+        ASSERT_EQ(cells.size(), 6);
+        EXPECT_EQ(cells[0], expected[0]);
+        EXPECT_EQ(cells[1], expected[1]) << "the average";
+        EXPECT_NEAR(cells[2].toDouble(), expected[2].toDouble(), 0.0005) << "the standard error, to the report's decimals";
+        for (int share = 3; share < 6; ++share) {
+            EXPECT_EQ(cells[share], expected[share]) << "the coins";
+        }
     }
 }
 

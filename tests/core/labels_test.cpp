@@ -5,6 +5,7 @@
 #include "core/run_record.h"
 #include "core/clock.h"
 #include "core/random_generator.h"
+#include "core/running_average.h"
 #include "support/fake_setter.h"
 #include "support/label_checks.h"
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace coinwell::core {
@@ -44,10 +46,10 @@ TEST(Labels, NoTextCoversAnotherOrALabelALine)
         for (const int experiments : {10, 1000}) {
             for (const std::uint64_t seed : {1, 2}) {
                 const RunRecord record = seededRun(guests, experiments, seed);
-                for (unsigned flags = 0; flags < 16; ++flags) {
+                for (unsigned flags = 0; flags < 32; ++flags) {
                     const int percent = std::array{90, 95, 99}[flags % 3];
                     const HistogramOptions options{(flags & 1) != 0, (flags & 2) != 0 ? percent : 0, (flags & 4) != 0,
-                                                   (flags & 8) != 0, percent};
+                                                   (flags & 8) != 0, percent, (flags & 16) != 0};
                     for (const auto& screen : screens) {
                         const testing::FakeSetter setter(0.55 * screen.em, screen.em, 1.2 * screen.em);
                         SCOPED_TRACE(::testing::Message() << guests << " x " << experiments << " seed " << seed
@@ -81,6 +83,26 @@ TEST(Labels, TheReplaysTextsStayClear)
                     testing::expectLabelsClear(replayPicture({32, 40, 537, 385}, replay, setter), setter);
                 }
                 replay.restart();
+            }
+        }
+    }
+}
+
+// The running average's rows and numbers likewise, at its start, a third of
+// the way and at its end, where it says how soon it settled.
+TEST(Labels, TheRunningAveragesTextsStayClear)
+{
+    for (const int guests : {10, 1000}) {
+        RandomGenerator random(3);
+        FixedClock clock;
+        RunningAverage running(runningShortages(guests, kRunningExperiments, random, clock), guests);
+        for (const double seconds : {0.0, kRunningSeconds / 3, kRunningSeconds}) {
+            running.advance(seconds);
+            for (const auto& [area, em] : {std::pair{Rect{0, 0, 355, 254}, 8.0}, std::pair{Rect{32, 40, 537, 385}, 13.0}}) {
+                const testing::FakeSetter setter(0.55 * em, em, 1.2 * em);
+                SCOPED_TRACE(::testing::Message() << guests << " guests, shown " << running.shownExperiments() << ", width "
+                                                  << area.width);
+                testing::expectLabelsClear(runningAveragePicture(area, running, 95, setter), setter);
             }
         }
     }

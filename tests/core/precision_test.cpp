@@ -2,6 +2,7 @@
 #include "core/precision.h"
 #include "core/random_generator.h"
 #include "core/run.h"
+#include "core/running_average.h"
 #include "support/engine_fakes.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,13 @@ TEST(AveragePrecision, MatchesSamplesWorkedOutByHand)
         EXPECT_NEAR(p->low, c.low, 1e-9);
         EXPECT_NEAR(p->high, c.high, 1e-9);
         EXPECT_EQ(p->exactMeanInside, c.inside);
+        // The same one shortage at a time, as a trace takes them.
+        RunningTally tally(10);
+        for (const int shortage : c.shortages) {
+            tally.add(shortage);
+        }
+        EXPECT_NEAR(tally.point().average, (c.low + c.high) / 2, 1e-9);
+        EXPECT_NEAR(tally.point().standardError, c.se, 1e-12);
     }
     EXPECT_FALSE(averagePrecision(countsOf(10, {-4}), law)) << "one experiment has no spread";
     EXPECT_FALSE(averagePrecision(countsOf(10, {}), law));

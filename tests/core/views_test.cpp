@@ -545,7 +545,7 @@ TEST(Histogram, CountsTheCoinsToHaveReadyInTheirPluralForm)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.coins);
         const Message description = histogramDescription(c.record, {false, c.percent, false});
-        ASSERT_EQ(description.args.size(), 2U);
+        ASSERT_GE(description.args.size(), 2U);
         EXPECT_EQ(description.args[1].count, c.coins);
         const Drawing drawing = histogram(kArea, &c.record, {false, c.percent, false}, kSetter);
         const std::string marker = std::to_string(c.coins) + " coin(s): enough in " + std::to_string(c.percent) + "% of meetings";

@@ -288,6 +288,44 @@ TEST_F(MainWindowTest, TheGraphKeysReachTheReplayAndSpaceOnlyFromTheGraph)
     EXPECT_EQ(graphDescription(), "");
 }
 
+// S tells how sure the run is, in the graph's description as in its table,
+// and is remembered; L plays the running average of the window's own
+// experiments from the first, Space pauses it, End shows all of them and
+// how soon the average settled, Escape the histogram again. What the
+// numbers are is the core's test.
+TEST_F(MainWindowTest, SAndLShowHowSureTheRunIsAndHowManyExperimentsAreEnough)
+{
+    open({"100", "100"});
+    button("startButton")->click();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+
+    EXPECT_TRUE(graphDescription().contains("95% interval for the mean: ")) << graphDescription().toStdString();
+    EXPECT_FALSE(graphDescription().contains("standard error: "));
+    press(Qt::Key_S);
+    EXPECT_TRUE(item("precisionTableAction")->isChecked());
+    EXPECT_TRUE(graphDescription().contains("standard error: ")) << graphDescription().toStdString();
+
+    press(Qt::Key_L);
+    EXPECT_EQ(QApplication::focusWidget(), graph());
+    EXPECT_TRUE(item("runningAverageAction")->isChecked());
+    press(Qt::Key_Space);
+    const QString paused = graphDescription();
+    EXPECT_TRUE(paused.startsWith("How many experiments are enough: after ")) << paused.toStdString();
+    QTest::qWait(300);
+    EXPECT_EQ(graphDescription(), paused) << "paused";
+    press(Qt::Key_End);
+    EXPECT_TRUE(graphDescription().startsWith("How many experiments are enough: after 100,000 of 100,000 experiments"))
+        << graphDescription().toStdString();
+    EXPECT_TRUE(graphDescription().contains("The running average: ")) << graphDescription().toStdString();
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(graphDescription().contains("standard error: ")) << "the histogram again";
+
+    open({"100", "100"});
+    EXPECT_TRUE(item("precisionTableAction")->isChecked()) << "remembered";
+}
+
 // Shift+F10 as the window system delivers it, with the graph focused (the
 // Menu key becomes a context-menu event only on a real window system), opens
 // the graph's own menu; so does the menu button, named for screen readers

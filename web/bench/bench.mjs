@@ -1,8 +1,9 @@
 // Measures the browser edition, and asserts nothing: a cold load on
 // localhost to the first question, a Start click at 1000 guests x 1000
 // experiments from the click to the end of the frame that shows it, a
-// replay's frame at 1000 guests, the square-root law's exact curves in the
-// core, and the site's size gzipped.
+// replay's frame at 1000 guests, the square-root law's exact curves and the
+// running average's 100,000 experiments of 1000 guests in the core, and the
+// site's size gzipped.
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -120,7 +121,24 @@ const curves = await corePage.evaluate(async () => {
     again.push(performance.now() - began);
     session.delete();
   }
-  return { first, again };
+  // The running average: its experiments and points when L is pressed, and
+  // a frame's picture half way.
+  const runningAverage = made.commands().find((row) => row.name === 'runningAverage').command;
+  const running = [];
+  const frames = [];
+  for (let n = 0; n < 9; n++) {
+    const session = new made.Session('1');
+    session.setGuests(1000);
+    let began = performance.now();
+    session.trigger(runningAverage);
+    running.push(performance.now() - began);
+    session.advance(3);
+    began = performance.now();
+    session.picture(1066, 762, setter);
+    frames.push(performance.now() - began);
+    session.delete();
+  }
+  return { first, again, running, frames };
 });
 await alone.close();
 await core.close();
@@ -171,6 +189,8 @@ const spread = (list) => `median ${median(list).toFixed(2)} ms (min ${Math.min(.
 console.log(`replay frame at 1000 guests, scene and painting (${replayFrames.length} frames): ${spread(replayFrames)}`);
 console.log(`square-root law: the exact curves and the view, first time ${spread(curves.first)}; ` +
   `the view again ${spread(curves.again)}`);
+console.log(`running average: 100,000 experiments of 1000 guests and their points ${spread(curves.running)}; ` +
+  `a frame's picture half way ${spread(curves.frames)}`);
 if (slowed) {
   console.log(`${engine} with its CPU four times slower:`);
   console.log(`cold load to the first question: median ${median(slowed.loads).toFixed(1)} ms (${slowed.loads.map((t) => t.toFixed(0)).join(', ')})`);

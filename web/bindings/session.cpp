@@ -92,8 +92,8 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
         .function("run", &RunModel::run)
         .function("clear", &RunModel::clear)
         .function("showHistogram", &RunModel::showHistogram)
-        .function("advanceReplay", &RunModel::advanceReplay)
-        .function("replayPlaying", &RunModel::replayPlaying);
+        .function("advance", &RunModel::advance)
+        .function("playing", &RunModel::playing);
     emscripten::class_<Session, emscripten::base<RunModel>>("Session")
         .constructor<std::string>()
         .function("refusedSeed", +[](const Session& s) { return s.refusedSeed; })

@@ -35,6 +35,7 @@ export interface CommandRow {
 // Session.view()'s numbers.
 export const kHistogram = 0;
 export const kReplay = 1;
+export const kRunningAverage = 3;
 
 // A picture as flat lists, one entry (or three, or a point count) per shape.
 export interface Drawing {
@@ -69,8 +70,8 @@ export interface Session {
   csv(): string;
   view(): number;
   showHistogram(): void;
-  advanceReplay(seconds: number): void;
-  replayPlaying(): boolean;
+  advance(seconds: number): void;
+  playing(): boolean;
   option(index: number): number;
   restoreOption(index: number, value: number): void;
   enabled(command: number): boolean;

@@ -2,7 +2,7 @@
 // click, long press, Shift+F10, the Menu key or the menu button) and its
 // keys anywhere in the window. The session carries a command out; what it
 // leaves to the page (copying, saving, printing) the export does.
-import { kReplay, type CommandRow, type CoreModule, type Session } from './core';
+import { kReplay, kRunningAverage, type CommandRow, type CoreModule, type Session } from './core';
 import { moveFocus } from './focus';
 import type { GraphExport } from './graph_export';
 import { GraphMenu } from './graph_menu';
@@ -90,6 +90,7 @@ export class GraphCommands {
     storeOptions(this.core, this.session);
     this.graph.refresh(kTold.has(row.name));
     // Space then plays and pauses there rather than pressing a button.
-    if (row.name === 'replay' && this.session.view() === kReplay) moveFocus(this.graph.element);
+    if ((row.name === 'replay' && this.session.view() === kReplay) ||
+      (row.name === 'runningAverage' && this.session.view() === kRunningAverage)) moveFocus(this.graph.element);
   }
 }

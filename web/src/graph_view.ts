@@ -2,7 +2,7 @@
 // screen's pixel ratio, its description for screen readers, and the
 // replayed meeting's animation frames. A screen reader hears the replay on
 // a pause, a step and at the end, not on every frame.
-import { kReplay, type Drawing, type Placement, type Session } from './core';
+import { kReplay, kRunningAverage, type Drawing, type Placement, type Session } from './core';
 import { paintCanvas, textSetter, type Face } from './painter';
 import { translate } from './texts';
 
@@ -73,14 +73,14 @@ export class GraphView {
     const text = translate(this.session.description());
     this.description.textContent = text;
     this.element.title = text;
-    if (this.session.view() !== kReplay) this.spoken.textContent = '';
-    else if (aloud && !this.session.replayPlaying()) this.spoken.textContent = text;
+    if (this.session.view() !== kReplay && this.session.view() !== kRunningAverage) this.spoken.textContent = '';
+    else if (aloud && !this.session.playing()) this.spoken.textContent = text;
     this.animate();
   }
 
   // A frame at a time, moved on by the time gone since the one before.
   private animate(): void {
-    if (!this.session.replayPlaying()) {
+    if (!this.session.playing()) {
       cancelAnimationFrame(this.frame);
       this.frame = 0;
       return;
@@ -89,9 +89,9 @@ export class GraphView {
     let last: number | undefined;
     const tick = (now: number) => {
       this.frame = 0;
-      if (last !== undefined) this.session.advanceReplay((now - last) / 1000);
+      if (last !== undefined) this.session.advance((now - last) / 1000);
       last = now;
-      if (this.session.replayPlaying()) {
+      if (this.session.playing()) {
         this.paint();
         this.frame = requestAnimationFrame(tick);
       } else {

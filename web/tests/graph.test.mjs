@@ -85,8 +85,8 @@ function pdfPages(pdf) {
 describe('the ways into the core', () => {
   // What T and the coverage curve's item draw in their colours over the
   // bars; the menu's marks, each item's in turn: - off, x checked, o on
-  // (Copy, the two images, CSV, Print; T, K, C, F; the three shares; G, W;
-  // the replay's eight and the way back; the caption under saved images).
+  // (Copy, the two images, CSV, Print; T, K, C, F, S; the three shares; G,
+  // W, L; playback's eight and the way back; the caption under saved images).
   it('T draws and takes away the exact law; Shift+F10 opens the menu with the core\'s marks, Escape closes it, ↓ and Return choose', async () => {
     const page = await ranPage();
     assert.equal(await pixels(page, colours.exact), 0);
@@ -96,7 +96,7 @@ describe('the ways into the core', () => {
     await page.press('Shift+F10');
     assert.equal(await page.waitFor(() => document.querySelector('[role=menu]:not([hidden])') && [...document
       .querySelectorAll('[role=menu] button')].map((item) => (item.getAttribute('aria-disabled') === 'true' ? '-'
-      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xooo' + 'oxo' + 'oo' + '---------' + 'x');
+      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'x');
     await page.press('Escape');
     assert.equal(await focused(page), 'graphView');
     assert.equal(await pixels(page, colours.coverage), 0);
@@ -143,6 +143,42 @@ describe('the ways into the core', () => {
     assert.notEqual(await value(page, 'averageValue'), '', 'Space pressed Start');
     assert.deepEqual(await page.errors(), []);
   });
+
+  // S and L by keys in English, and in Japanese by the menu's button and
+  // items on a phone's screen, as a finger reaches them: the table and the
+  // interval said, the running average played to its end and said aloud,
+  // saved as the view shown. Its numbers are the core's to test.
+  for (const lang of ['en', 'ja']) {
+    it(`S tells how sure the run is; L plays how many experiments are enough to its end and says it (${lang})`, async () => {
+      const page = await ranPage(`?lang=${lang}&seed=1`);
+      if (lang === 'ja') await page.setViewport(375, 667);
+      const say = (context, source) => (lang === 'ja' ? ja(context, source) : source);
+      const command = async (key, label) => (lang === 'en' ? page.press(key) : menuItem(page, say('coinwell::graph::GraphMenu', label)));
+      const description = () => text(page, '#graph-description');
+      const spoken = () => text(page, '.graph [aria-live]');
+      const error = say('coinwell::graph', 'standard error');
+      assert.ok(!(await description()).includes(error));
+      await command('s', 'Show how sure the run is');
+      assert.ok((await description()).includes(error), await description());
+      await command('l', 'How many experiments are enough?');
+      if (lang === 'en') assert.equal(await focused(page), 'graphView');
+      await command('End', 'To the end');
+      assert.ok((await spoken()).includes('100,000'), await spoken());
+      assert.ok((await spoken()).includes(say('coinwell::graph', 'The running average: %1; %2.').slice(0, 5)), await spoken());
+      const svg = await download(page, say(P, 'Save graph as SVG...'), (asked) => answer(asked, '1066'));
+      assert.deepEqual([svg.name, svg.text.includes(say('coinwell::graph', 'Experiments'))],
+        ['coinwell-experiments-100.svg', true]);
+      if (lang === 'en') {
+        await focus(page, 'graphView');
+        await page.press('Escape');
+      } else {
+        await menuItem(page, say('coinwell::graph::GraphMenu', 'Back to the histogram'));
+      }
+      assert.equal(await spoken(), '');
+      assert.ok((await description()).includes(error));
+      assert.deepEqual(await page.errors(), []);
+    });
+  }
 
   it('opens the menu by a long press', { skip: engine === 'webkit' && 'WebKitGTK\'s WebDriver sends a touch as the mouse' }, async (t) => {
     const touch = await launch({ touch: true, viewport: { width: 375, height: 667 } });
@@ -302,7 +338,7 @@ describe('labels', () => {
     for (const guests of ['10', '35', '100', '1000']) {
       it(`no text covers another at ${guests} guests, the options off and on (${lang})`, async () => {
         const page = await ranPage(`?lang=${lang}&seed=1`, [guests, '100']);
-        for (const keys of [[], ['t', 'k', 'c', 'f']]) {
+        for (const keys of [[], ['t', 'k', 'c', 'f', 's']]) {
           for (const key of keys) await page.press(key);
           const svg = await download(page, lang === 'ja' ? ja(P, 'Save graph as SVG...') : 'Save graph as SVG...',
             (asked) => answer(asked, '1066'));
@@ -326,7 +362,7 @@ describe('options and languages', () => {
       await page.press('k');
       await menuItem(page, '99% of meetings');
       assert.equal(await page.evaluate(() => localStorage.getItem('coinwell.showExactDistribution')), '1');
-    }, true, / coins are enough in 99% of meetings\.$/],
+    }, true, / coins are enough in 99% of meetings\. /],
     ['stored as \'true\'', (page) => page.evaluate(() => localStorage.setItem('coinwell.showExactDistribution', 'true')), true],
     ['stored as \'false\'', (page) => page.evaluate(() => localStorage.setItem('coinwell.showExactDistribution', 'false')), false],
   ];

@@ -25,12 +25,13 @@ GraphView::GraphView(core::RunModel& model, QWidget* parent) : QFrame(parent), m
 
 bool GraphView::trigger(core::Command command)
 {
-    const bool wasReplaying = model_.view() == core::GraphView::Replay;
+    const core::GraphView was = model_.view();
     if (!model_.trigger(command)) {
         return false;
     }
     // Space then plays and pauses here rather than pressing a button.
-    if (!wasReplaying && model_.view() == core::GraphView::Replay) {
+    const core::GraphView now = model_.view();
+    if (now != was && (now == core::GraphView::Replay || now == core::GraphView::RunningAverage)) {
         setFocus();
     }
     refresh();
@@ -39,7 +40,7 @@ bool GraphView::trigger(core::Command command)
 
 void GraphView::refresh()
 {
-    if (!model_.replayPlaying()) {
+    if (!model_.playing()) {
         frames_.stop();
     } else if (!frames_.isActive()) {
         sinceFrame_.start();
@@ -51,9 +52,9 @@ void GraphView::refresh()
 
 void GraphView::frame()
 {
-    model_.advanceReplay(static_cast<double>(sinceFrame_.restart()) / 1000.0);
+    model_.advance(static_cast<double>(sinceFrame_.restart()) / 1000.0);
     update();
-    if (!model_.replayPlaying()) {
+    if (!model_.playing()) {
         frames_.stop();
         emit changed();
     }
