@@ -9,6 +9,7 @@
 #include "core/clock.h"
 #include "core/random_generator.h"
 #include "core/run.h"
+#include "core/running_average.h"
 
 #include <QPainter>
 #include <QCoreApplication>
@@ -171,9 +172,27 @@ TEST(RenderedGraph, LabelsStayClearInEitherLanguage)
                     SCOPED_TRACE(::testing::Message() << (japanese ? "ja " : "en ") << guests << (all ? " all" : " none") << " x" << scale);
                     coinwell::testing::expectLabelsClear(
                         core::histogram({0, 0, double(kArea.width() * scale), double(kArea.height() * scale)}, &run,
-                                        {all, all ? 95 : 0, all, all, 95}, setter),
+                                        {all, all ? 95 : 0, all, all, 95, all}, setter),
                         setter);
                 }
+            }
+        }
+        // The running average at its end, where it says how soon it settled.
+        for (const int guests : {10, 1000}) {
+            core::RandomGenerator random(static_cast<std::uint64_t>(guests));
+            core::FixedClock clock;
+            core::RunningAverage running(core::runningShortages(guests, core::kRunningExperiments, random, clock), guests);
+            running.finish();
+            for (const int scale : {1, 2}) {
+                QImage image(kArea * scale, QImage::Format_RGB32);
+                QPainter painter(&image);
+                painter.setFont(gothicFont(9.0 * scale));
+                const FontTextSetter setter(painter.font());
+                SCOPED_TRACE(::testing::Message() << (japanese ? "ja " : "en ") << guests << " running x" << scale);
+                coinwell::testing::expectLabelsClear(
+                    core::runningAveragePicture({0, 0, double(kArea.width() * scale), double(kArea.height() * scale)},
+                                                running, 95, setter),
+                    setter);
             }
         }
         QCoreApplication::removeTranslator(&translator);
