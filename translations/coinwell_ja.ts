@@ -122,12 +122,16 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>ファイル名</translation>
     </message>
     <message>
-        <source>the options are --guests, --experiments, --seed, --csv, --trace, --lang, --help and --version</source>
-        <translation>使えるオプションは --guests, --experiments, --seed, --csv, --trace, --lang, --help, --version です</translation>
-    </message>
-    <message>
         <source>--%1 takes a file name, not an empty name</source>
         <translation>--%1 にはファイル名を指定してください（空の名前は使えません）</translation>
+    </message>
+    <message>
+        <source>With --guests and --experiments: P percent of the guests (%1 to %2) pay with a 500-yen coin, instead of half of them.</source>
+        <translation>--guests と --experiments と共に使い、客の半分ではなく P パーセント（%1 〜 %2）が500円玉で払うようにします。</translation>
+    </message>
+    <message>
+        <source>the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help and --version</source>
+        <translation>使えるオプションは --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help, --version です</translation>
     </message>
 </context>
 <context>
@@ -301,6 +305,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>
             <numerusform>%n枚あれば会議の%1%で足りる。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1% of guests pay with a coin.</source>
+        <translation>客の%1%が500円玉で払います。</translation>
     </message>
 </context>
 <context>
@@ -517,6 +525,18 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>The running average: %1; %2.</source>
         <translation>途中の平均：%1、%2。</translation>
     </message>
+    <message>
+        <source>With fewer guests paying with a coin, the coins grow with the guests, not with their square root.</source>
+        <translation>500円玉で払う客が少ないと、必要な硬貨は客数の平方根ではなく客数に比例して増えます。</translation>
+    </message>
+    <message>
+        <source>With more guests paying with a coin, a few coins are enough for any number of guests.</source>
+        <translation>500円玉で払う客が多いと、客が何人でも少しの硬貨で足ります。</translation>
+    </message>
+    <message>
+        <source>thin: the fair coin&apos;s; %1% paying with a coin: thick</source>
+        <translation>細線：半々の場合、太線：500円玉で払う客%1%</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphMenu</name>
@@ -654,6 +674,14 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>How many experiments are enough?</source>
         <translation>実験は何回あれば十分？</translation>
     </message>
+    <message>
+        <source>Share of guests paying with a coin...</source>
+        <translation>500円玉で払う客の割合...</translation>
+    </message>
+    <message>
+        <source>Guests who pay with a 500-yen coin, in percent (%1 to %2):</source>
+        <translation>500円玉で払う客の割合（%1 〜 %2 パーセント）:</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphView</name>
@@ -757,6 +785,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>
             <numerusform>%n枚（この回数の実験なら%1〜%2枚、厳密には%3枚）</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>, %1% of guests paying with a coin</source>
+        <translation>、500円玉で払う客 %1%</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,9 @@ QString textReport(const core::RunRecord& record)
     report += Text::tr("Coinwell: %1 guests x %2 experiments")
                   .arg(result.settings.guestCount)
                   .arg(result.settings.experimentCount);
+    if (const std::optional<core::Message> share = core::coinShareWords(result.settings.coinPercent)) {
+        report += translated(*share);
+    }
     if (record.seed) {
         report += Text::tr(", seed %1").arg(seedText(record));
     }

@@ -38,6 +38,12 @@ QList<QCommandLineOption> valueOptions()
              .arg(core::kBatchExperimentRange.lowest)
              .arg(core::kBatchExperimentRange.highest),
          "E"},
+        {"coin-share",
+         Text::tr("With --guests and --experiments: P percent of the guests (%1 to %2) pay with a 500-yen coin, "
+                  "instead of half of them.")
+             .arg(core::kCoinShareRange.lowest)
+             .arg(core::kCoinShareRange.highest),
+         "P"},
         {{"s", "seed"},
          Text::tr("Makes every run follow from the seed N (0 to %1) instead of the time of day: the same seed, "
                   "settings and clicks give the same graph.")
@@ -86,7 +92,9 @@ QString allowed(const QString& option)
     if (option == u"lang") {
         return Text::tr("en (English) or ja (Japanese)");
     }
-    const core::CountRange range = option == u"guests" ? core::kGuestRange : core::kBatchExperimentRange;
+    const core::CountRange range = option == u"guests"        ? core::kGuestRange
+                                   : option == u"coin-share" ? core::kCoinShareRange
+                                                             : core::kBatchExperimentRange;
     const auto number = [](auto value) { return QString::number(value); };
     return Text::tr("--%1 takes a whole number from %2 to %3")
         .arg(option, option == u"seed" ? number(0) : number(range.lowest),
@@ -95,7 +103,8 @@ QString allowed(const QString& option)
 
 QString optionList()
 {
-    return Text::tr("the options are --guests, --experiments, --seed, --csv, --trace, --lang, --help and --version");
+    return Text::tr("the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help and "
+                    "--version");
 }
 
 // An option as typed: Qt's parser gives its name without the dashes.
@@ -137,6 +146,7 @@ Options parseCommandLine(const QStringList& arguments)
     bool batch = false;
     std::optional<std::int32_t> guests;
     std::optional<std::int32_t> experiments;
+    std::optional<std::int32_t> coinShare = core::kFairPercent;
 
     // The options in the order given, each with its next value; -g 10, -g10,
     // --guests 10 and --guests=10 are the same.
@@ -173,11 +183,12 @@ Options parseCommandLine(const QStringList& arguments)
         } else {
             // A count is accepted by the same rule as a setting typed in the window.
             batch = true;
-            std::optional<std::int32_t>& count = name == u"guests" ? guests : experiments;
+            std::optional<std::int32_t>& count = name == u"guests" ? guests : name == u"coin-share" ? coinShare : experiments;
+            const core::CountRange range = name == u"guests"        ? core::kGuestRange
+                                           : name == u"coin-share" ? core::kCoinShareRange
+                                                                   : core::kBatchExperimentRange;
             const std::optional<std::uint64_t> number = core::readWholeNumber(value.toStdString());
-            count = number ? core::acceptCount(static_cast<double>(*number),
-                                               name == u"guests" ? core::kGuestRange : core::kBatchExperimentRange)
-                           : std::nullopt;
+            count = number ? core::acceptCount(static_cast<double>(*number), range) : std::nullopt;
             valid = count.has_value();
         }
         if (!valid) {
@@ -204,7 +215,7 @@ Options parseCommandLine(const QStringList& arguments)
                 fail(ArgumentError::Kind::MissingOption, QString::fromUtf16(needed), {});
             }
         }
-        options.settings = {guests.value_or(0), experiments.value_or(0)};
+        options.settings = {guests.value_or(0), experiments.value_or(0), coinShare.value_or(core::kFairPercent)};
     }
     options.error = badArgument ? badArgument : help || version ? std::nullopt : badValue;
     return options;

@@ -38,6 +38,7 @@ enum class Command {
     MirrorLower,
     BackToHistogram,
     CaptionOnImage,
+    CoinShare,
 };
 
 // Where an item stands: the graph's menu, or one of its submenus, which the
@@ -72,9 +73,9 @@ struct OptionInfo {
     int defaultValue;
 };
 
-enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes, PrecisionTable, CaptionOnImage };
+enum class Option { ExactLaw, CoinsReady, CoverageCurve, ReadyPercent, FitAxes, PrecisionTable, CaptionOnImage, CoinShare };
 
-inline constexpr std::array<OptionInfo, 7> kOptions{{
+inline constexpr std::array<OptionInfo, 8> kOptions{{
     {"showExactDistribution", 0},
     {"showCoinsReady", 0},
     {"showCoverageCurve", 0},
@@ -83,11 +84,13 @@ inline constexpr std::array<OptionInfo, 7> kOptions{{
     {"showPrecision", 0},
     // A copied or saved picture carries the caption line under it.
     {"captionOnImage", 1},
+    // The share of guests, in percent, who pay with a coin.
+    {"coinShare", 50},
 }};
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 27> kCommands{{
+inline constexpr std::array<CommandInfo, 28> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -142,6 +145,8 @@ inline constexpr std::array<CommandInfo, 27> kCommands{{
      MenuPart::Replay, false, FrontEnds::Both, EnabledWhen::AwayFromHistogram, Check::None, false},
     {Command::CaptionOnImage, "captionOnImage", phrase("coinwell::graph::GraphMenu", "Caption under saved images"), {},
      MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
+    {Command::CoinShare, "coinShare", phrase("coinwell::graph::GraphMenu", "Share of guests paying with a coin..."), {},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::None, false},
 }};
 
 constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }

@@ -482,6 +482,10 @@ Message histogramDescription(const RunRecord& record, const HistogramOptions& op
         phrase("coinwell::MainWindow", "%1 experiments. Average shortage %2. Most frequent shortage %3, in %4 experiments. Exact mean %5."),
         {number(record.result.settings.experimentCount), verbatim(formatOneDecimal(record.result.averageShortage())),
          shortage, number(*mostFrequent), verbatim(fixedDecimals(record.law.mean(), 2))})};
+    if (record.result.settings.coinPercent != kFairPercent) {
+        parts.push_back(say(phrase("coinwell::MainWindow", "%1% of guests pay with a coin."),
+                            {number(record.result.settings.coinPercent)}));
+    }
     if (const int percent = options.readyPercent; percent > 0) {
         parts.push_back(sayCount(plural("coinwell::MainWindow", "%n coin(s) are enough in %1% of meetings."),
                                  coinsToHaveReady(record.result.counts, percent), {number(percent)}));

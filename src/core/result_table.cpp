@@ -12,8 +12,12 @@ std::string resultTable(const RunRecord& record)
     const double experiments = result.settings.experimentCount;
     // Column names stay the same in every language: formulas and scripts
     // refer to them.
+    // A share of guests paying with a coin other than the fair coin's has a
+    // column of its own at the end; the fair coin's table stays as it was.
+    const bool biased = result.settings.coinPercent != kFairPercent;
     std::string table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,"
-                        "share_at_least,exact_share_at_least\n";
+                        "share_at_least,exact_share_at_least";
+    table += biased ? ",coin_share\n" : "\n";
     const std::string settings = std::to_string(result.settings.guestCount) + ',' +
                                  std::to_string(result.settings.experimentCount) + ',' +
                                  fixedDecimals(result.meanShortage(), 6) + ',' + fixedDecimals(record.law.mean(), 6) +
@@ -24,7 +28,8 @@ std::string resultTable(const RunRecord& record)
         table += std::to_string(shortage) + ',' + std::to_string(result.counts.at(shortage)) + ',' +
                  fixedDecimals(experiments * p, 4) + ',' + settings + ',' +
                  fixedDecimals(shareAtLeast(result.counts, shortage), 6) + ',' +
-                 fixedDecimals(shareAtLeast(record.law, shortage), 6) + '\n';
+                 fixedDecimals(shareAtLeast(record.law, shortage), 6) +
+                 (biased ? ',' + std::to_string(result.settings.coinPercent) : std::string()) + '\n';
     }
     return table;
 }

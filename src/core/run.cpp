@@ -17,10 +17,12 @@ struct PartialRun {
     std::int64_t shortageSum = 0;
 
     // Keeps each shortage in `kept` too, if given.
-    void runExperiments(int guests, std::int32_t count, RandomSource& random, Clock& clock, std::int16_t* kept = nullptr)
+    void runExperiments(const Settings& settings, std::int32_t count, RandomSource& random, Clock& clock,
+                        std::int16_t* kept = nullptr)
     {
+        const int guests = guestsArriving(settings.guestCount);
         for (std::int32_t done = 0; done < count; ++done) {
-            const std::int16_t shortage = runExperiment(guests, random, clock);
+            const std::int16_t shortage = runExperiment(guests, random, clock, settings.coinPercent);
             shortageSum += shortage;
             counts.count(shortage);
             if (kept != nullptr) {
@@ -46,7 +48,7 @@ RunResult runExperiments(const Settings& settings, RandomSource& random, Clock& 
 {
     const int guests = guestsArriving(settings.guestCount);
     PartialRun run{ShortageCounts(guests)};
-    run.runExperiments(guests, settings.experimentCount, random, clock);
+    run.runExperiments(settings, settings.experimentCount, random, clock);
     return resultOf(settings, std::move(run));
 }
 
@@ -81,7 +83,7 @@ RunResult runExperimentsOnThreads(const Settings& settings, const RandomGenerato
             const std::int32_t first = block * kExperimentsPerBlock;
             const std::int32_t count = std::min(kExperimentsPerBlock, settings.experimentCount - first);
             RandomGenerator random = blockStarts[static_cast<std::size_t>(block)];
-            own.runExperiments(guests, count, random, clock,
+            own.runExperiments(settings, count, random, clock,
                                shortages != nullptr ? shortages->data() + first : nullptr);
         }
         part = std::move(own);

@@ -6,6 +6,7 @@
 #include "core/histogram.h"
 #include "core/one_decimal.h"
 #include "core/run.h"
+#include "core/window_layout.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,6 +31,7 @@ RunModel::RunModel(RandomSource& random, Clock& clock, std::optional<std::uint64
 
 void RunModel::run()
 {
+    settings_.coinPercent = option(Option::CoinShare);
     record_ = recordRun(runExperiments(settings_, random_, clock_), seed_);
     runs_.add(record_->result);
     showHistogram();
@@ -61,9 +63,10 @@ void RunModel::showHistogram()
 
 void RunModel::restoreOption(Option option, int value)
 {
-    const bool allowed = option == Option::ReadyPercent
-                             ? std::find(kReadyPercents.begin(), kReadyPercents.end(), value) != kReadyPercents.end()
-                             : value == 0 || value == 1;
+    const bool allowed =
+        option == Option::ReadyPercent ? std::find(kReadyPercents.begin(), kReadyPercents.end(), value) != kReadyPercents.end()
+        : option == Option::CoinShare  ? value >= kCoinShareRange.lowest && value <= kCoinShareRange.highest
+                                       : value == 0 || value == 1;
     if (allowed) {
         options_[static_cast<std::size_t>(option)] = value;
     }
@@ -182,14 +185,15 @@ bool RunModel::trigger(Command command)
     case Command::Replay:
         showHistogram();
         if (was != GraphView::Replay) {
-            replay_.emplace(meetingBalances(settings_.guestCount, random_, clock_));
+            replay_.emplace(meetingBalances(settings_.guestCount, random_, clock_, option(Option::CoinShare)));
             view_ = GraphView::Replay;
         }
         return true;
     case Command::RunningAverage:
         showHistogram();
         if (was != GraphView::RunningAverage) {
-            running_.emplace(runningShortages(settings_.guestCount, kRunningExperiments, random_, clock_), settings_.guestCount);
+            running_.emplace(runningShortages(settings_.guestCount, kRunningExperiments, random_, clock_, option(Option::CoinShare)),
+                             settings_.guestCount, option(Option::CoinShare));
             view_ = GraphView::RunningAverage;
         }
         return true;
@@ -199,6 +203,28 @@ bool RunModel::trigger(Command command)
     default:
         return false;  // the front end's
     }
+}
+
+std::optional<RunModel::Question> RunModel::question(Command command) const
+{
+    if (command != Command::CoinShare) {
+        return std::nullopt;
+    }
+    return Question{say(kCoinSharePrompt, {number(kCoinShareRange.lowest), number(kCoinShareRange.highest)}),
+                    commandLabel(command), option(Option::CoinShare), kCoinShareRange};
+}
+
+bool RunModel::answer(Command command, int value)
+{
+    if (!question(command) || value < kCoinShareRange.lowest || value > kCoinShareRange.highest) {
+        return false;
+    }
+    options_[static_cast<std::size_t>(Option::CoinShare)] = value;
+    // What the other views show follows the share; the run shown keeps its own.
+    if (view_ != GraphView::Histogram) {
+        showHistogram();
+    }
+    return true;
 }
 
 HistogramOptions RunModel::histogramOptions() const
@@ -219,12 +245,15 @@ Drawing RunModel::picture(const Rect& area, const TextSetter& setter) const
         return replayPicture(area, *replay_, setter);
     case GraphView::RunningAverage:
         return runningAveragePicture(area, *running_, percent, setter);
-    case GraphView::SquareRootLaw:
-        if (exactPercent_ != percent) {
-            exact_ = exactForAllGuests(percent);
-            exactPercent_ = percent;
+    case GraphView::SquareRootLaw: {
+        const int share = option(Option::CoinShare);
+        if (exactMadeFor_ != std::pair{percent, share}) {
+            exact_ = exactForAllGuests(percent, share);
+            fair_ = share == kFairPercent ? std::vector<ExactForGuests>{} : exactForAllGuests(percent);
+            exactMadeFor_ = {percent, share};
         }
-        return squareRootPicture(area, exact_, runs_.points(percent), percent, setter);
+        return squareRootPicture(area, exact_, runs_.points(percent, share), percent, setter, share, fair_);
+    }
     case GraphView::Histogram:
         break;
     }
@@ -251,7 +280,8 @@ Message RunModel::description() const
     }
     case GraphView::SquareRootLaw: {
         const int percent = option(Option::ReadyPercent);
-        return squareRootDescription(percent, runs_.points(percent).size());
+        const int share = option(Option::CoinShare);
+        return squareRootDescription(percent, runs_.points(percent, share).size(), share);
     }
     case GraphView::RunningAverage:
         return runningAverageDescription(*running_, option(Option::ReadyPercent));
@@ -287,6 +317,9 @@ Message RunModel::caption() const
                        {number(result.settings.guestCount), number(result.settings.experimentCount),
                         verbatim(formatOneDecimal(result.averageShortage())),
                         verbatim(fixedDecimals(record_->law.mean(), 2))});
+    if (const std::optional<Message> share = coinShareWords(result.settings.coinPercent)) {
+        line = {{}, "%1%2", {line, *share}, {}};
+    }
     const int percent = option(Option::ReadyPercent);
     line = {{}, "%1%2", {line, say(phrase("coinwell::report", ", coins to have ready for %1% of meetings: %2"),
                                    {number(percent), number(coinsToHaveReady(result.counts, percent))})}, {}};

@@ -57,6 +57,19 @@ public:
     // saving and printing.
     bool trigger(Command command);
 
+    // What a command asks before it sets an option to the number given, as
+    // the share of guests paying with a coin: its words, the title, the
+    // number now and what it may be; none for the other commands.
+    struct Question {
+        Message prompt;
+        Message title;
+        int value = 0;
+        CountRange range{0, 0};
+    };
+    std::optional<Question> question(Command command) const;
+    // Sets the option a question asks for; false for a number out of its range.
+    bool answer(Command command, int value);
+
     // Whether the graph area shows anything to copy, save or print.
     bool hasPicture() const;
     Drawing picture(const Rect& area, const TextSetter& setter) const;
@@ -85,9 +98,11 @@ private:
     GraphView view_ = GraphView::Histogram;
     std::optional<Replay> replay_;
     std::optional<RunningAverage> running_;
-    // The square-root law's exact curves for the share they were made for.
+    // The square-root law's exact curves for the share of meetings and of
+    // guests paying with a coin they were made for, and the fair coin's.
     mutable std::vector<ExactForGuests> exact_;
-    mutable int exactPercent_ = 0;
+    mutable std::vector<ExactForGuests> fair_;
+    mutable std::pair<int, int> exactMadeFor_{0, 0};
 };
 
 }  // namespace coinwell::core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/message.h"
 #include "core/run.h"
 #include "core/shortage_law.h"
 
@@ -17,5 +18,10 @@ struct RunRecord {
 };
 
 RunRecord recordRun(RunResult result, std::optional<std::uint64_t> seed);
+
+// The words a run's settings carry for a share of guests paying with a coin
+// other than the fair coin's (", 40% of guests paying with a coin"); none
+// for the fair coin, whose settings read as they always have.
+std::optional<Message> coinShareWords(int coinPercent);
 
 }  // namespace coinwell::core

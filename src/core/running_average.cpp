@@ -64,11 +64,12 @@ std::vector<RunningPoint> runningPoints(const std::vector<std::int16_t>& shortag
     return points;
 }
 
-std::vector<std::int16_t> runningShortages(int guestCount, std::int32_t experiments, RandomSource& random, Clock& clock)
+std::vector<std::int16_t> runningShortages(int guestCount, std::int32_t experiments, RandomSource& random, Clock& clock,
+                                           int coinPercent)
 {
     std::vector<std::int16_t> shortages(static_cast<std::size_t>(std::max(experiments, 0)));
     for (std::int16_t& shortage : shortages) {
-        shortage = runExperiment(guestCount, random, clock);
+        shortage = runExperiment(guestCount, random, clock, coinPercent);
     }
     return shortages;
 }
@@ -125,8 +126,8 @@ std::size_t shareIndex(int percent)
 
 }  // namespace
 
-RunningAverage::RunningAverage(std::vector<std::int16_t> shortages, int guests)
-    : shortages_(std::move(shortages)), law_(guestsArriving(guests))
+RunningAverage::RunningAverage(std::vector<std::int16_t> shortages, int guests, int coinPercent)
+    : shortages_(std::move(shortages)), law_(guestsArriving(guests), coinPercent)
 {
     if (shortages_.empty()) {
         seconds_ = kRunningSeconds;

@@ -6,6 +6,7 @@
 #include "core/drawing.h"
 #include "core/random_source.h"
 #include "core/shortage_counts.h"
+#include "core/settings.h"
 #include "core/shortage_law.h"
 
 #include <array>
@@ -59,7 +60,8 @@ std::vector<RunningPoint> runningPoints(const std::vector<std::int16_t>& shortag
 
 // The shortages of `experiments` experiments of `guestCount` guests in
 // order, each from the source re-seeded by the clock, as a run takes them.
-std::vector<std::int16_t> runningShortages(int guestCount, std::int32_t experiments, RandomSource& random, Clock& clock);
+std::vector<std::int16_t> runningShortages(int guestCount, std::int32_t experiments, RandomSource& random, Clock& clock,
+                                           int coinPercent = kFairPercent);
 
 // From which experiment on the running average of `shortages` stayed within
 // `tolerance` of `mean`, to the last; none if it was not within at the end.
@@ -69,7 +71,7 @@ std::optional<std::int64_t> settledFrom(const std::vector<std::int16_t>& shortag
 // played from one experiment on, kRunningSeconds to the end.
 class RunningAverage {
 public:
-    RunningAverage(std::vector<std::int16_t> shortages, int guests);
+    RunningAverage(std::vector<std::int16_t> shortages, int guests, int coinPercent = kFairPercent);
 
     void advance(double seconds);
     // At the end, plays again from the start.

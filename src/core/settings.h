@@ -28,11 +28,17 @@ std::optional<std::int32_t> acceptCount(double number, CountRange range);
 // or not by the rule above.
 std::optional<std::int32_t> acceptEntry(std::u16string_view entry, CountRange range);
 
-// The two settings of a run. Both are accepted counts whenever a run reads
+// The share of guests, in whole percent, who pay with a 500-yen coin: the
+// fair coin's 50 unless another is chosen.
+inline constexpr std::int32_t kFairPercent = 50;
+inline constexpr CountRange kCoinShareRange{1, 99};
+
+// The settings of a run. The counts are accepted ones whenever a run reads
 // them; a run never changes them.
 struct Settings {
     std::int32_t guestCount = 0;
     std::int32_t experimentCount = 0;
+    std::int32_t coinPercent = kFairPercent;
 };
 
 // How many guests an experiment asked for `asked` lets arrive: 1 to the most

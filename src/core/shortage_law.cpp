@@ -1,6 +1,7 @@
 #include "core/shortage_law.h"
 
 #include "core/experiment.h"
+#include "core/settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,16 +29,29 @@ std::vector<double> endPoints(int n)
 
 }  // namespace
 
+ShortageLaw::ShortageLaw(int guests, int coinPercent)
+    : guests_(guestsArriving(guests)), coinPercent_(std::clamp(coinPercent, 1, 99))
+{
+    probabilities_.assign(static_cast<std::size_t>(guests_) + 2, 0.0);
+    if (coinPercent_ == kFairPercent) {
+        fair();
+    } else {
+        biased();
+    }
+    for (int shortage = lowest(); shortage <= 1; ++shortage) {
+        mean_ += shortage * probability(shortage);
+    }
+}
+
 // By reflection, a walk from 0 gets to s <= -1 or below with probability
 // P(S_n <= s) + P(S_n <= s - 1), where S_n is where its n steps end; so its
 // lowest point is s as often as it ends at s or at s - 1. After a first guest
 // who paid (+1) it never falls below 0 as often as the n - 1 guests after
 // that never undercut it, that is as often as n - 1 steps end at 0 or 1.
 // Shortage 0 takes the rest.
-ShortageLaw::ShortageLaw(int guests) : guests_(guestsArriving(guests))
+void ShortageLaw::fair()
 {
     const int n = guests_;
-    probabilities_.assign(static_cast<std::size_t>(n) + 2, 0.0);
     const auto at = [&](int shortage) -> double& { return probabilities_[static_cast<std::size_t>(shortage + n)]; };
 
     const std::vector<double> ends = endPoints(n);
@@ -57,9 +71,73 @@ ShortageLaw::ShortageLaw(int guests) : guests_(guestsArriving(guests))
     const int middle = (n - 1) / 2 + (n % 2 == 1 ? 0 : 1);
     at(1) = ends[static_cast<std::size_t>(middle)] * (n - middle) / n;
     at(0) = 1.0 - belowZero - at(1);
-    for (int shortage = lowest(); shortage <= 1; ++shortage) {
-        mean_ += shortage * probability(shortage);
+}
+
+namespace {
+
+// ln(e^a + e^b), without leaving the doubles' range.
+double addLogs(double a, double b)
+{
+    if (a == -HUGE_VAL) {
+        return b;
     }
+    const double high = std::max(a, b);
+    return high + std::log1p(std::exp(std::min(a, b) - high));
+}
+
+// P(a walk of m steps, up with chance p, reaches -k or below), k = 1 to m + 1
+// at [k]. With u steps up it ends at 2u - m. A path that reaches -k and ends
+// at b > -k has a twin, reflected from where it first reaches -k, that ends
+// at -2k - b: as likely times (q/p)^(b + k), each step after the reflection
+// having turned. So P = P(end <= -k) + (q/p)^k * sum over u with 2u - m < -k
+// of C(m, u) p^(m - u) q^u, both sums kept in logarithms from the lowest u
+// up, for the powers of p and q to neither overflow nor vanish midway.
+std::vector<double> reaching(int m, double p)
+{
+    const double lp = std::log(p);
+    const double lq = std::log1p(-p);
+    std::vector<double> ends(static_cast<std::size_t>(m) + 1);   // ln sum of P(u' ups) for u' <= u
+    std::vector<double> twins(static_cast<std::size_t>(m) + 1);  // ln sum of C(m, u') p^(m - u') q^u' for u' <= u
+    double end = -HUGE_VAL;
+    double twin = -HUGE_VAL;
+    for (int u = 0; u <= m; ++u) {
+        const double choose = std::lgamma(m + 1.0) - std::lgamma(u + 1.0) - std::lgamma(m - u + 1.0);
+        end = addLogs(end, choose + u * lp + (m - u) * lq);
+        twin = addLogs(twin, choose + (m - u) * lp + u * lq);
+        ends[static_cast<std::size_t>(u)] = end;
+        twins[static_cast<std::size_t>(u)] = twin;
+    }
+    std::vector<double> reach(static_cast<std::size_t>(m) + 2, 0.0);
+    for (int k = 1; k <= m; ++k) {
+        const int lastEnd = (m - k) / 2;                 // 2u - m <= -k
+        const int lastTwin = (m - k + 1) / 2 - 1;        // 2u - m < -k
+        double sum = lastEnd >= 0 ? std::exp(ends[static_cast<std::size_t>(lastEnd)]) : 0.0;
+        if (lastTwin >= 0) {
+            sum += std::exp(twins[static_cast<std::size_t>(lastTwin)] + k * (lq - lp));
+        }
+        reach[static_cast<std::size_t>(k)] = std::min(sum, 1.0);
+    }
+    return reach;
+}
+
+}  // namespace
+
+// The lowest balance is s <= -1 as often as the walk reaches s but not
+// s - 1; +1 as often as the first guest pays and the n - 1 after never take
+// the balance below where they found it; 0 takes the rest.
+void ShortageLaw::biased()
+{
+    const int n = guests_;
+    const double p = coinPercent_ / 100.0;
+    const auto at = [&](int shortage) -> double& { return probabilities_[static_cast<std::size_t>(shortage + n)]; };
+    const std::vector<double> reach = reaching(n, p);
+    double belowZero = 0.0;
+    for (int k = 1; k <= n; ++k) {
+        at(-k) = std::max(0.0, reach[static_cast<std::size_t>(k)] - reach[static_cast<std::size_t>(k) + 1]);
+        belowZero += at(-k);
+    }
+    at(1) = p * (1.0 - (n > 1 ? reaching(n - 1, p)[1] : 0.0));
+    at(0) = std::max(0.0, 1.0 - belowZero - at(1));
 }
 
 double ShortageLaw::probability(int shortage) const

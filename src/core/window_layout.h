@@ -40,6 +40,8 @@ inline constexpr Phrase kExperimentsTitle = phrase("coinwell::MainWindow", "Sett
 inline constexpr Phrase kCountPrompt = phrase("coinwell::MainWindow", "Please enter an integer between %1 and %2 ...");
 inline constexpr Phrase kExitNotice = phrase("coinwell::MainWindow", "This software will exit.");
 inline constexpr Phrase kImageWidthPrompt = phrase("coinwell::graph::GraphMenu", "Width of the image in pixels:");
+inline constexpr Phrase kCoinSharePrompt =
+    phrase("coinwell::graph::GraphMenu", "Guests who pay with a 500-yen coin, in percent (%1 to %2):");
 inline constexpr Phrase kSaveImageTitle = phrase("coinwell::graph::GraphMenu", "Save graph as image");
 inline constexpr Phrase kHelpWindowTitle = phrase("coinwell::HelpWindow", "Coinwell 3 _ Help (Problem and operation)");
 inline constexpr Phrase kHelpTextName = phrase("coinwell::HelpWindow", "Help text");

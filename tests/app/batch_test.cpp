@@ -98,7 +98,7 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"--seed", "18446744073709551616"}, 2, "", "--seed takes a whole number from 0 to 18446744073709551615"},
         {{"--experiments", "5"}, 2, "", "needs --guests: --guests takes a whole number from 10 to 1000"},
         {{"--guests", "10", "--experiments"}, 2, "", "--experiments is missing its value: --experiments takes"},
-        {{"--colour"}, 2, "", "unknown option '--colour': the options are --guests, --experiments, --seed"},
+        {{"--colour"}, 2, "", "unknown option '--colour': the options are --guests, --experiments, --coin-share, --seed"},
         {{"stray"}, 2, "", "unexpected argument 'stray'"},
         {{"--lang", "fr", "--guests", "10", "--experiments", "1"}, 2, "", "--lang takes en \\(English\\) or ja .* not 'fr'"},
         {{"-g", "10", "-e", "1", "--csv", ""}, 2, "", "--csv takes a file name"},
@@ -106,6 +106,10 @@ TEST(BatchMode, ArgumentsAreCheckedBeforeAnythingRuns)
         {{"-g", "10", "-e", "1", "--csv", aFile + "/t.csv"}, 2, "", "--csv .*/a.txt/t.csv cannot be written: "},
         {{"-g", "10", "-e", "1", "--csv", "/dev/null"}, 2, "", "--csv /dev/null cannot be written: It is not a regular"},
         {{"-g", "10", "-e", "1", "--trace", ""}, 2, "", "--trace takes a file name, not an empty name"},
+        {{"-g", "10", "-e", "1", "--coin-share", "0"}, 2, "", "--coin-share takes a whole number from 1 to 99, not '0'"},
+        {{"-g", "10", "-e", "1", "--coin-share", "100"}, 2, "", "--coin-share takes a whole number from 1 to 99, not '100'"},
+        {{"-g", "10", "-e", "2", "--coin-share", "1", "--seed", "3"}, 0,
+         "^Coinwell: 10 guests x 2 experiments, 1% of guests paying with a coin, seed 3\n", ""},
         {{"-g", "10", "-e", "1", "--trace", folder.path()}, 2, "", "--trace .* cannot be written: It is a folder"},
     };
     for (const auto& c : cases) {
@@ -316,6 +320,37 @@ TEST(BatchMode, TraceRowsAreWhatTheFirstExperimentsOfTheRunSay)
             EXPECT_EQ(cells[share], expected[share]) << "the coins";
         }
     }
+}
+
+// The fair coin's share gives today's bytes, report and table alike; another
+// share names itself in the report and in a column of the table of its own,
+// and its run follows its own exact law.
+TEST(BatchMode, ACoinShareNamesItselfAndFollowsItsLaw)
+{
+    const QStringList run{"--guests", "35", "--experiments", "200000", "--seed", "1", "--csv", "-"};
+    const Outcome fair = runProgram(run);
+    const Outcome half = runProgram(run + QStringList{"--coin-share", "50"});
+    EXPECT_EQ(half.out, fair.out);
+    EXPECT_EQ(half.err, fair.err);
+
+    const Outcome forty = runProgram(run + QStringList{"--coin-share", "40"});
+    ASSERT_EQ(forty.status, 0) << forty.err.toStdString();
+    EXPECT_TRUE(forty.err.startsWith("Coinwell: 35 guests x 200000 experiments, 40% of guests paying with a coin, seed 1\n"));
+    QList<QByteArray> rows = forty.out.split('\n');
+    EXPECT_TRUE(rows.takeFirst().endsWith(",exact_share_at_least,coin_share"));
+    rows.removeLast();
+    for (const QByteArray& row : rows) {
+        EXPECT_TRUE(row.endsWith(",40")) << row.toStdString();
+    }
+    const auto fit = QRegularExpression(R"(p-value ([\d.]+)\n)").match(QString::fromUtf8(forty.err));
+    ASSERT_TRUE(fit.hasMatch());
+    EXPECT_GT(fit.captured(1).toDouble(), 0.001);
+    // Fewer guests paying with a coin need more coins than the fair coin's.
+    const auto coins = [](const Outcome& outcome) {
+        return QRegularExpression(R"(\n  in 95% of meetings: +(\d+) / +(\d+)\n)").match(QString::fromUtf8(outcome.err));
+    };
+    EXPECT_GT(coins(forty).captured(2).toInt(), coins(fair).captured(2).toInt());
+    EXPECT_LE(std::abs(coins(forty).captured(1).toInt() - coins(forty).captured(2).toInt()), 1);
 }
 
 }  // namespace

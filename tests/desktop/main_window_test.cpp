@@ -326,6 +326,25 @@ TEST_F(MainWindowTest, SAndLShowHowSureTheRunIsAndHowManyExperimentsAreEnough)
     EXPECT_TRUE(item("precisionTableAction")->isChecked()) << "remembered";
 }
 
+// The share of guests paying with a coin is asked as a number, kept over
+// Cancel, remembered, and the next run is made with it and says so.
+TEST_F(MainWindowTest, TheCoinShareIsAskedRememberedAndRunWith)
+{
+    open({"35", "100"});
+    item("coinShareAction")->trigger();  // Cancel
+    button("startButton")->click();
+    EXPECT_FALSE(graphDescription().contains("of guests pay with a coin")) << graphDescription().toStdString();
+
+    open({"35", "100"});
+    fakes.dialogs.widths.push_back(40);
+    item("coinShareAction")->trigger();
+    button("startButton")->click();
+    EXPECT_TRUE(graphDescription().contains(" 40% of guests pay with a coin.")) << graphDescription().toStdString();
+    open({"35", "100"});
+    button("startButton")->click();
+    EXPECT_TRUE(graphDescription().contains(" 40% of guests pay with a coin.")) << "remembered";
+}
+
 // Shift+F10 as the window system delivers it, with the graph focused (the
 // Menu key becomes a context-menu event only on a real window system), opens
 // the graph's own menu; so does the menu button, named for screen readers

@@ -75,6 +75,22 @@ val savedPicture(const Session& session, double width, double height, const val&
     return drawingObject(session.savedPicture({0, 0, width, height}, PageTextSetter(setter)));
 }
 
+// What a command asks, as a plain object, or null.
+emscripten::val question(const Session& session, int command)
+{
+    const std::optional<core::RunModel::Question> asked = session.question(core::Command(command));
+    if (!asked) {
+        return emscripten::val::null();
+    }
+    emscripten::val object = emscripten::val::object();
+    object.set("prompt", messageObject(asked->prompt));
+    object.set("title", messageObject(asked->title));
+    object.set("value", asked->value);
+    object.set("lowest", asked->range.lowest);
+    object.set("highest", asked->range.highest);
+    return object;
+}
+
 }  // namespace
 
 // The model's functions of plain values are bound as they are; the others
@@ -99,13 +115,15 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
         .function("refusedSeed", +[](const Session& s) { return s.refusedSeed; })
         .function("values", &values)
         .function("csv", +[](const Session& s) { return s.record() ? core::resultTable(*s.record()) : std::string(); })
-        .function("view", +[](const Session& s) { return static_cast<int>(s.view()); })  // 0 histogram, 1 replay, 2 law
+        .function("view", +[](const Session& s) { return static_cast<int>(s.view()); })  // as core::GraphView counts
         .function("option", +[](const Session& s, int index) { return s.option(Option(index)); })
         .function("restoreOption", +[](Session& s, int index, int value) { s.restoreOption(Option(index), value); })
         .function("enabled", +[](const Session& s, int command) { return s.enabled(Command(command)); })
         .function("checked", +[](const Session& s, int command) { return s.checked(Command(command)); })
         .function("trigger", +[](Session& s, int command) { return s.trigger(Command(command)); })
         .function("fileName", +[](const Session& s, int command) { return s.fileName(Command(command)); })
+        .function("question", &question)
+        .function("answer", +[](Session& s, int command, int value) { return s.answer(Command(command), value); })
         .function("picture", &picture)
         .function("savedPicture", &savedPicture)
         .function("description", +[](const Session& s) { return messageObject(s.description()); })

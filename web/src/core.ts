@@ -32,6 +32,16 @@ export interface CommandRow {
   graphKey: boolean; // only while the graph has the focus
 }
 
+// A number a command asks for: its words, the title, the number now and
+// the range it may take.
+export interface Question {
+  prompt: Message;
+  title: Message;
+  value: number;
+  lowest: number;
+  highest: number;
+}
+
 // Session.view()'s numbers.
 export const kHistogram = 0;
 export const kReplay = 1;
@@ -84,6 +94,10 @@ export interface Session {
   description(): Message;
   caption(): Message;
   fileName(command: number): string;
+  // What a command asks before it sets an option to the number given, or null.
+  question(command: number): Question | null;
+  // False for a number out of the question's range.
+  answer(command: number, value: number): boolean;
 }
 
 export interface CoreModule {

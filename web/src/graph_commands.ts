@@ -2,7 +2,8 @@
 // click, long press, Shift+F10, the Menu key or the menu button) and its
 // keys anywhere in the window. The session carries a command out; what it
 // leaves to the page (copying, saving, printing) the export does.
-import { kReplay, kRunningAverage, type CommandRow, type CoreModule, type Session } from './core';
+import { kReplay, kRunningAverage, type CommandRow, type CoreModule, type Question, type Session } from './core';
+import { askInteger } from './dialogs';
 import { moveFocus } from './focus';
 import type { GraphExport } from './graph_export';
 import { GraphMenu } from './graph_menu';
@@ -84,7 +85,9 @@ export class GraphCommands {
   private run(row: CommandRow): void {
     if (!this.session.enabled(row.command)) return;
     if (!this.session.trigger(row.command)) {
-      kOwn[row.name]?.(this.file, row.command);
+      const question = this.session.question(row.command);
+      if (question) void this.ask(row.command, question);
+      else kOwn[row.name]?.(this.file, row.command);
       return;
     }
     storeOptions(this.core, this.session);
@@ -92,5 +95,14 @@ export class GraphCommands {
     // Space then plays and pauses there rather than pressing a button.
     if ((row.name === 'replay' && this.session.view() === kReplay) ||
       (row.name === 'runningAverage' && this.session.view() === kRunningAverage)) moveFocus(this.graph.element);
+  }
+
+  // Asks for the number, as the width of an image is asked; Cancel changes nothing.
+  private async ask(command: number, question: Question): Promise<void> {
+    const value = await askInteger(translate(question.prompt), translate(question.title), question.value, question.lowest,
+      question.highest);
+    if (value === undefined || !this.session.answer(command, value)) return;
+    storeOptions(this.core, this.session);
+    this.graph.refresh();
   }
 }

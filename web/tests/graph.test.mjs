@@ -86,7 +86,8 @@ describe('the ways into the core', () => {
   // What T and the coverage curve's item draw in their colours over the
   // bars; the menu's marks, each item's in turn: - off, x checked, o on
   // (Copy, the two images, CSV, Print; T, K, C, F, S; the three shares; G,
-  // W, L; playback's eight and the way back; the caption under saved images).
+  // W, L; playback's eight and the way back; the caption under saved
+  // images; the share of guests paying with a coin).
   it('T draws and takes away the exact law; Shift+F10 opens the menu with the core\'s marks, Escape closes it, ↓ and Return choose', async () => {
     const page = await ranPage();
     assert.equal(await pixels(page, colours.exact), 0);
@@ -96,7 +97,7 @@ describe('the ways into the core', () => {
     await page.press('Shift+F10');
     assert.equal(await page.waitFor(() => document.querySelector('[role=menu]:not([hidden])') && [...document
       .querySelectorAll('[role=menu] button')].map((item) => (item.getAttribute('aria-disabled') === 'true' ? '-'
-      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'x');
+      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'xo');
     await page.press('Escape');
     assert.equal(await focused(page), 'graphView');
     assert.equal(await pixels(page, colours.coverage), 0);
@@ -377,6 +378,29 @@ describe('options and languages', () => {
       if (said) assert.match(await text(page, '#graph-description'), said);
     });
   }
+
+  // The share of guests paying with a coin, asked as the width of an image
+  // is: a number out of its range keeps the question open; the run after it
+  // says the share; a reload keeps it.
+  it('asks the share of guests paying with a coin, runs with it and keeps it across a reload', async () => {
+    const page = await ranPage('?seed=1', ['35', '100'], false);
+    await menuItem(page, 'Share of guests paying with a coin...');
+    assert.deepEqual(await question(page), { title: 'Share of guests paying with a coin...',
+      prompt: 'Guests who pay with a 500-yen coin, in percent (1 to 99):', entry: '50' });
+    for (const entry of ['0', '100']) {
+      await fill(page, entry);
+      await page.click('dialog.question[open] button[value="ok"]');
+      assert.equal(await page.evaluate(() => document.querySelector('dialog.question[open] input')?.validity.valid), false, entry);
+    }
+    await answer(page, '40');
+    await page.click(control('startButton'));
+    assert.match(await text(page, '#graph-description'), / 40% of guests pay with a coin\./);
+    await page.reload();
+    for (const entry of ['35', '100']) await answer(page, entry);
+    await page.click(control('startButton'));
+    assert.match(await text(page, '#graph-description'), / 40% of guests pay with a coin\./);
+    assert.deepEqual(await page.errors(), []);
+  });
 
   // One experiment of 10 guests whose shortage is -1 (seed 5): one coin is
   // enough, said in the singular in the graph's description and on it.

@@ -2,6 +2,7 @@
 
 #include "desktop/graph/graph_files.h"
 #include "desktop/graph/graph_view.h"
+#include "desktop/toolkit/dialogs.h"
 #include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/zoom.h"
 
@@ -31,8 +32,8 @@ int storedValue(const QVariant& value, int fallback)
 
 }  // namespace
 
-GraphMenu::GraphMenu(GraphView& view, GraphFiles& files, const Zoom& zoom)
-    : QObject(&view), view_(view), files_(files), zoom_(zoom)
+GraphMenu::GraphMenu(GraphView& view, GraphFiles& files, Dialogs& dialogs, const Zoom& zoom)
+    : QObject(&view), view_(view), files_(files), dialogs_(dialogs), zoom_(zoom)
 {
     core::RunModel& model = view_.model();
     const QSettings settings;
@@ -89,7 +90,16 @@ void GraphMenu::run(core::Command command)
         return;
     }
     if (!view_.trigger(command)) {
-        files_.run(command);
+        if (const std::optional<core::RunModel::Question> question = view_.model().question(command)) {
+            const std::optional<int> value = dialogs_.askInteger(translated(question->prompt), translated(question->title),
+                                                                 question->value, question->range.lowest,
+                                                                 question->range.highest);
+            if (value && view_.model().answer(command, *value)) {
+                view_.refresh();
+            }
+        } else {
+            files_.run(command);
+        }
     }
     QSettings settings;
     for (std::size_t i = 0; i < core::kOptions.size(); ++i) {

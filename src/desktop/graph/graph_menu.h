@@ -9,6 +9,7 @@ class QAbstractButton;
 class QAction;
 
 namespace coinwell {
+class Dialogs;
 class Zoom;
 }
 
@@ -21,13 +22,13 @@ class GraphView;
 // key or the window's menu button, built from the core's table of commands:
 // every item keeps its keys in the whole window but Space, which only the
 // focused graph takes, and is enabled and checked as the window's model
-// says. What the histogram shows is remembered from one start of the
-// program to the next. The menu's texts are at the zoom's size.
+// says. A command that asks for a number asks it here. What the histogram
+// shows is remembered from one start of the program to the next. The menu's texts are at the zoom's size.
 class GraphMenu final : public QObject {
     Q_OBJECT
 
 public:
-    GraphMenu(GraphView& view, GraphFiles& files, const Zoom& zoom);
+    GraphMenu(GraphView& view, GraphFiles& files, Dialogs& dialogs, const Zoom& zoom);
 
     // A click on `button` opens the menu under it.
     void openFrom(QAbstractButton& button);
@@ -40,6 +41,7 @@ private:
 
     GraphView& view_;
     GraphFiles& files_;
+    Dialogs& dialogs_;
     const Zoom& zoom_;
     QList<std::pair<core::Command, QAction*>> items_;  // in the table's order
 };

@@ -126,7 +126,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     graphMenuButton_->setAccessibleName(translated(core::kGraphMenuName));
     graphMenuButton_->setToolTip(graphMenuButton_->accessibleName());
     showModel();
-    (new graph::GraphMenu(*graphView_, *files_, services_.zoom))->openFrom(*graphMenuButton_);
+    (new graph::GraphMenu(*graphView_, *files_, services_.dialogs, services_.zoom))->openFrom(*graphMenuButton_);
     addKeys();
     connect(graphView_, &graph::GraphView::changed, this, &MainWindow::describeGraph);
     describeGraph();
