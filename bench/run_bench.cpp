@@ -13,11 +13,12 @@ namespace {
 using namespace coinwell;
 
 // One press of the start button: the run as the program does it, with the
-// real generator and the time of day.
+// real generator and the time of day, for the fair coin and for 40 % of
+// guests paying with a coin.
 void BM_Run(benchmark::State& state)
 {
-    const core::Settings settings{static_cast<std::int32_t>(state.range(0)),
-                                    static_cast<std::int32_t>(state.range(1))};
+    const core::Settings settings{static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)),
+                                  static_cast<std::int32_t>(state.range(2))};
     core::RandomGenerator random;
     core::SystemClock clock;
     for (auto _ : state) {
@@ -27,9 +28,10 @@ void BM_Run(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 BENCHMARK(BM_Run)
-    ->ArgNames({"guests", "experiments"})
-    ->Args({1000, 1000})
-    ->Args({100, 100})
+    ->ArgNames({"guests", "experiments", "coinShare"})
+    ->Args({1000, 1000, 50})
+    ->Args({1000, 1000, 40})
+    ->Args({100, 100, 50})
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);

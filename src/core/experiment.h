@@ -26,8 +26,8 @@ std::vector<int> meetingBalances(int guestCount, RandomSource& random, Clock& cl
 // number drawn for it, uniform over the 2^32 fractions k / 2^32 below 1,
 // falls below `threshold` / 2^32. The numbers of 64 guests are compared at
 // once a binary digit at a time from the top, each word the source gives
-// holding one digit of each, until every guest is decided: some eight words
-// for 64 guests.
+// holding one digit of each, until every guest is decided: some eight or
+// nine words for 64 guests.
 void biasedTosses(std::span<std::uint64_t> words, RandomSource& random, std::uint32_t threshold);
 
 // The threshold for a share of guests paying with a coin: percent / 100 of
