@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>coinwell::class</name>
+    <message numerus="yes">
+        <source>&apos;%1&apos; has %n toss(es), but each meeting here has %2 guests</source>
+        <translation>
+            <numerusform>&apos;%1&apos; has %n toss, but each meeting here has %2 guests</numerusform>
+            <numerusform>&apos;%1&apos; has %n tosses, but each meeting here has %2 guests</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>coinwell::graph</name>
     <message numerus="yes">
         <source>%n coin(s): enough in %1% of meetings</source>

@@ -42,6 +42,14 @@
         <source>the trace file %1 could not be written: %2</source>
         <translation>経過ファイル %1 を書き込めませんでした: %2</translation>
     </message>
+    <message>
+        <source>--class %1 cannot be read: %2</source>
+        <translation>--class %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>--class %1: %2</source>
+        <translation>--class %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::CommandLine</name>
@@ -130,8 +138,12 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <translation>--guests と --experiments と共に使い、客の半分ではなく P パーセント（%1 〜 %2）が500円玉で払うようにします。</translation>
     </message>
     <message>
-        <source>the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help and --version</source>
-        <translation>使えるオプションは --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help, --version です</translation>
+        <source>With --guests and --experiments: reads the meetings a class held with real coins from FILE, one shortage or one meeting&apos;s tosses (H and T) each, and sets them beside the run and the exact law.</source>
+        <translation>--guests と --experiments と共に使い、クラスが本物の硬貨で行った会議を FILE から読み（1つの会議につき不足枚数か、H と T の投げた結果を1つ）、実行と厳密な分布と並べます。</translation>
+    </message>
+    <message>
+        <source>the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --class, --lang, --help and --version</source>
+        <translation>使えるオプションは --guests, --experiments, --coin-share, --seed, --csv, --trace, --class, --lang, --help, --version です</translation>
     </message>
 </context>
 <context>
@@ -309,6 +321,35 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>%1% of guests pay with a coin.</source>
         <translation>客の%1%が500円玉で払います。</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::class</name>
+    <message numerus="yes">
+        <source>&apos;%1&apos; has %n toss(es), but each meeting here has %2 guests</source>
+        <translation>
+            <numerusform>「%1」は%n回分の硬貨投げですが、会議の客は%2人です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not possible with %2 guests: a shortage lies between %3 and 1</source>
+        <translation>「%1」は客%2人ではありえません。不足枚数は%3から1の間です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a shortage nor a meeting&apos;s tosses: write a whole number from %2 to 1, or %3 letters H and T</source>
+        <translation>「%1」は不足枚数でも会議の硬貨投げでもありません。%2から1までの整数か、HとTの%3文字を書いてください</translation>
+    </message>
+    <message>
+        <source>The class&apos;s meetings: %1, average shortage %2</source>
+        <translation>クラスの会議：%1回、平均不足枚数 %2</translation>
+    </message>
+    <message>
+        <source>Chi-square against the exact law: %1 with %2 degrees of freedom, p-value %3</source>
+        <translation>厳密な分布とのカイ二乗検定：%1（自由度%2）、p値 %3</translation>
+    </message>
+    <message>
+        <source>Too few meetings for a chi-square test against the exact law</source>
+        <translation>会議が少なすぎて、厳密な分布とのカイ二乗検定はできません</translation>
     </message>
 </context>
 <context>

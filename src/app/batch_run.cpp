@@ -2,12 +2,15 @@
 
 #include "app/batch_report.h"
 #include "app/run_source.h"
+#include "core/class_meetings.h"
 #include "core/result_table.h"
 #include "core/run.h"
 #include "core/running_average.h"
+#include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/whole_file.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -68,14 +71,39 @@ int runBatch(const Options& options, std::FILE* out, std::FILE* err)
         }
     }
 
+    std::vector<int> classShortages;
+    if (!options.classPath.isEmpty()) {
+        QFile file(options.classPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--class %1 cannot be read: %2"), options.classPath,
+                                 file.errorString()));
+            return 2;
+        }
+        const core::ClassEntry entry =
+            core::readClassMeetings(file.readAll().toStdString(), core::guestsArriving(options.settings.guestCount));
+        if (entry.error) {
+            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--class %1: %2"), options.classPath,
+                                 translated(*entry.error)));
+            return 2;
+        }
+        classShortages = entry.shortages;
+    }
+
     RunSource source(options.seed);
     std::vector<std::int16_t> shortages;
     const core::RunRecord record = core::recordRun(
         core::runExperimentsOnThreads(options.settings, source.random(), source.clock(),
                                       std::max(1U, std::thread::hardware_concurrency()), traceFile ? &shortages : nullptr),
         options.seed);
-    const QByteArray report = textReport(record).toUtf8();
-    const QByteArray table = QByteArray::fromStdString(core::resultTable(record));
+    QString reportText = textReport(record);
+    if (!options.classPath.isEmpty()) {
+        reportText += u'\n';
+        for (const core::Message& line : core::classMeetingsLines(classShortages, record.law)) {
+            reportText += translated(line) + u'\n';
+        }
+    }
+    const QByteArray report = reportText.toUtf8();
+    const QByteArray table = QByteArray::fromStdString(core::resultTable(record, classShortages));
 
     // With the table on standard output, the report goes to standard error.
     std::FILE* reportStream = csvToOut ? err : out;

@@ -57,6 +57,10 @@ QList<QCommandLineOption> valueOptions()
          Text::tr("With --guests and --experiments: writes the running average, its standard error and the coins "
                   "to have ready after 1, 2, 5, 10, 20, 50, ... experiments and the whole run to FILE as CSV."),
          "FILE"},
+        {"class",
+         Text::tr("With --guests and --experiments: reads the meetings a class held with real coins from FILE, one "
+                  "shortage or one meeting's tosses (H and T) each, and sets them beside the run and the exact law."),
+         "FILE"},
         {"lang",
          Text::tr("Shows the program in <language>: en (English) or ja (Japanese). Without it, the locale's "
                   "language."),
@@ -86,7 +90,7 @@ QString allowed(const QString& option)
     if (option == u"csv") {
         return Text::tr("a file name, or - for standard output");
     }
-    if (option == u"trace") {
+    if (option == u"trace" || option == u"class") {
         return Text::tr("a file name");
     }
     if (option == u"lang") {
@@ -103,8 +107,8 @@ QString allowed(const QString& option)
 
 QString optionList()
 {
-    return Text::tr("the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --lang, --help and "
-                    "--version");
+    return Text::tr("the options are --guests, --experiments, --coin-share, --seed, --csv, --trace, --class, --lang, --help "
+                    "and --version");
 }
 
 // An option as typed: Qt's parser gives its name without the dashes.
@@ -176,9 +180,9 @@ Options parseCommandLine(const QStringList& arguments)
             batch = true;
             options.csvPath = value;
             valid = !value.isEmpty();
-        } else if (name == u"trace") {
+        } else if (name == u"trace" || name == u"class") {
             batch = true;
-            options.tracePath = value;
+            (name == u"trace" ? options.tracePath : options.classPath) = value;
             valid = !value.isEmpty();
         } else {
             // A count is accepted by the same rule as a setting typed in the window.
@@ -193,7 +197,7 @@ Options parseCommandLine(const QStringList& arguments)
         }
         if (!valid) {
             fail(name == u"lang"  ? ArgumentError::Kind::BadLanguage
-                 : name == u"csv" || name == u"trace" ? ArgumentError::Kind::EmptyFileName
+                 : name == u"csv" || name == u"trace" || name == u"class" ? ArgumentError::Kind::EmptyFileName
                                   : ArgumentError::Kind::BadNumber,
                  name, value);
         }

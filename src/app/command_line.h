@@ -30,6 +30,7 @@ struct Options {
     core::Settings settings;  // for a batch run
     QString csvPath;          // for a batch run: empty for none, "-" for standard output
     QString tracePath;        // for a batch run: empty for none
+    QString classPath;        // for a batch run: the class's meetings to read, empty for none
     // The argument not allowed, the program then doing nothing else: an
     // unknown option before an unexpected argument, before the first option
     // missing its value or naming no language, before the first value not

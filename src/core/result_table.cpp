@@ -3,10 +3,12 @@
 #include "core/coins_ready.h"
 #include "core/one_decimal.h"
 
+#include <algorithm>
+
 
 namespace coinwell::core {
 
-std::string resultTable(const RunRecord& record)
+std::string resultTable(const RunRecord& record, const std::vector<int>& classShortages)
 {
     const RunResult& result = record.result;
     const double experiments = result.settings.experimentCount;
@@ -17,19 +19,28 @@ std::string resultTable(const RunRecord& record)
     const bool biased = result.settings.coinPercent != kFairPercent;
     std::string table = "shortage,count,expected_count,guests,experiments,average_shortage,exact_mean,seed,"
                         "share_at_least,exact_share_at_least";
-    table += biased ? ",coin_share\n" : "\n";
+    table += biased ? ",coin_share" : "";
+    table += classShortages.empty() ? "\n" : ",class_count\n";
     const std::string settings = std::to_string(result.settings.guestCount) + ',' +
                                  std::to_string(result.settings.experimentCount) + ',' +
                                  fixedDecimals(result.meanShortage(), 6) + ',' + fixedDecimals(record.law.mean(), 6) +
                                  ',' + (record.seed ? std::to_string(*record.seed) : std::string());
-    const int lowest = result.counts.lowestCounted();
+    // The class's lowest shortage may lie below the run's.
+    int lowest = result.counts.lowestCounted();
+    for (const int shortage : classShortages) {
+        lowest = std::min(lowest, shortage);
+    }
     for (int shortage = lowest; shortage <= ShortageCounts::kHighestShortage; ++shortage) {
         const double p = shortage == lowest ? record.law.atOrBelow(shortage) : record.law.probability(shortage);
         table += std::to_string(shortage) + ',' + std::to_string(result.counts.at(shortage)) + ',' +
                  fixedDecimals(experiments * p, 4) + ',' + settings + ',' +
                  fixedDecimals(shareAtLeast(result.counts, shortage), 6) + ',' +
                  fixedDecimals(shareAtLeast(record.law, shortage), 6) +
-                 (biased ? ',' + std::to_string(result.settings.coinPercent) : std::string()) + '\n';
+                 (biased ? ',' + std::to_string(result.settings.coinPercent) : std::string());
+        if (!classShortages.empty()) {
+            table += ',' + std::to_string(std::count(classShortages.begin(), classShortages.end(), shortage));
+        }
+        table += '\n';
     }
     return table;
 }

@@ -18,7 +18,9 @@ namespace coinwell::core {
 // columns add up to the number of experiments. Numbers are written the same
 // in every language, so that scripts can read them and the same seed gives
 // the same bytes.
-std::string resultTable(const RunRecord& record);
+// The class's meetings, if any were given, have a column of their own at
+// the end, how many of them had each row's shortage.
+std::string resultTable(const RunRecord& record, const std::vector<int>& classShortages = {});
 
 // A run's trace: after each of traceCounts the experiments so far, their
 // average shortage, its standard error (empty after one) and the coins to

@@ -353,4 +353,50 @@ TEST(BatchMode, ACoinShareNamesItselfAndFollowsItsLaw)
     EXPECT_LE(std::abs(coins(forty).captured(1).toInt() - coins(forty).captured(2).toInt()), 1);
 }
 
+// The class's meetings from a file: beside the run in the report and in a
+// column of the table; a wrong entry or a file that cannot be read stops
+// the run before it starts, named.
+TEST(BatchMode, TheClassMeetingsStandBesideTheRun)
+{
+    const QTemporaryDir folder;
+    const auto file = [&](const char* name, const QByteArray& text) {
+        QFile out(folder.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        return out.fileName();
+    };
+    const QString good = file("good.txt", "-3, -5\n0 1 -2\nTTTTTHHHHHTTTTTTTHHHHHHHHTTTTTTTTTT\n");
+    const Outcome run = runProgram({"-g", "35", "-e", "100", "--seed", "2", "--class", good, "--csv", "-"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith("\nThe class's meetings: 6, average shortage -3.00\n"
+                                 "Too few meetings for a chi-square test against the exact law\n"))
+        << run.err.toStdString();
+    QList<QByteArray> rows = run.out.split('\n');
+    EXPECT_TRUE(rows.takeFirst().endsWith(",class_count"));
+    rows.removeLast();
+    int counted = 0;
+    for (const QByteArray& row : rows) {
+        const QList<QByteArray> cells = row.split(',');
+        counted += cells.back().toInt();
+        if (cells.front() == "-9") {
+            EXPECT_EQ(cells.back(), "1") << "the tosses' lowest balance: 5 T, 5 H, 7 T, 8 H, 10 T reach -9";
+        }
+    }
+    EXPECT_EQ(counted, 6);
+
+    const struct {
+        QString path;
+        const char* err;
+    } refused[] = {
+        {file("bad.txt", "-3 -40 1"), "--class .*/bad.txt: '-40' is not possible with 35 guests: a shortage lies between -35 and 1"},
+        {folder.filePath("none.txt"), "--class .*/none.txt cannot be read: "},
+    };
+    for (const auto& r : refused) {
+        const Outcome outcome = runProgram({"-g", "35", "-e", "100", "--class", r.path});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.out.isEmpty());
+        EXPECT_THAT(outcome.err.toStdString(), ContainsRegex(r.err));
+    }
+}
+
 }  // namespace

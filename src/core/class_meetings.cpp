@@ -1,0 +1,149 @@
+#include "core/class_meetings.h"
+
+#include "core/goodness_of_fit.h"
+#include "core/one_decimal.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+namespace coinwell::core {
+namespace {
+
+// The next code point of UTF-8 `text` from `at` on, which it moves past; a
+// byte that starts no character reads as itself.
+char32_t nextCodePoint(std::string_view text, std::size_t& at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(at);
+    const int length = first < 0x80 ? 1 : (first >> 5U) == 0x6 ? 2 : (first >> 4U) == 0xE ? 3 : (first >> 3U) == 0x1E ? 4 : 1;
+    if (at + static_cast<std::size_t>(length) > text.size()) {
+        return byte(at++);
+    }
+    char32_t point = length == 1 ? first : first & (0x7FU >> static_cast<unsigned>(length));
+    for (int i = 1; i < length; ++i) {
+        point = (point << 6U) | (byte(at + static_cast<std::size_t>(i)) & 0x3FU);
+    }
+    at += static_cast<std::size_t>(length);
+    return point;
+}
+
+// Full-width forms as ASCII, the minus sign as a hyphen; anything else
+// outside ASCII as a character no entry has.
+char asAscii(char32_t point)
+{
+    if (point >= 0xFF01 && point <= 0xFF5E) {
+        point -= 0xFEE0;
+    } else if (point == 0x2212) {
+        point = '-';
+    } else if (point == 0x3000) {
+        point = ' ';
+    } else if (point == 0x3001) {
+        point = ',';
+    }
+    return point < 0x80 ? static_cast<char>(point) : '\x7F';
+}
+
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',' || c == ';'; }
+
+// The shortage of a meeting's tosses, or none if a letter is no toss.
+std::optional<int> shortageOfTosses(const std::string& tosses)
+{
+    int balance = 0;
+    int lowest = 1;
+    for (const char toss : tosses) {
+        const char upper = static_cast<char>(toss >= 'a' && toss <= 'z' ? toss - 'a' + 'A' : toss);
+        if (upper != 'H' && upper != 'T' && upper != '1' && upper != '0') {
+            return std::nullopt;
+        }
+        balance += upper == 'H' || upper == '1' ? 1 : -1;
+        lowest = std::min(lowest, balance);
+    }
+    return lowest;
+}
+
+bool allOf(const std::string& text, std::string_view letters)
+{
+    return !text.empty() && text.find_first_not_of(letters) == std::string::npos;
+}
+
+}  // namespace
+
+ClassEntry readClassMeetings(std::string_view text, int guests)
+{
+    ClassEntry entry;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        // One entry: its characters as ASCII, and where it stands as typed.
+        std::string ascii;
+        std::size_t first = at;
+        std::size_t end = at;
+        while (at < text.size()) {
+            std::size_t next = at;
+            const char c = asAscii(nextCodePoint(text, next));
+            if (!isSeparator(c)) {
+                first = ascii.empty() ? at : first;
+                ascii += c;
+                end = next;
+            } else if (!ascii.empty()) {
+                break;
+            }
+            at = next;
+        }
+        if (ascii.empty()) {
+            continue;
+        }
+        const Message shown = verbatim(std::string(text.substr(first, end - first)));
+        const std::string digits = ascii[0] == '-' || ascii[0] == '+' ? ascii.substr(1) : ascii;
+        const bool tosses = allOf(ascii, "HhTt") || (allOf(ascii, "01") && ascii.size() >= 3);
+        if (tosses) {
+            if (static_cast<int>(ascii.size()) != guests) {
+                entry.error = sayCount(plural("coinwell::class", "'%1' has %n toss(es), but each meeting here has %2 guests"),
+                                       static_cast<int>(ascii.size()), {shown, number(guests)});
+                break;
+            }
+            entry.shortages.push_back(*shortageOfTosses(ascii));
+        } else if (allOf(digits, "0123456789")) {
+            const long long value = digits.size() > 9 ? -(1LL << 40) : std::stoll(ascii);
+            if (value < -guests || value > 1) {
+                entry.error = say(phrase("coinwell::class", "'%1' is not possible with %2 guests: a shortage lies between %3 and 1"),
+                                  {shown, number(guests), number(-guests)});
+                break;
+            }
+            entry.shortages.push_back(static_cast<int>(value));
+        } else {
+            entry.error = say(phrase("coinwell::class", "'%1' is neither a shortage nor a meeting's tosses: write a whole "
+                                                        "number from %2 to 1, or %3 letters H and T"),
+                              {shown, number(-guests), number(guests)});
+            break;
+        }
+    }
+    if (entry.error) {
+        entry.shortages.clear();
+    }
+    return entry;
+}
+
+std::vector<Message> classMeetingsLines(const std::vector<int>& shortages, const ShortageLaw& law)
+{
+    ShortageCounts counts(law.guests());
+    long long sum = 0;
+    for (const int shortage : shortages) {
+        counts.count(shortage);
+        sum += shortage;
+    }
+    const auto n = static_cast<long long>(shortages.size());
+    std::vector<Message> lines{say(phrase("coinwell::class", "The class's meetings: %1, average shortage %2"),
+                                   {number(n), verbatim(fixedDecimals(n > 0 ? static_cast<double>(sum) / n : 0.0, 2))})};
+    if (const std::optional<ChiSquareTest> test = chiSquareTest(counts, law)) {
+        lines.push_back(say(phrase("coinwell::class", "Chi-square against the exact law: %1 with %2 degrees of freedom, "
+                                                      "p-value %3"),
+                            {verbatim(fixedDecimals(test->statistic, 2)), number(test->degreesOfFreedom),
+                             verbatim(fixedDecimals(test->pValue, 4))}));
+    } else {
+        lines.push_back(say(phrase("coinwell::class", "Too few meetings for a chi-square test against the exact law")));
+    }
+    return lines;
+}
+
+}  // namespace coinwell::core
