@@ -578,6 +578,22 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>thin: the fair coin&apos;s; %1% paying with a coin: thick</source>
         <translation>細線：半々の場合、太線：500円玉で払う客%1%</translation>
     </message>
+    <message>
+        <source>class: %1 meetings, average %2</source>
+        <translation>クラス：会議%1回、平均 %2</translation>
+    </message>
+    <message>
+        <source>against the law: p = %1</source>
+        <translation>厳密な分布との検定：p = %1</translation>
+    </message>
+    <message>
+        <source>too few meetings for a test</source>
+        <translation>会議が少なく検定できません</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphMenu</name>
@@ -722,6 +738,18 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>Guests who pay with a 500-yen coin, in percent (%1 to %2):</source>
         <translation>500円玉で払う客の割合（%1 〜 %2 パーセント）:</translation>
+    </message>
+    <message>
+        <source>Enter the class&apos;s meetings...</source>
+        <translation>クラスの会議を入力...</translation>
+    </message>
+    <message>
+        <source>The shortage of each meeting your class held, or its %1 tosses as H (pays with a coin) and T (takes change), separated by blanks, commas or lines:</source>
+        <translation>クラスで行った各会議の不足枚数、または%1回の硬貨投げの結果をH（500円玉で払う）とT（おつりを受け取る）で、空白・コンマ・改行で区切って入力してください：</translation>
+    </message>
+    <message>
+        <source>The class&apos;s meetings</source>
+        <translation>クラスの会議</translation>
     </message>
 </context>
 <context>

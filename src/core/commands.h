@@ -39,6 +39,7 @@ enum class Command {
     BackToHistogram,
     CaptionOnImage,
     CoinShare,
+    ClassMeetings,
 };
 
 // Where an item stands: the graph's menu, or one of its submenus, which the
@@ -90,7 +91,7 @@ inline constexpr std::array<OptionInfo, 8> kOptions{{
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 28> kCommands{{
+inline constexpr std::array<CommandInfo, 29> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -147,6 +148,8 @@ inline constexpr std::array<CommandInfo, 28> kCommands{{
      MenuPart::Graph, true, FrontEnds::Both, EnabledWhen::Always, Check::Box, false},
     {Command::CoinShare, "coinShare", phrase("coinwell::graph::GraphMenu", "Share of guests paying with a coin..."), {},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::None, false},
+    {Command::ClassMeetings, "classMeetings", phrase("coinwell::graph::GraphMenu", "Enter the class's meetings..."), {},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::GuestsGiven, Check::None, false},
 }};
 
 constexpr const CommandInfo& commandInfo(Command command) { return kCommands[static_cast<std::size_t>(command)]; }

@@ -45,6 +45,8 @@ inline constexpr Colour kExactColour{230, 90, 0};
 // The coins to have ready stand in dark green, apart from all three.
 inline constexpr Colour kReadyColour{0, 110, 40};
 inline constexpr Colour kCoverageColour{140, 30, 150};
+// The meetings a class held with real coins, apart from every other colour.
+inline constexpr Colour kClassColour{200, 0, 110};
 // A run's average with its interval, darker than its bars.
 inline constexpr Colour kIntervalColour{0, 0, 130};
 inline constexpr Colour kGridColour{190, 190, 190};

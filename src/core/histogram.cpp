@@ -1,7 +1,9 @@
 #include "core/histogram.h"
 
 #include "core/chart.h"
+#include "core/class_meetings.h"
 #include "core/coins_ready.h"
+#include "core/goodness_of_fit.h"
 #include "core/one_decimal.h"
 #include "core/precision.h"
 #include "core/precision_table.h"
@@ -101,6 +103,20 @@ std::vector<double> expectedCounts(const RunRecord& record, const Axes& axes)
     return expected;
 }
 
+// The class's meetings bar by bar, scaled to as many as the run's
+// experiments, so that both stand on one axis of counts.
+std::vector<double> classCounts(const RunRecord& record, const std::vector<int>& shortages, const Axes& axes)
+{
+    std::vector<double> counts(axes.size());
+    const double scale = static_cast<double>(record.result.settings.experimentCount) / static_cast<double>(shortages.size());
+    for (const int shortage : shortages) {
+        counts[axes.index(shortage)] += scale;
+    }
+    return counts;
+}
+
+bool hasClass(const HistogramOptions& options) { return options.classShortages != nullptr && !options.classShortages->empty(); }
+
 // The smallest step of 1, 2 or 5 times a power of ten that counts up to
 // `highest` in at most five steps.
 int countStep(double highest)
@@ -123,6 +139,9 @@ Axes fittedAxes(const RunRecord& record, const HistogramOptions& options, const 
     if (options.exactLaw) {
         axes.first = std::min(axes.first, -coinsToHaveReady(record.law, 99));
     }
+    if (hasClass(options)) {
+        axes.first = std::min(axes.first, *std::min_element(options.classShortages->begin(), options.classShortages->end()));
+    }
     axes.barWidth = (kPlotRight - kPlotLeft) / (axes.last - axes.first + 1);
     double highest = 1.0;
     for (const double count : barCounts(record, axes)) {
@@ -130,6 +149,11 @@ Axes fittedAxes(const RunRecord& record, const HistogramOptions& options, const 
     }
     if (options.exactLaw) {
         for (const double count : expectedCounts(record, axes)) {
+            highest = std::max(highest, count);
+        }
+    }
+    if (hasClass(options)) {
+        for (const double count : classCounts(record, *options.classShortages, axes)) {
             highest = std::max(highest, count);
         }
     }
@@ -412,6 +436,41 @@ void drawCoverageCurve(Drawing& drawing, const ToArea& toArea, const Axes& axes,
     labels.push_back({std::move(words), std::move(corners), kCoverageColour});
 }
 
+// The class's meetings over the bars: a narrow bar in the middle of each
+// shortage's, as high as they would be in as many meetings as the run's,
+// and their number, average and test against the law in words.
+void drawClassMeetings(Drawing& drawing, const ToArea& toArea, const Axes& axes, const RunRecord& record,
+                       const std::vector<int>& shortages, const TextSetter& setter, std::vector<Label>& labels)
+{
+    const std::vector<double> counts = classCounts(record, shortages, axes);
+    for (std::size_t bar = 0; bar < counts.size(); ++bar) {
+        if (counts[bar] > 0) {
+            const double height = std::min(counts[bar] * axes.countScale, kBaseLineY - kPlotTop);
+            const double left = axes.x(axes.first + static_cast<int>(bar)) - axes.barWidth / 6;
+            crisp(drawing, Shape::Kind::Box,
+                  {toArea({left, kBaseLineY - height}), {toArea.scaleX * axes.barWidth / 3, toArea.scaleY * height}},
+                  kClassColour);
+        }
+    }
+    double sum = 0.0;
+    ShortageCounts tally(record.law.guests());
+    for (const int shortage : shortages) {
+        sum += shortage;
+        tally.count(shortage);
+    }
+    const std::optional<ChiSquareTest> test = chiSquareTest(tally, record.law);
+    const double gap = setter.lineHeight / 4;
+    const Point corner{toArea.x(kPlotLeft) + 2 * gap, toArea.y(kCaptionTop) + 2 * setter.lineHeight + gap};
+    labels.push_back({setter.text(say(phrase("coinwell::graph", "class: %1 meetings, average %2"),
+                                      {number(static_cast<long long>(shortages.size())),
+                                       verbatim(fixedDecimals(sum / static_cast<double>(shortages.size()), 2))})),
+                      {corner}, kClassColour});
+    labels.push_back({setter.text(test ? say(phrase("coinwell::graph", "against the law: p = %1"),
+                                             {verbatim(fixedDecimals(test->pValue, 3))})
+                                       : say(phrase("coinwell::graph", "too few meetings for a test"))),
+                      {{corner.x, corner.y + setter.lineHeight}}, kClassColour});
+}
+
 // The room at the right for the coverage scale's numbers.
 double scaleMargin(const TextSetter& setter) { return setter.width("100%") + setter.lineHeight; }
 
@@ -450,6 +509,9 @@ Drawing histogram(const Rect& area, const RunRecord* record, const HistogramOpti
     }
     // Every line first, for the labels to find places clear of them.
     std::vector<Label> labels;
+    if (hasClass(options)) {
+        drawClassMeetings(drawing, toArea, axes, *record, *options.classShortages, setter, labels);
+    }
     if (options.exactLaw) {
         drawExactLaw(drawing, toArea, axes, *record, setter, labels);
     }
@@ -499,6 +561,12 @@ Message histogramDescription(const RunRecord& record, const HistogramOptions& op
                                 ? phrase("coinwell::graph", "95% interval for the mean: %1 to %2, the exact mean inside.")
                                 : phrase("coinwell::graph", "95% interval for the mean: %1 to %2, the exact mean outside."),
                             {verbatim(fixedDecimals(precision->low, 2)), verbatim(fixedDecimals(precision->high, 2))}));
+    }
+    if (hasClass(options)) {
+        const std::vector<Message> lines = classMeetingsLines(*options.classShortages, record.law);
+        for (const Message& line : lines) {
+            parts.push_back(say(phrase("coinwell::graph", "%1."), {line}));
+        }
     }
     if (options.precisionTable) {
         // All but the heading and the interval, said above.

@@ -3,6 +3,8 @@
 #include "core/drawing.h"
 #include "core/run_record.h"
 
+#include <vector>
+
 // The frequency-distribution graph of a run, drawn over the window's fixed
 // axes: a count c stands at y = 280 - c and a shortage s at x = 120 + s of
 // a logical space 130 across and 300 down that fills the area, stretched
@@ -18,6 +20,8 @@ struct HistogramOptions {
     bool fitAxes = false;
     int sharePercent = 95;  // the chosen share, where the coverage curve's line stands
     bool precisionTable = false;
+    // The meetings a class held with real coins, set over the bars; none if empty.
+    const std::vector<int>* classShortages = nullptr;
 };
 
 // The frame alone before a run (record null).

@@ -1,10 +1,12 @@
 #include "core/run_model.h"
 
 #include "core/caption_line.h"
+#include "core/class_meetings.h"
 #include "core/coins_ready.h"
 #include "core/experiment.h"
 #include "core/histogram.h"
 #include "core/one_decimal.h"
+#include "core/result_table.h"
 #include "core/run.h"
 #include "core/window_layout.h"
 
@@ -41,6 +43,8 @@ void RunModel::clear()
 {
     settings_ = {};
     record_.reset();
+    classShortages_.clear();
+    classText_.clear();
     showHistogram();
 }
 
@@ -207,12 +211,33 @@ bool RunModel::trigger(Command command)
 
 std::optional<RunModel::Question> RunModel::question(Command command) const
 {
+    if (command == Command::ClassMeetings) {
+        return Question{say(kClassMeetingsPrompt, {number(guestsArriving(settings_.guestCount))}), say(kClassMeetingsTitle), 0,
+                        {0, 0}, true, classText_};
+    }
     if (command != Command::CoinShare) {
         return std::nullopt;
     }
     return Question{say(kCoinSharePrompt, {number(kCoinShareRange.lowest), number(kCoinShareRange.highest)}),
-                    commandLabel(command), option(Option::CoinShare), kCoinShareRange};
+                    commandLabel(command), option(Option::CoinShare), kCoinShareRange, false, {}};
 }
+
+std::optional<Message> RunModel::answer(Command command, const std::string& text)
+{
+    if (command != Command::ClassMeetings || !enabled(command)) {
+        return std::nullopt;
+    }
+    ClassEntry entry = readClassMeetings(text, guestsArriving(settings_.guestCount));
+    if (entry.error) {
+        return entry.error;
+    }
+    classShortages_ = std::move(entry.shortages);
+    classText_ = text;
+    showHistogram();
+    return std::nullopt;
+}
+
+std::string RunModel::table() const { return record_ ? resultTable(*record_, classShortages_) : std::string(); }
 
 bool RunModel::answer(Command command, int value)
 {
@@ -232,7 +257,7 @@ HistogramOptions RunModel::histogramOptions() const
     const int percent = option(Option::ReadyPercent);
     return {option(Option::ExactLaw) != 0, option(Option::CoinsReady) != 0 ? percent : 0,
             option(Option::CoverageCurve) != 0, option(Option::FitAxes) != 0, percent,
-            option(Option::PrecisionTable) != 0};
+            option(Option::PrecisionTable) != 0, &classShortages_};
 }
 
 bool RunModel::hasPicture() const { return record_.has_value() || view_ != GraphView::Histogram; }

@@ -57,18 +57,28 @@ public:
     // saving and printing.
     bool trigger(Command command);
 
-    // What a command asks before it sets an option to the number given, as
-    // the share of guests paying with a coin: its words, the title, the
-    // number now and what it may be; none for the other commands.
+    // What a command asks before it does what it does: a number, as the
+    // share of guests paying with a coin, with the number now and what it
+    // may be; or lines of text, as the class's meetings, with the text as
+    // last given. Its words and title too; none for the other commands.
     struct Question {
         Message prompt;
         Message title;
         int value = 0;
         CountRange range{0, 0};
+        bool lines = false;
+        std::string text;
     };
     std::optional<Question> question(Command command) const;
     // Sets the option a question asks for; false for a number out of its range.
     bool answer(Command command, int value);
+    // Takes the class's meetings from the text: none when all of it reads,
+    // else the first wrong entry's message, what was taken before staying.
+    std::optional<Message> answer(Command command, const std::string& text);
+    // The class's meetings given since the last Init, for the guests given.
+    const std::vector<int>& classShortages() const { return classShortages_; }
+    // The run's table for a spreadsheet, with the class's meetings.
+    std::string table() const;
 
     // Whether the graph area shows anything to copy, save or print.
     bool hasPicture() const;
@@ -98,6 +108,8 @@ private:
     GraphView view_ = GraphView::Histogram;
     std::optional<Replay> replay_;
     std::optional<RunningAverage> running_;
+    std::vector<int> classShortages_;
+    std::string classText_;
     // The square-root law's exact curves for the share of meetings and of
     // guests paying with a coin they were made for, and the fair coin's.
     mutable std::vector<ExactForGuests> exact_;

@@ -42,6 +42,10 @@ inline constexpr Phrase kExitNotice = phrase("coinwell::MainWindow", "This softw
 inline constexpr Phrase kImageWidthPrompt = phrase("coinwell::graph::GraphMenu", "Width of the image in pixels:");
 inline constexpr Phrase kCoinSharePrompt =
     phrase("coinwell::graph::GraphMenu", "Guests who pay with a 500-yen coin, in percent (%1 to %2):");
+inline constexpr Phrase kClassMeetingsPrompt =
+    phrase("coinwell::graph::GraphMenu", "The shortage of each meeting your class held, or its %1 tosses as H (pays with a "
+                                         "coin) and T (takes change), separated by blanks, commas or lines:");
+inline constexpr Phrase kClassMeetingsTitle = phrase("coinwell::graph::GraphMenu", "The class's meetings");
 inline constexpr Phrase kSaveImageTitle = phrase("coinwell::graph::GraphMenu", "Save graph as image");
 inline constexpr Phrase kHelpWindowTitle = phrase("coinwell::HelpWindow", "Coinwell 3 _ Help (Problem and operation)");
 inline constexpr Phrase kHelpTextName = phrase("coinwell::HelpWindow", "Help text");

@@ -345,6 +345,32 @@ TEST_F(MainWindowTest, TheCoinShareIsAskedRememberedAndRunWith)
     EXPECT_TRUE(graphDescription().contains(" 40% of guests pay with a coin.")) << "remembered";
 }
 
+// The class's meetings: a wrong entry is named and asked again with what
+// was typed; what reads is shown, saved in the table's column of its own,
+// offered again as typed, and forgotten at Init.
+TEST_F(MainWindowTest, TheClassMeetingsAreCheckedShownSavedAndForgottenAtInit)
+{
+    open({"35", "100"});
+    button("startButton")->click();
+    const QString wrong = "-3 -40 1";
+    const QString right = "-3 -4 1\nHTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT";  // H and 34 T: -33
+    fakes.dialogs.lines = {wrong, right};
+    item("classMeetingsAction")->trigger();
+    EXPECT_EQ(fakes.dialogs.errors,
+              std::vector<QString>{"The class's meetings: '-40' is not possible with 35 guests: a shortage lies between -35 and 1"});
+    EXPECT_EQ(fakes.dialogs.shownLines, (std::vector<QString>{"", wrong}));
+    EXPECT_TRUE(graphDescription().contains("The class's meetings: 4, average shortage -9.75.")) << graphDescription().toStdString();
+    const QByteArray table = saved("class.csv");
+    EXPECT_TRUE(table.startsWith("shortage,") && table.split('\n').front().endsWith(",class_count")) << table.toStdString();
+    item("classMeetingsAction")->trigger();  // Cancel
+    EXPECT_EQ(fakes.dialogs.shownLines.back(), right);
+
+    fakes.dialogs.answers = {"35", "100"};
+    button("initButton")->click();
+    button("startButton")->click();
+    EXPECT_FALSE(graphDescription().contains("The class's meetings")) << "forgotten at Init";
+}
+
 // Shift+F10 as the window system delivers it, with the graph focused (the
 // Menu key becomes a context-menu event only on a real window system), opens
 // the graph's own menu; so does the menu button, named for screen readers

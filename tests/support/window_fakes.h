@@ -51,6 +51,8 @@ public:
     // printer prints to pdfPath.
     std::deque<std::pair<QString, int>> savePaths;
     std::deque<int> widths;
+    std::deque<QString> lines;
+    std::vector<QString> shownLines;
     std::vector<QString> errors;  // "title: text"
     QString pdfPath;
     QString proposedPath;  // the last one a save dialog began with
@@ -66,6 +68,13 @@ public:
     }
 
     std::optional<int> askInteger(const QString&, const QString&, int, int, int) override { return takeNext(widths); }
+    // Each text asked for is the next of `lines`, none (Cancel) when they
+    // are used up; the text each question began with is kept.
+    std::optional<QString> askLines(const QString&, const QString&, const QString& text) override
+    {
+        shownLines.push_back(text);
+        return takeNext(lines);
+    }
 
     void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString&) override
     {

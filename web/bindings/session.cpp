@@ -88,6 +88,8 @@ emscripten::val question(const Session& session, int command)
     object.set("value", asked->value);
     object.set("lowest", asked->range.lowest);
     object.set("highest", asked->range.highest);
+    object.set("lines", asked->lines);
+    object.set("text", asked->text);
     return object;
 }
 
@@ -114,7 +116,7 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
         .constructor<std::string>()
         .function("refusedSeed", +[](const Session& s) { return s.refusedSeed; })
         .function("values", &values)
-        .function("csv", +[](const Session& s) { return s.record() ? core::resultTable(*s.record()) : std::string(); })
+        .function("csv", +[](const Session& s) { return s.table(); })
         .function("view", +[](const Session& s) { return static_cast<int>(s.view()); })  // as core::GraphView counts
         .function("option", +[](const Session& s, int index) { return s.option(Option(index)); })
         .function("restoreOption", +[](Session& s, int index, int value) { s.restoreOption(Option(index), value); })
@@ -124,6 +126,11 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
         .function("fileName", +[](const Session& s, int command) { return s.fileName(Command(command)); })
         .function("question", &question)
         .function("answer", +[](Session& s, int command, int value) { return s.answer(Command(command), value); })
+        .function("answerText",
+                  +[](Session& s, int command, const std::string& text) {
+                      const std::optional<core::Message> wrong = s.answer(Command(command), text);
+                      return wrong ? messageObject(*wrong) : emscripten::val::null();
+                  })
         .function("picture", &picture)
         .function("savedPicture", &savedPicture)
         .function("description", +[](const Session& s) { return messageObject(s.description()); })

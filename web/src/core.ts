@@ -32,14 +32,16 @@ export interface CommandRow {
   graphKey: boolean; // only while the graph has the focus
 }
 
-// A number a command asks for: its words, the title, the number now and
-// the range it may take.
+// What a command asks for: a number, with the number now and the range it
+// may take, or lines of text (`lines`), with the text last given.
 export interface Question {
   prompt: Message;
   title: Message;
   value: number;
   lowest: number;
   highest: number;
+  lines: boolean;
+  text: string;
 }
 
 // Session.view()'s numbers.
@@ -98,6 +100,8 @@ export interface Session {
   question(command: number): Question | null;
   // False for a number out of the question's range.
   answer(command: number, value: number): boolean;
+  // null when all of the text reads, else what is wrong with it.
+  answerText(command: number, text: string): Message | null;
 }
 
 export interface CoreModule {

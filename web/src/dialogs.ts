@@ -38,7 +38,7 @@ function show(kind: 'question' | 'notice', title: string, content: HTMLElement[]
 }
 
 // A question's prompt and field: the field's text on OK, undefined unanswered.
-async function ask(prompt: string, title: string, entry: HTMLInputElement): Promise<string | undefined> {
+async function ask(prompt: string, title: string, entry: HTMLInputElement | HTMLTextAreaElement): Promise<string | undefined> {
   const label = Object.assign(document.createElement('label'), { htmlFor: 'question-entry', textContent: prompt });
   Object.assign(entry, { id: 'question-entry', autocomplete: 'off' });
   const answer = await show('question', title, [label, entry], { ok: pageText('OK'), cancel: pageText('Cancel') }, () => {
@@ -46,6 +46,12 @@ async function ask(prompt: string, title: string, entry: HTMLInputElement): Prom
     performance.mark('coinwell-question');
   });
   return answer === 'ok' ? entry.value : undefined;
+}
+
+// Lines of text in a box that starts with `text`; undefined on Cancel or Escape.
+export async function askLines(prompt: string, title: string, text: string): Promise<string | undefined> {
+  const entry = Object.assign(document.createElement('textarea'), { value: text, rows: 8, spellcheck: false });
+  return ask(prompt, title, entry);
 }
 
 // The text in the field on OK, and an empty text on Cancel or Escape.

@@ -3,7 +3,7 @@
 // keys anywhere in the window. The session carries a command out; what it
 // leaves to the page (copying, saving, printing) the export does.
 import { kReplay, kRunningAverage, type CommandRow, type CoreModule, type Question, type Session } from './core';
-import { askInteger } from './dialogs';
+import { askInteger, askLines, showNotice } from './dialogs';
 import { moveFocus } from './focus';
 import type { GraphExport } from './graph_export';
 import { GraphMenu } from './graph_menu';
@@ -97,12 +97,26 @@ export class GraphCommands {
       (row.name === 'runningAverage' && this.session.view() === kRunningAverage)) moveFocus(this.graph.element);
   }
 
-  // Asks for the number, as the width of an image is asked; Cancel changes nothing.
+  // Asks for the number, as the width of an image is asked, or for lines,
+  // asked again with what was typed after the message of what is wrong in
+  // them; Cancel changes nothing.
   private async ask(command: number, question: Question): Promise<void> {
-    const value = await askInteger(translate(question.prompt), translate(question.title), question.value, question.lowest,
-      question.highest);
-    if (value === undefined || !this.session.answer(command, value)) return;
-    storeOptions(this.core, this.session);
+    const [prompt, title] = [translate(question.prompt), translate(question.title)];
+    if (!question.lines) {
+      const value = await askInteger(prompt, title, question.value, question.lowest, question.highest);
+      if (value === undefined || !this.session.answer(command, value)) return;
+      storeOptions(this.core, this.session);
+    } else {
+      let text = question.text;
+      for (;;) {
+        const typed = await askLines(prompt, title, text);
+        if (typed === undefined) return;
+        const wrong = this.session.answerText(command, typed);
+        if (!wrong) break;
+        await showNotice(translate(wrong), title);
+        text = typed;
+      }
+    }
     this.graph.refresh();
   }
 }

@@ -87,7 +87,7 @@ describe('the ways into the core', () => {
   // bars; the menu's marks, each item's in turn: - off, x checked, o on
   // (Copy, the two images, CSV, Print; T, K, C, F, S; the three shares; G,
   // W, L; playback's eight and the way back; the caption under saved
-  // images; the share of guests paying with a coin).
+  // images; the share of guests paying with a coin; the class's meetings).
   it('T draws and takes away the exact law; Shift+F10 opens the menu with the core\'s marks, Escape closes it, ↓ and Return choose', async () => {
     const page = await ranPage();
     assert.equal(await pixels(page, colours.exact), 0);
@@ -97,7 +97,7 @@ describe('the ways into the core', () => {
     await page.press('Shift+F10');
     assert.equal(await page.waitFor(() => document.querySelector('[role=menu]:not([hidden])') && [...document
       .querySelectorAll('[role=menu] button')].map((item) => (item.getAttribute('aria-disabled') === 'true' ? '-'
-      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'xo');
+      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'xoo');
     await page.press('Escape');
     assert.equal(await focused(page), 'graphView');
     assert.equal(await pixels(page, colours.coverage), 0);
@@ -399,6 +399,30 @@ describe('options and languages', () => {
     for (const entry of ['35', '100']) await answer(page, entry);
     await page.click(control('startButton'));
     assert.match(await text(page, '#graph-description'), / 40% of guests pay with a coin\./);
+    assert.deepEqual(await page.errors(), []);
+  });
+
+  // The class's meetings in a box of lines: a wrong entry answered by its
+  // message and asked again with what was typed; what reads is said, saved
+  // in the CSV's column of its own, and offered again as typed.
+  it('takes the class\'s meetings, answering a wrong entry by name, and saves them in the CSV', async () => {
+    const page = await ranPage('?seed=1', ['35', '100']);
+    const typeLines = async (text) => {
+      await page.waitFor(() => document.querySelector('dialog.question[open] textarea'));
+      await page.evaluate((t) => { document.querySelector('dialog.question[open] textarea').value = t; }, text);
+      await page.click('dialog.question[open] button[value="ok"]');
+    };
+    await menuItem(page, 'Enter the class\'s meetings...');
+    await typeLines('-3 -40 1');
+    assert.equal(await page.waitFor(() => document.querySelector('dialog.notice[open] #notice-text')?.textContent),
+      "'-40' is not possible with 35 guests: a shortage lies between -35 and 1");
+    await page.click('dialog.notice[open] button');
+    assert.equal(await page.waitFor(() => document.querySelector('dialog.question[open] textarea')?.value), '-3 -40 1');
+    await typeLines('-3 -4 1\nHTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT');
+    await page.waitFor(() => !document.querySelector('dialog[open]'));
+    assert.match(await text(page, '#graph-description'), /The class's meetings: 4, average shortage -9\.75\./);
+    const csv = await download(page, 'Save results as CSV...');
+    assert.ok(csv.text.split('\n')[0].endsWith(',class_count'), csv.text.split('\n')[0]);
     assert.deepEqual(await page.errors(), []);
   });
 

@@ -1,6 +1,5 @@
 #include "desktop/graph/graph_files.h"
 
-#include "core/result_table.h"
 #include "core/window_layout.h"
 #include "desktop/graph/drawing_painter.h"
 #include "desktop/graph/graph_export.h"
@@ -84,7 +83,7 @@ void GraphFiles::run(core::Command command)
         int chosen = 0;
         const QString path = askPath(Text::tr("Save results as CSV"), command, {Text::tr("CSV table (*.csv)")}, chosen);
         if (!path.isEmpty()) {
-            save(path, QByteArray::fromStdString(core::resultTable(*model.record())));
+            save(path, QByteArray::fromStdString(model.table()));
         }
         break;
     }

@@ -91,12 +91,7 @@ void GraphMenu::run(core::Command command)
     }
     if (!view_.trigger(command)) {
         if (const std::optional<core::RunModel::Question> question = view_.model().question(command)) {
-            const std::optional<int> value = dialogs_.askInteger(translated(question->prompt), translated(question->title),
-                                                                 question->value, question->range.lowest,
-                                                                 question->range.highest);
-            if (value && view_.model().answer(command, *value)) {
-                view_.refresh();
-            }
+            ask(command, *question);
         } else {
             files_.run(command);
         }
@@ -104,6 +99,33 @@ void GraphMenu::run(core::Command command)
     QSettings settings;
     for (std::size_t i = 0; i < core::kOptions.size(); ++i) {
         settings.setValue(settingsKey(core::kOptions[i]), view_.model().option(static_cast<core::Option>(i)));
+    }
+}
+
+// A number, or lines asked again with what was typed, after the message of
+// what is wrong in them, until they read or the question is cancelled.
+void GraphMenu::ask(core::Command command, const core::RunModel::Question& question)
+{
+    core::RunModel& model = view_.model();
+    const QString prompt = translated(question.prompt);
+    const QString title = translated(question.title);
+    if (!question.lines) {
+        const std::optional<int> value =
+            dialogs_.askInteger(prompt, title, question.value, question.range.lowest, question.range.highest);
+        if (value && model.answer(command, *value)) {
+            view_.refresh();
+        }
+        return;
+    }
+    QString text = QString::fromStdString(question.text);
+    while (const std::optional<QString> typed = dialogs_.askLines(prompt, title, text)) {
+        const std::optional<core::Message> wrong = model.answer(command, typed->toStdString());
+        if (!wrong) {
+            view_.refresh();
+            return;
+        }
+        dialogs_.showError(translated(*wrong), title);
+        text = *typed;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commands.h"
+#include "core/run_model.h"
 
 #include <QList>
 #include <QObject>
@@ -35,6 +36,7 @@ public:
 
 private:
     void run(core::Command command);
+    void ask(core::Command command, const core::RunModel::Question& question);
     void updateItems();
     // At `at` on the screen.
     void popUp(const QPoint& at);

@@ -75,6 +75,17 @@ std::optional<int> QtDialogs::askInteger(const QString& prompt, const QString& t
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.intValue()) : std::nullopt;
 }
 
+std::optional<QString> QtDialogs::askLines(const QString& prompt, const QString& title, const QString& text)
+{
+    QInputDialog dialog;
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.setTextValue(text);
+    zoom_.setFont(dialog);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue()) : std::nullopt;
+}
+
 void QtDialogs::previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title)
 {
     QPrinter printer(QPrinter::HighResolution);

@@ -38,6 +38,9 @@ public:
     virtual std::optional<int> askInteger(const QString& prompt, const QString& title, int value, int lowest,
                                           int highest) = 0;
 
+    // Asks for lines of text, pre-filled with `text`; none on Cancel.
+    virtual std::optional<QString> askLines(const QString& prompt, const QString& title, const QString& text) = 0;
+
     // Previews the pages paintPages draws on a printer and prints them if
     // the user asks.
     virtual void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title) = 0;
@@ -56,6 +59,7 @@ public:
                             int& chosenFilter) override;
     std::optional<int> askInteger(const QString& prompt, const QString& title, int value, int lowest,
                                   int highest) override;
+    std::optional<QString> askLines(const QString& prompt, const QString& title, const QString& text) override;
     void previewPrint(const std::function<void(QPrinter&)>& paintPages, const QString& title) override;
 
 private:
