@@ -43,6 +43,14 @@ export class CuePlayer {
       } catch {
         return undefined;
       }
+      // A page that goes away lets the sound device go at once, rather than
+      // leave it to the browser's teardown; one shown again makes a new one.
+      const context = this.context;
+      window.addEventListener('pagehide', () => {
+        this.playing = undefined;
+        this.context = undefined;
+        void context.close().catch(() => undefined);
+      }, { once: true });
     }
     return this.context;
   }

@@ -302,6 +302,13 @@ describe('the chimes', () => {
       sizes.set(buffer, size);
       return buffer;
     };
+    window.contexts = [];
+    window.AudioContext = class extends window.AudioContext {
+      constructor(...args) {
+        super(...args);
+        window.contexts.push(this);
+      }
+    };
     const start = AudioBufferSourceNode.prototype.start;
     window.playing = [];
     AudioBufferSourceNode.prototype.start = function (...args) {
@@ -333,9 +340,12 @@ describe('the chimes', () => {
         await page.waitFor((s) => document.querySelector(s), shows);
         if (!silent) await page.waitFor(() => window.chimes.length > 0);
         assert.deepEqual(await page.evaluate(() => window.chimes), silent ? [] : [statSync(join(siteDir, chime)).size]);
-        // No chime plays on while its tab closes, which has been seen to
-        // end WebKit's session.
-        await page.evaluate(() => window.playing.forEach((source) => source.stop()));
+        // No chime plays on and no sound device is held while its tab
+        // closes, which has been seen to end the session of trixie's WebKit.
+        await page.evaluate(async () => {
+          window.playing.forEach((source) => source.stop());
+          await Promise.all(window.contexts.map((context) => context.close()));
+        });
       });
     }
   }
