@@ -51,24 +51,24 @@ QString streamName(std::FILE* stream, std::FILE* out)
 
 int runBatch(const Options& options, std::FILE* out, std::FILE* err)
 {
+    // The files written at the end are opened first, so that one that
+    // cannot be written stops the run before it starts.
+    const auto opened = [&](std::optional<WholeFile>& file, const QString& path, const char* cannot) {
+        file.emplace(path);
+        if (file->open()) {
+            return true;
+        }
+        write(err, errorLine(cannot, path, file->error()));
+        return false;
+    };
     const bool csvToOut = options.csvPath == QStringLiteral("-");
     std::optional<WholeFile> csvFile;
-    if (!options.csvPath.isEmpty() && !csvToOut) {
-        csvFile.emplace(options.csvPath);
-        if (!csvFile->open()) {
-            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--csv %1 cannot be written: %2"),
-                                 options.csvPath, csvFile->error()));
-            return 2;
-        }
-    }
     std::optional<WholeFile> traceFile;
-    if (!options.tracePath.isEmpty()) {
-        traceFile.emplace(options.tracePath);
-        if (!traceFile->open()) {
-            write(err, errorLine(QT_TRANSLATE_NOOP("coinwell::BatchRun", "--trace %1 cannot be written: %2"),
-                                 options.tracePath, traceFile->error()));
-            return 2;
-        }
+    if ((!options.csvPath.isEmpty() && !csvToOut &&
+         !opened(csvFile, options.csvPath, QT_TRANSLATE_NOOP("coinwell::BatchRun", "--csv %1 cannot be written: %2"))) ||
+        (!options.tracePath.isEmpty() &&
+         !opened(traceFile, options.tracePath, QT_TRANSLATE_NOOP("coinwell::BatchRun", "--trace %1 cannot be written: %2")))) {
+        return 2;
     }
 
     std::vector<int> classShortages;
