@@ -751,6 +751,10 @@ Without --guests and --experiments it opens its window. With them it runs withou
         <source>The class&apos;s meetings</source>
         <translation>クラスの会議</translation>
     </message>
+    <message>
+        <source>Print a tally sheet...</source>
+        <translation>記録用紙を印刷...</translation>
+    </message>
 </context>
 <context>
     <name>coinwell::graph::GraphView</name>
@@ -858,6 +862,37 @@ Without --guests and --experiments it opens its window. With them it runs withou
     <message>
         <source>, %1% of guests paying with a coin</source>
         <translation>、500円玉で払う客 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>coinwell::sheet</name>
+    <message>
+        <source>Coinwell tally sheet: meetings of %1 guests</source>
+        <translation>コインウェル記録用紙：客%1人の会議</translation>
+    </message>
+    <message>
+        <source>Each guest of a class meeting pays 3500 yen: three 1000-yen bills and a 500-yen coin, or four 1000-yen bills and a 500-yen coin back as change. How many 500-yen coins must the secretary have ready?</source>
+        <translation>クラス会の客はそれぞれ3500円を払います。1000円札3枚と500円玉1枚で払うか、1000円札4枚で払って500円玉1枚のおつりを受け取ります。幹事は500円玉を何枚用意しておけばよいでしょうか。</translation>
+    </message>
+    <message>
+        <source>For each guest in turn toss a coin and write H (heads: the guest pays with a coin, the box gains one) or T (tails: the guest takes a coin as change). Count the balance from 0 and write the lowest it reaches after any guest.</source>
+        <translation>客ごとに順に硬貨を投げ、H（表：客が500円玉で払い、箱の硬貨が1枚増える）かT（裏：客が500円玉をおつりに受け取る）を書きます。残高を0から数え、どの客の後でもよいので最も低くなった値を書きます。</translation>
+    </message>
+    <message>
+        <source>Then type the lowest balances, or the rows of H and T, into &quot;Enter the class&apos;s meetings...&quot;.</source>
+        <translation>最後に、最低残高かHとTの並びを「クラスの会議を入力...」に入力します。</translation>
+    </message>
+    <message>
+        <source>lowest</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>no.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>H or T for each guest, from the left</source>
+        <translation>客ごとにHかT（左から順に）</translation>
     </message>
 </context>
 <context>

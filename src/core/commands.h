@@ -40,6 +40,7 @@ enum class Command {
     CaptionOnImage,
     CoinShare,
     ClassMeetings,
+    TallySheet,
 };
 
 // Where an item stands: the graph's menu, or one of its submenus, which the
@@ -91,7 +92,7 @@ inline constexpr std::array<OptionInfo, 8> kOptions{{
 
 constexpr const OptionInfo& optionInfo(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-inline constexpr std::array<CommandInfo, 29> kCommands{{
+inline constexpr std::array<CommandInfo, 30> kCommands{{
     {Command::CopyGraph, "copyGraph", phrase("coinwell::graph::GraphMenu", "Copy graph"), {"Ctrl+C"}, MenuPart::Graph, false,
      FrontEnds::Both, EnabledWhen::HasPicture, Check::None, false},
     {Command::SaveImage, "saveGraphImage", phrase("coinwell::graph::GraphMenu", "Save graph as image..."), {"Ctrl+S"},
@@ -149,6 +150,8 @@ inline constexpr std::array<CommandInfo, 29> kCommands{{
     {Command::CoinShare, "coinShare", phrase("coinwell::graph::GraphMenu", "Share of guests paying with a coin..."), {},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::Always, Check::None, false},
     {Command::ClassMeetings, "classMeetings", phrase("coinwell::graph::GraphMenu", "Enter the class's meetings..."), {},
+     MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::GuestsGiven, Check::None, false},
+    {Command::TallySheet, "printTallySheet", phrase("coinwell::graph::GraphMenu", "Print a tally sheet..."), {},
      MenuPart::Graph, false, FrontEnds::Both, EnabledWhen::GuestsGiven, Check::None, false},
 }};
 

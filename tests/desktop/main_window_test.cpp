@@ -371,6 +371,19 @@ TEST_F(MainWindowTest, TheClassMeetingsAreCheckedShownSavedAndForgottenAtInit)
     EXPECT_FALSE(graphDescription().contains("The class's meetings")) << "forgotten at Init";
 }
 
+// The tally sheet prints on one page, before any run.
+TEST_F(MainWindowTest, TheTallySheetPrintsOnOnePage)
+{
+    open({"35", "100"});
+    fakes.dialogs.pdfPath = folder.filePath("sheet.pdf");
+    item("printTallySheetAction")->trigger();
+    QFile pdf(fakes.dialogs.pdfPath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
+}
+
 // Shift+F10 as the window system delivers it, with the graph focused (the
 // Menu key becomes a context-menu event only on a real window system), opens
 // the graph's own menu; so does the menu button, named for screen readers

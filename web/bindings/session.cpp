@@ -11,6 +11,7 @@
 #include "core/read_number.h"
 #include "core/result_table.h"
 #include "core/run_model.h"
+#include "core/tally_sheet.h"
 #include "values.h"
 
 #include <emscripten/bind.h>
@@ -93,6 +94,12 @@ emscripten::val question(const Session& session, int command)
     return object;
 }
 
+// The tally sheet for the guests given so far over `width` x `height`.
+val tallySheet(const Session& session, double width, double height, const val& setter)
+{
+    return drawingObject(core::tallySheet({0, 0, width, height}, session.settings().guestCount, PageTextSetter(setter)));
+}
+
 }  // namespace
 
 // The model's functions of plain values are bound as they are; the others
@@ -133,6 +140,7 @@ EMSCRIPTEN_BINDINGS(coinwell_session)
                   })
         .function("picture", &picture)
         .function("savedPicture", &savedPicture)
+        .function("tallySheet", &tallySheet)
         .function("description", +[](const Session& s) { return messageObject(s.description()); })
         .function("caption", +[](const Session& s) { return messageObject(s.caption()); });
 }

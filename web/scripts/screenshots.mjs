@@ -1,6 +1,7 @@
 // Makes the README's pictures of the page after a run of 100 guests x 100
 // experiments (seed 1): docs/web-{desktop,phone}-{en,ja}.png; and those of
-// a share of guests paying with a coin and of a class's meetings.
+// a share of guests paying with a coin, of a class's meetings and of the
+// tally sheet.
 import { writeFileSync } from 'node:fs';
 import { answer, byName, control, launch, serve } from '../tests/support.mjs';
 
@@ -22,7 +23,8 @@ for (const [size, viewport] of Object.entries(sizes)) {
 
 // A run of 35 guests x 1000 experiments with 40 % of guests paying with a
 // coin, beside the exact law, and the same guests at 50 % with 20 meetings
-// a class held by tossing coins: docs/coin-share-40.png, docs/class-meetings.png.
+// a class held by tossing coins, and the tally sheet for 35 guests:
+// docs/coin-share-40.png, docs/class-meetings.png, docs/tally-sheet.png.
 {
   const browser = await launch({ viewport: sizes.desktop });
   const page = await browser.newTab();
@@ -55,6 +57,17 @@ for (const [size, viewport] of Object.entries(sizes)) {
   await page.waitFor(() => !document.querySelector('dialog[open]'));
   await page.press('f');
   writeFileSync(`${docs}class-meetings.png`, await page.screenshot());
+  // The tally sheet for 35 guests as it goes to the printer, on white.
+  await page.evaluate(() => { window.print = () => {}; });
+  await item('Print a tally sheet...');
+  await page.setViewport(680, 945);
+  await page.evaluate(() => {
+    const sheet = document.querySelector('#print-sheet img');
+    document.body.replaceChildren(sheet);
+    Object.assign(sheet.style, { display: 'block', width: '680px' });
+    Object.assign(document.body.style, { margin: '0', background: '#ffffff' });
+  });
+  writeFileSync(`${docs}tally-sheet.png`, await page.screenshot());
   await browser.close();
 }
 await server.close();

@@ -93,6 +93,8 @@ export interface Session {
   picture(width: number, height: number, setter: TextSetter): Drawing;
   // As copied or saved: taller by the caption line while that option is on.
   savedPicture(width: number, height: number, setter: TextSetter): Drawing;
+  // The tally sheet for the guests given so far.
+  tallySheet(width: number, height: number, setter: TextSetter): Drawing;
   description(): Message;
   caption(): Message;
   fileName(command: number): string;

@@ -19,6 +19,7 @@ const kOwn: Record<string, (file: GraphExport, command: number) => void> = {
   saveGraphSvg: (file, command) => void file.save('svg', command),
   saveResultsCsv: (file, command) => file.saveCsv(command),
   printGraph: (file) => file.print(),
+  printTallySheet: (file) => file.printTallySheet(),
 };
 
 // After these a replay standing still is told aloud: where it is, and what it shows.

@@ -1,12 +1,13 @@
 // What the page does with the graph area's picture itself: copies it, saves
 // it as PNG or SVG (both with the core's caption line under the picture
 // while that option is on), saves the run's CSV table and prints it with
-// its caption line. Pictures are painted on white, twice the designed size
-// unless a width is asked for, their texts scaled with them.
-import { kHistogram, type CoreModule, type Session } from './core';
+// its caption line, or prints the tally sheet. Pictures are painted on
+// white, twice the designed size unless a width is asked for, their texts
+// scaled with them.
+import { kHistogram, type CoreModule, type Message, type Session } from './core';
 import { askInteger } from './dialogs';
 import type { GraphView } from './graph_view';
-import { paint, paintCanvas, type Look } from './painter';
+import { paint, paintCanvas, textSetter, type Look } from './painter';
 import { SvgContext } from './svg_context';
 import { pageText, translate } from './texts';
 
@@ -15,10 +16,14 @@ type Kind = 'png' | 'svg';
 export class GraphExport {
   private readonly texts: ReturnType<CoreModule['windowTexts']>;
   private readonly printing: number;
+  private readonly tallyName: Message;
+  // While the tally sheet prints, the graph stays off the print sheet.
+  private sheetShown = false;
 
   constructor(core: CoreModule, private readonly session: Session, private readonly graph: GraphView) {
     this.texts = core.windowTexts();
     this.printing = core.commands().find((row) => row.name === 'printGraph')!.command;
+    this.tallyName = core.commands().find((row) => row.name === 'printTallySheet')!.label;
     window.addEventListener('beforeprint', () => this.fillPrintSheet());
   }
 
@@ -46,6 +51,26 @@ export class GraphExport {
   print(): void {
     this.fillPrintSheet();
     window.print();
+  }
+
+  // The tally sheet for the guests given so far, 180 x 250 mm (which A4
+  // and US Letter both hold) at 96 pixels an inch, its texts at 10 points.
+  printTallySheet(): void {
+    const sheet = document.getElementById('print-sheet');
+    if (!sheet) return;
+    const [width, height] = [680, 945];
+    const face = { family: this.graph.face(1).family, pixels: 40 / 3 };
+    const drawing = this.session.tallySheet(width, height, textSetter(face));
+    const svg = new SvgContext();
+    paint(svg, drawing, { face, colour: '#000000' }, 1, '#ffffff');
+    const image = document.createElement('img');
+    image.className = 'tally-sheet';
+    image.alt = translate(this.tallyName);
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg.document(width, height, image.alt))}`;
+    sheet.replaceChildren(image);
+    this.sheetShown = true;
+    window.print();
+    this.sheetShown = false;
   }
 
   // saved: with the caption line under it while that option is on.
@@ -83,7 +108,7 @@ export class GraphExport {
   // could not use, and the time of printing.
   private fillPrintSheet(): void {
     const sheet = document.getElementById('print-sheet');
-    if (!sheet) return;
+    if (!sheet || this.sheetShown) return;
     sheet.replaceChildren();
     if (!this.graph.element.isConnected || !this.session.enabled(this.printing)) return;
     const image = document.createElement('img');

@@ -87,7 +87,8 @@ describe('the ways into the core', () => {
   // bars; the menu's marks, each item's in turn: - off, x checked, o on
   // (Copy, the two images, CSV, Print; T, K, C, F, S; the three shares; G,
   // W, L; playback's eight and the way back; the caption under saved
-  // images; the share of guests paying with a coin; the class's meetings).
+  // images; the share of guests paying with a coin; the class's meetings;
+  // the tally sheet).
   it('T draws and takes away the exact law; Shift+F10 opens the menu with the core\'s marks, Escape closes it, ↓ and Return choose', async () => {
     const page = await ranPage();
     assert.equal(await pixels(page, colours.exact), 0);
@@ -97,7 +98,7 @@ describe('the ways into the core', () => {
     await page.press('Shift+F10');
     assert.equal(await page.waitFor(() => document.querySelector('[role=menu]:not([hidden])') && [...document
       .querySelectorAll('[role=menu] button')].map((item) => (item.getAttribute('aria-disabled') === 'true' ? '-'
-      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'xoo');
+      : item.getAttribute('aria-checked') === 'true' ? 'x' : 'o')).join('')), 'ooooo' + 'xoooo' + 'oxo' + 'ooo' + '---------' + 'xooo');
     await page.press('Escape');
     assert.equal(await focused(page), 'graphView');
     assert.equal(await pixels(page, colours.coverage), 0);
@@ -425,6 +426,22 @@ describe('options and languages', () => {
     assert.ok(csv.text.split('\n')[0].endsWith(',class_count'), csv.text.split('\n')[0]);
     assert.deepEqual(await page.errors(), []);
   });
+
+  // The tally sheet goes to the printer alone, for the guests given, in the
+  // page's language; the graph's print is as it was after it.
+  for (const lang of ['en', 'ja']) {
+    it(`prints a tally sheet for the guests given (${lang})`, async () => {
+      const page = await ranPage(`?lang=${lang}&seed=1`, ['35', '100'], false);
+      const say = (context, source) => (lang === 'ja' ? ja(context, source) : source);
+      await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed++; }; });
+      await menuItem(page, say('coinwell::graph::GraphMenu', 'Print a tally sheet...'));
+      const sheet = await page.waitFor(() => window.printed && decodeURIComponent(
+        document.querySelector('#print-sheet img.tally-sheet').src.split(',')[1]));
+      const title = say('coinwell::sheet', 'Coinwell tally sheet: meetings of %1 guests').replace('%1', '35');
+      assert.ok(sheet.includes(`>${title}</text>`), title);
+      assert.deepEqual(await page.errors(), []);
+    });
+  }
 
   // One experiment of 10 guests whose shortage is -1 (seed 5): one coin is
   // enough, said in the singular in the graph's description and on it.

@@ -1,9 +1,11 @@
 #include "desktop/graph/graph_files.h"
 
+#include "core/tally_sheet.h"
 #include "core/window_layout.h"
 #include "desktop/graph/drawing_painter.h"
 #include "desktop/graph/graph_export.h"
 #include "desktop/graph/graph_view.h"
+#include "desktop/toolkit/fonts.h"
 #include "desktop/toolkit/translated.h"
 #include "desktop/toolkit/whole_file.h"
 
@@ -14,8 +16,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPainter>
+#include <QPrinter>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 namespace coinwell::graph {
@@ -26,6 +31,23 @@ constexpr int kLargestImage = 10000;
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(coinwell::graph::GraphMenu)
 };
+
+// The tally sheet on the page in points, at most 180 x 250 mm, which A4 and
+// US Letter both hold inside their margins, its texts at 10 points.
+void printTallySheet(QPrinter& printer, int guests)
+{
+    QPainter painter(&printer);
+    const qreal scale = printer.resolution() / 72.0;
+    painter.scale(scale, scale);
+    const QRectF page = printer.pageLayout().paintRect(QPageLayout::Point);
+    constexpr qreal kPointsPerMillimetre = 72.0 / 25.4;
+    QFont font = gothicFont(10.0);
+    font.setPixelSize(10);
+    painter.setFont(font);
+    const core::Rect area{0, 0, std::min(page.width(), 180 * kPointsPerMillimetre),
+                          std::min(page.height(), 250 * kPointsPerMillimetre)};
+    paintDrawing(painter, core::tallySheet(area, guests, FontTextSetter(font)), Qt::black);
+}
 
 }  // namespace
 
@@ -92,6 +114,10 @@ void GraphFiles::run(core::Command command)
         dialogs_.previewPrint([&graph](QPrinter& printer) { graph.print(printer); }, Text::tr("Print graph"));
         break;
     }
+    case core::Command::TallySheet:
+        dialogs_.previewPrint([guests = model.settings().guestCount](QPrinter& printer) { printTallySheet(printer, guests); },
+                              translated(core::commandLabel(command)));
+        break;
     default:
         break;
     }
