@@ -85,6 +85,14 @@ void addOptions(QCommandLineParser& parser)
     parser.addOptions(valueOptions());
 }
 
+// The range of a counting option's value.
+core::CountRange rangeOf(const QString& option)
+{
+    return option == u"guests"       ? core::kGuestRange
+           : option == u"coin-share" ? core::kCoinShareRange
+                                     : core::kBatchExperimentRange;
+}
+
 QString allowed(const QString& option)
 {
     if (option == u"csv") {
@@ -96,9 +104,7 @@ QString allowed(const QString& option)
     if (option == u"lang") {
         return Text::tr("en (English) or ja (Japanese)");
     }
-    const core::CountRange range = option == u"guests"        ? core::kGuestRange
-                                   : option == u"coin-share" ? core::kCoinShareRange
-                                                             : core::kBatchExperimentRange;
+    const core::CountRange range = rangeOf(option);
     const auto number = [](auto value) { return QString::number(value); };
     return Text::tr("--%1 takes a whole number from %2 to %3")
         .arg(option, option == u"seed" ? number(0) : number(range.lowest),
@@ -188,11 +194,8 @@ Options parseCommandLine(const QStringList& arguments)
             // A count is accepted by the same rule as a setting typed in the window.
             batch = true;
             std::optional<std::int32_t>& count = name == u"guests" ? guests : name == u"coin-share" ? coinShare : experiments;
-            const core::CountRange range = name == u"guests"        ? core::kGuestRange
-                                           : name == u"coin-share" ? core::kCoinShareRange
-                                                                   : core::kBatchExperimentRange;
             const std::optional<std::uint64_t> number = core::readWholeNumber(value.toStdString());
-            count = number ? core::acceptCount(static_cast<double>(*number), range) : std::nullopt;
+            count = number ? core::acceptCount(static_cast<double>(*number), rangeOf(name)) : std::nullopt;
             valid = count.has_value();
         }
         if (!valid) {

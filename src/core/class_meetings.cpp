@@ -46,17 +46,14 @@ char asAscii(char32_t point)
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',' || c == ';'; }
 
-// The shortage of a meeting's tosses, or none if a letter is no toss.
-std::optional<int> shortageOfTosses(const std::string& tosses)
+// The shortage of a meeting's tosses, each H, h or 1 for a guest who pays
+// with a coin and anything else for one who takes change.
+int shortageOfTosses(const std::string& tosses)
 {
     int balance = 0;
     int lowest = 1;
     for (const char toss : tosses) {
-        const char upper = static_cast<char>(toss >= 'a' && toss <= 'z' ? toss - 'a' + 'A' : toss);
-        if (upper != 'H' && upper != 'T' && upper != '1' && upper != '0') {
-            return std::nullopt;
-        }
-        balance += upper == 'H' || upper == '1' ? 1 : -1;
+        balance += toss == 'H' || toss == 'h' || toss == '1' ? 1 : -1;
         lowest = std::min(lowest, balance);
     }
     return lowest;
@@ -102,7 +99,7 @@ ClassEntry readClassMeetings(std::string_view text, int guests)
                                        static_cast<int>(ascii.size()), {shown, number(guests)});
                 break;
             }
-            entry.shortages.push_back(*shortageOfTosses(ascii));
+            entry.shortages.push_back(shortageOfTosses(ascii));
         } else if (allOf(digits, "0123456789")) {
             const long long value = digits.size() > 9 ? -(1LL << 40) : std::stoll(ascii);
             if (value < -guests || value > 1) {
@@ -124,7 +121,7 @@ ClassEntry readClassMeetings(std::string_view text, int guests)
     return entry;
 }
 
-std::vector<Message> classMeetingsLines(const std::vector<int>& shortages, const ShortageLaw& law)
+ClassSummary classSummary(const std::vector<int>& shortages, const ShortageLaw& law)
 {
     ShortageCounts counts(law.guests());
     long long sum = 0;
@@ -133,9 +130,15 @@ std::vector<Message> classMeetingsLines(const std::vector<int>& shortages, const
         sum += shortage;
     }
     const auto n = static_cast<long long>(shortages.size());
+    return {n, n > 0 ? static_cast<double>(sum) / static_cast<double>(n) : 0.0, chiSquareTest(counts, law)};
+}
+
+std::vector<Message> classMeetingsLines(const std::vector<int>& shortages, const ShortageLaw& law)
+{
+    const ClassSummary summary = classSummary(shortages, law);
     std::vector<Message> lines{say(phrase("coinwell::class", "The class's meetings: %1, average shortage %2"),
-                                   {number(n), verbatim(fixedDecimals(n > 0 ? static_cast<double>(sum) / n : 0.0, 2))})};
-    if (const std::optional<ChiSquareTest> test = chiSquareTest(counts, law)) {
+                                   {number(summary.meetings), verbatim(fixedDecimals(summary.average, 2))})};
+    if (const std::optional<ChiSquareTest>& test = summary.test) {
         lines.push_back(say(phrase("coinwell::class", "Chi-square against the exact law: %1 with %2 degrees of freedom, "
                                                       "p-value %3"),
                             {verbatim(fixedDecimals(test->statistic, 2)), number(test->degreesOfFreedom),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/goodness_of_fit.h"
 #include "core/message.h"
 #include "core/shortage_counts.h"
 #include "core/shortage_law.h"
@@ -29,8 +30,15 @@ struct ClassEntry {
 ClassEntry readClassMeetings(std::string_view text, int guests);
 
 // How the class's meetings stand beside the law: their number and average,
-// and the chi-square test against the law, or that there are too few
-// meetings for one.
+// and the chi-square test against the law, none with too few meetings.
+struct ClassSummary {
+    long long meetings = 0;
+    double average = 0.0;
+    std::optional<ChiSquareTest> test;
+};
+ClassSummary classSummary(const std::vector<int>& shortages, const ShortageLaw& law);
+
+// The same in lines of a report.
 std::vector<Message> classMeetingsLines(const std::vector<int>& shortages, const ShortageLaw& law);
 
 }  // namespace coinwell::core

@@ -3,7 +3,6 @@
 #include "core/chart.h"
 #include "core/class_meetings.h"
 #include "core/coins_ready.h"
-#include "core/goodness_of_fit.h"
 #include "core/one_decimal.h"
 #include "core/precision.h"
 #include "core/precision_table.h"
@@ -452,22 +451,15 @@ void drawClassMeetings(Drawing& drawing, const ToArea& toArea, const Axes& axes,
                   kClassColour);
         }
     }
-    double sum = 0.0;
-    ShortageCounts tally(record.law.guests());
-    for (const int shortage : shortages) {
-        sum += shortage;
-        tally.count(shortage);
-    }
-    const std::optional<ChiSquareTest> test = chiSquareTest(tally, record.law);
+    const ClassSummary summary = classSummary(shortages, record.law);
     const double gap = setter.lineHeight / 4;
     const Point corner{toArea.x(kPlotLeft) + 2 * gap, toArea.y(kCaptionTop) + 2 * setter.lineHeight + gap};
     labels.push_back({setter.text(say(phrase("coinwell::graph", "class: %1 meetings, average %2"),
-                                      {number(static_cast<long long>(shortages.size())),
-                                       verbatim(fixedDecimals(sum / static_cast<double>(shortages.size()), 2))})),
+                                      {number(summary.meetings), verbatim(fixedDecimals(summary.average, 2))})),
                       {corner}, kClassColour});
-    labels.push_back({setter.text(test ? say(phrase("coinwell::graph", "against the law: p = %1"),
-                                             {verbatim(fixedDecimals(test->pValue, 3))})
-                                       : say(phrase("coinwell::graph", "too few meetings for a test"))),
+    labels.push_back({setter.text(summary.test ? say(phrase("coinwell::graph", "against the law: p = %1"),
+                                                     {verbatim(fixedDecimals(summary.test->pValue, 3))})
+                                               : say(phrase("coinwell::graph", "too few meetings for a test"))),
                       {{corner.x, corner.y + setter.lineHeight}}, kClassColour});
 }
 

@@ -23,8 +23,9 @@ class GraphView;
 // key or the window's menu button, built from the core's table of commands:
 // every item keeps its keys in the whole window but Space, which only the
 // focused graph takes, and is enabled and checked as the window's model
-// says. A command that asks for a number asks it here. What the histogram
-// shows is remembered from one start of the program to the next. The menu's texts are at the zoom's size.
+// says. A command that asks for a number or lines of text asks here. What
+// the histogram shows is remembered from one start of the program to the
+// next. The menu's texts are at the zoom's size.
 class GraphMenu final : public QObject {
     Q_OBJECT
 
