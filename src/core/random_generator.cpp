@@ -17,6 +17,20 @@ constexpr std::uint64_t mix64(std::uint64_t z)
     return z ^ (z >> 31U);
 }
 
+// xoshiro256**'s step: the output of `state`, which moves on.
+constexpr std::uint64_t step(std::array<std::uint64_t, 4>& state)
+{
+    const std::uint64_t result = std::rotl(state[1] * 5, 7) * 9;
+    const std::uint64_t t = state[1] << 17U;
+    state[2] ^= state[0];
+    state[3] ^= state[1];
+    state[1] ^= state[2];
+    state[0] ^= state[3];
+    state[2] ^= t;
+    state[3] = std::rotl(state[3], 45);
+    return result;
+}
+
 bool allZero(const std::array<std::uint64_t, 4>& state)
 {
     return (state[0] | state[1] | state[2] | state[3]) == 0;
@@ -52,24 +66,15 @@ void RandomGenerator::reseed(float seed)
     }
 }
 
-std::uint64_t RandomGenerator::next()
-{
-    const std::uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
-    const std::uint64_t t = state_[1] << 17U;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= t;
-    state_[3] = std::rotl(state_[3], 45);
-    return result;
-}
-
 void RandomGenerator::fill(std::span<std::uint64_t> words)
 {
+    // On a copy the compiler may keep in registers: written through `words`,
+    // the member could alias them and be stored back at every word.
+    std::array<std::uint64_t, 4> state = state_;
     for (std::uint64_t& word : words) {
-        word = next();
+        word = step(state);
     }
+    state_ = state;
 }
 
 void RandomGenerator::jump()
@@ -86,7 +91,7 @@ void RandomGenerator::jump()
                     ahead[i] ^= state_[i];
                 }
             }
-            next();
+            step(state_);
         }
     }
     state_ = ahead;

@@ -28,8 +28,6 @@ public:
     void jump();
 
 private:
-    std::uint64_t next();
-
     std::array<std::uint64_t, 4> state_{};
 };
 
