@@ -5,8 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -33,7 +35,10 @@ BENCHMARK(BM_Run)
     ->Args({1000, 1000, 40})
     ->Args({100, 100, 50})
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(20)
+    // On a shared machine the fastest repetition is the one least disturbed,
+    // which the ratio of the two shares is best read from.
+    ->ComputeStatistics("min", [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); })
     ->ReportAggregatesOnly(true);
 
 void BM_Clock(benchmark::State& state)

@@ -1,3 +1,4 @@
+#include "core/biased_tosses.h"
 #include "core/experiment.h"
 #include "core/goodness_of_fit.h"
 #include "core/random_generator.h"
@@ -65,66 +66,84 @@ TEST(CoinShare, EveryShareGivesALawAtAThousandGuests)
     EXPECT_GT(ShortageLaw(1000, 60).mean(), -3.0);
 }
 
-TEST(CoinShare, ThresholdIsTheShareOfTwoToTheThirtySecondRounded)
+// What each pattern of eight guests comes to, in 2^-32ths, from the table:
+// column b is drawn 2^24 times in 2^32, and gives b `keep` of those and its
+// alias the rest. That is the pattern's chance for the share, every guest
+// tossed on his own, to the rounding of each chance and of their sum.
+TEST(CoinShare, TossPatternsGiveEveryPatternOfEightGuestsItsChance)
 {
-    const struct {
-        int percent;
-        std::uint32_t threshold;
-    } cases[] = {{1, 42949673}, {40, 1717986918}, {50, 2147483648U}, {99, 4252017623U}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(coinThreshold(c.percent), c.threshold) << c.percent;
+    for (const int percent : {1, 2, 33, 40, 50, 67, 99}) {
+        const TossPatterns& patterns = tossPatterns(percent);
+        std::array<std::int64_t, 256> mass{};
+        for (std::size_t column = 0; column < 256; ++column) {
+            const std::int64_t keep = patterns[column] >> 8U;
+            const std::size_t alias = patterns[column] & 0xFFU;
+            ASSERT_TRUE(keep < (1 << 24) - 1 || alias == column) << percent << " %, column " << column;
+            mass[column] += keep;
+            mass[alias] += (1 << 24) - keep;
+        }
+        std::int64_t total = 0;
+        const double p = percent / 100.0;
+        for (unsigned pattern = 0; pattern < 256; ++pattern) {
+            const int change = std::popcount(pattern);
+            const double chance = std::pow(p, 8 - change) * std::pow(1 - p, change);
+            EXPECT_NEAR(static_cast<double>(mass[pattern]), std::ldexp(chance, 32), 256.0)
+                << percent << " %, pattern " << pattern;
+            total += mass[pattern];
+        }
+        EXPECT_EQ(total, std::int64_t{1} << 32) << percent << " %";
     }
 }
 
-// A source whose words hold, from the top binary digit down, one number per
-// guest of a word: word j has guest g's digit 31 - j at bit g.
-struct DigitSource final : RandomSource {
-    explicit DigitSource(const std::array<std::uint32_t, 64>& numbers)
-    {
-        for (int place = 31; place >= 0; --place) {
-            std::uint64_t word = 0;
-            for (unsigned guest = 0; guest < 64; ++guest) {
-                word |= static_cast<std::uint64_t>((numbers[guest] >> place) & 1U) << guest;
-            }
-            digits.push_back(word);
-        }
-    }
+// A source that serves the words it is given, then zeros.
+struct ListSource final : RandomSource {
     void reseed(float) override {}
     void fill(std::span<std::uint64_t> words) override
     {
         for (std::uint64_t& word : words) {
-            word = served < digits.size() ? digits[served] : 0;
+            word = served < list.size() ? list[served] : 0;
             ++served;
         }
     }
-    std::vector<std::uint64_t> digits;
+    std::vector<std::uint64_t> list;
     std::size_t served = 0;
 };
 
-// Each guest takes change exactly when its number is at or above the
-// threshold, its number read whole here.
-TEST(CoinShare, BiasedTossesCompareEachGuestsNumberWithTheThreshold)
+// Each byte of guests takes one half of a word of the source, the low half
+// first: its low byte is the column, and the 24 bits above it keep the
+// column's pattern while they are below its share of 2^24.
+TEST(CoinShare, BiasedTossesKeepAColumnJustBelowItsShareAndTakeItsAliasFromThere)
 {
-    for (const int percent : {1, 40, 99}) {
-        const std::uint32_t threshold = coinThreshold(percent);
-        std::array<std::uint32_t, 64> numbers{};
-        std::uint64_t state = 0x9E3779B97F4A7C15ULL * static_cast<std::uint64_t>(percent);
-        for (unsigned guest = 0; guest < 64; ++guest) {
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            numbers[guest] = static_cast<std::uint32_t>(state >> 32U);
+    const TossPatterns& patterns = tossPatterns(40);
+    std::vector<std::uint32_t> draws;
+    std::vector<std::uint8_t> expected;
+    for (std::uint32_t column = 0; column < 256; ++column) {
+        const std::uint32_t keep = patterns[column] >> 8U;
+        const auto alias = static_cast<std::uint8_t>(patterns[column] & 0xFFU);
+        if (keep > 0) {
+            draws.push_back((keep - 1) << 8U | column);
+            expected.push_back(static_cast<std::uint8_t>(column));
         }
-        // Around the threshold, and at both ends.
-        const std::uint32_t edges[] = {threshold - 1, threshold, threshold + 1, 0, 0xFFFFFFFFU, threshold ^ 1U,
-                                       threshold & ~0xFFU, threshold | 0xFFU};
-        std::copy(std::begin(edges), std::end(edges), numbers.begin());
-        DigitSource source(numbers);
-        std::uint64_t word = 0;
-        biasedTosses(std::span(&word, 1), source, threshold);
-        for (unsigned guest = 0; guest < 64; ++guest) {
-            EXPECT_EQ(((word >> guest) & 1U) != 0, numbers[guest] >= threshold)
-                << percent << " %, guest " << guest << ", number " << numbers[guest];
-        }
+        draws.push_back(keep << 8U | column);
+        expected.push_back(alias);
+        draws.push_back(0xFFFFFF00U | column);
+        expected.push_back(alias);
     }
+    while (draws.size() % 8 != 0) {
+        draws.push_back(0);
+        expected.push_back(0);  // column 0, all eight paying with a coin, kept
+    }
+    ASSERT_GT(patterns[0] >> 8U, 0U);
+    ListSource source;
+    for (std::size_t i = 0; i < draws.size(); i += 2) {
+        source.list.push_back(std::uint64_t{draws[i + 1]} << 32U | draws[i]);
+    }
+    std::vector<std::uint64_t> words(draws.size() / 8);
+    biasedTosses(words, source, patterns);
+    for (std::size_t byte = 0; byte < draws.size(); ++byte) {
+        EXPECT_EQ((words[byte / 8] >> (8 * (byte % 8))) & 0xFFU, expected[byte]) << "draw " << std::hex << draws[byte];
+    }
+    EXPECT_EQ(source.served, source.list.size());
 }
 
 // Seeded runs of each share follow its exact law; the share of guests who
@@ -144,7 +163,7 @@ TEST(CoinShare, SeededRunsFollowTheLawOfTheirShare)
         std::array<std::uint64_t, 16> words{};
         long paying = 0;
         for (int block = 0; block < 1000; ++block) {
-            biasedTosses(words, random, coinThreshold(percent));
+            biasedTosses(words, random, tossPatterns(percent));
             for (const std::uint64_t word : words) {
                 paying += 64 - std::popcount(word);
             }
