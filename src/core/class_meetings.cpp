@@ -59,6 +59,9 @@ int shortageOfTosses(const std::string& tosses)
     return lowest;
 }
 
+// How the shortage worked out from a meeting's tosses is noted after them.
+constexpr std::string_view kNoteStart = "(= ";
+
 bool allOf(const std::string& text, std::string_view letters)
 {
     return !text.empty() && text.find_first_not_of(letters) == std::string::npos;
@@ -69,37 +72,64 @@ bool allOf(const std::string& text, std::string_view letters)
 ClassEntry readClassMeetings(std::string_view text, int guests)
 {
     ClassEntry entry;
+    // How the text reads back: the worked-out shortage noted after each
+    // meeting typed as tosses, in place of the note it had from last time.
+    struct Edit {
+        std::size_t from;
+        std::size_t to;
+        std::string insert;
+    };
+    std::vector<Edit> edits;
+    bool afterTosses = false;  // nothing but blanks since a meeting typed as tosses
     std::size_t at = 0;
-    while (at < text.size()) {
-        // One entry: its characters as ASCII, and where it stands as typed.
-        std::string ascii;
-        std::size_t first = at;
-        std::size_t end = at;
-        while (at < text.size()) {
-            std::size_t next = at;
-            const char c = asAscii(nextCodePoint(text, next));
-            if (!isSeparator(c)) {
-                first = ascii.empty() ? at : first;
-                ascii += c;
-                end = next;
-            } else if (!ascii.empty()) {
-                break;
-            }
+    while (at < text.size() && !entry.error) {
+        std::size_t next = at;
+        const char c = asAscii(nextCodePoint(text, next));
+        if (c == '(') {
+            // A note, up to its closing bracket, is no entry.
+            const std::size_t open = at;
             at = next;
-        }
-        if (ascii.empty()) {
+            while (at < text.size() && asAscii(nextCodePoint(text, at)) != ')') {
+            }
+            const std::string_view note = text.substr(open, at - open);
+            if (afterTosses && note.starts_with(kNoteStart) && note.ends_with(')')) {
+                std::size_t from = open;
+                while (from > 0 && (text[from - 1] == ' ' || text[from - 1] == '\t')) {
+                    --from;
+                }
+                edits.push_back({from, at, {}});
+            }
+            afterTosses = false;
             continue;
         }
-        const Message shown = verbatim(std::string(text.substr(first, end - first)));
+        if (isSeparator(c)) {
+            afterTosses = afterTosses && c != ',' && c != ';' && c != '\n' && c != '\r';
+            at = next;
+            continue;
+        }
+        // One entry: its characters as ASCII, and where it stands as typed.
+        const std::size_t first = at;
+        std::string ascii(1, c);
+        at = next;
+        while (at < text.size()) {
+            const char d = asAscii(nextCodePoint(text, next));
+            if (isSeparator(d) || d == '(') {
+                break;
+            }
+            ascii += d;
+            at = next;
+        }
+        const Message shown = verbatim(std::string(text.substr(first, at - first)));
         const std::string digits = ascii[0] == '-' || ascii[0] == '+' ? ascii.substr(1) : ascii;
-        const bool tosses = allOf(ascii, "HhTt") || (allOf(ascii, "01") && ascii.size() >= 3);
-        if (tosses) {
+        afterTosses = allOf(ascii, "HhTt") || (allOf(ascii, "01") && ascii.size() >= 3);
+        if (afterTosses) {
             if (static_cast<int>(ascii.size()) != guests) {
                 entry.error = sayCount(plural("coinwell::class", "'%1' has %n toss(es), but each meeting here has %2 guests"),
                                        static_cast<int>(ascii.size()), {shown, number(guests)});
                 break;
             }
             entry.shortages.push_back(shortageOfTosses(ascii));
+            edits.push_back({at, at, " " + std::string(kNoteStart) + std::to_string(entry.shortages.back()) + ")"});
         } else if (allOf(digits, "0123456789")) {
             const long long value = digits.size() > 9 ? -(1LL << 40) : std::stoll(ascii);
             if (value < -guests || value > 1) {
@@ -117,7 +147,14 @@ ClassEntry readClassMeetings(std::string_view text, int guests)
     }
     if (entry.error) {
         entry.shortages.clear();
+        return entry;
     }
+    std::size_t copied = 0;
+    for (const Edit& edit : edits) {
+        entry.text.append(text.substr(copied, edit.from - copied)).append(edit.insert);
+        copied = edit.to;
+    }
+    entry.text.append(text.substr(copied));
     return entry;
 }
 

@@ -6,6 +6,7 @@
 #include "core/shortage_law.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,10 +16,13 @@ namespace coinwell::core {
 
 // What an entry gave: every meeting's shortage, in the order typed, or the
 // first entry that is none, named with what is allowed instead; then no
-// meeting is taken.
+// meeting is taken. `text` is what was typed with the shortage worked out
+// from each meeting's tosses noted after them, "HTTH (= -2)", in place of
+// the note they had.
 struct ClassEntry {
     std::vector<int> shortages;
     std::optional<Message> error;
+    std::string text;
 };
 
 // Entries are separated by blanks, commas, semicolons or lines, as a column
@@ -26,7 +30,7 @@ struct ClassEntry {
 // their ASCII counterparts. An entry is a whole number from -guests to +1,
 // or a meeting's tosses, one letter a guest: H or 1 for a guest who pays
 // with a coin, T or 0 for one who takes a coin as change, whose lowest
-// balance is the shortage.
+// balance is the shortage. Text in brackets is a note, and is skipped.
 ClassEntry readClassMeetings(std::string_view text, int guests);
 
 // How the class's meetings stand beside the law: their number and average,

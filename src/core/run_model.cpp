@@ -232,7 +232,7 @@ std::optional<Message> RunModel::answer(Command command, const std::string& text
         return entry.error;
     }
     classShortages_ = std::move(entry.shortages);
-    classText_ = text;
+    classText_ = std::move(entry.text);
     showHistogram();
     return std::nullopt;
 }

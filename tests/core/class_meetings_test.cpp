@@ -31,11 +31,43 @@ TEST(ClassMeetings, ReadsShortagesAndTossesTypedOrPasted)
         {"\xEF\xBC\xA8\xEF\xBC\xB4\xEF\xBC\xA8\xEF\xBC\xB4\xEF\xBC\xA8\xEF\xBC\xB4\xEF\xBC\xA8\xEF\xBC\xB4\xEF\xBC\xA8\xEF\xBC\xB4", {0}},
         {"", {}},
         {"  \n , ; ", {}},
+        {"-3 (Aiko's group) 0", {-3, 0}},
+        {"-3(ok)-2", {-3, -2}},
+        {"HTTTTTTTTT (= 1) -3", {-8, -3}},  // a note is skipped, even one that is wrong
+        {"-1 (unclosed 5", {-1}},
+        {"\xEF\xBC\x88\xEF\xBC\x91\xEF\xBC\x89 -2", {-2}},  // a full-width note: （１）
     };
     for (const auto& c : cases) {
         const ClassEntry entry = readClassMeetings(c.typed, 10);
         EXPECT_FALSE(entry.error) << c.typed;
         EXPECT_EQ(entry.shortages, c.shortages) << c.typed;
+    }
+}
+
+// The text offered again notes what each meeting typed as tosses came to,
+// and puts the note right when the tosses were changed; anything else, a
+// teacher's own notes among it, stays as typed.
+TEST(ClassMeetings, NotesTheShortageWorkedOutFromEachMeetingsTosses)
+{
+    const struct {
+        const char* typed;
+        const char* text;
+    } cases[] = {
+        {"HTTT", "HTTT (= -2)"},
+        {"HTTT (= -2)", "HTTT (= -2)"},
+        {"HTTT (= 1)", "HTTT (= -2)"},
+        {"HTTT\t\t(= 1)\nHHHH", "HTTT (= -2)\nHHHH (= 1)"},
+        {"HTTT(= 0),THHH", "HTTT (= -2),THHH (= -1)"},
+        {"-3 (= 1)", "-3 (= 1)"},
+        {"HTTT, (= 1)", "HTTT (= -2), (= 1)"},
+        {"HTTT (mine)", "HTTT (= -2) (mine)"},
+        {"-1\n0110 -2", "-1\n0110 (= -1) -2"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const ClassEntry entry = readClassMeetings(c.typed, 4);
+        EXPECT_FALSE(entry.error) << c.typed;
+        EXPECT_EQ(entry.text, c.text) << c.typed;
     }
 }
 

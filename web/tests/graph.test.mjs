@@ -380,52 +380,96 @@ describe('options and languages', () => {
     });
   }
 
+  // A command of the graph's menu: in English by keys, the menu opened by
+  // Shift+F10 and the item reached by ↓ and chosen by Return; in Japanese by
+  // the menu's button and the item, on a phone's screen, as a finger
+  // reaches them.
+  const languages = {
+    en: { say: (context, source) => source, query: '?seed=1' },
+    ja: { say: ja, query: '?lang=ja&seed=1' },
+  };
+  async function command(page, lang, label) {
+    const name = languages[lang].say('coinwell::graph::GraphMenu', label);
+    if (lang === 'ja') return menuItem(page, name);
+    await focus(page, 'graphView');
+    await page.press('Shift+F10');
+    await page.waitFor(() => document.activeElement?.closest('[role=menu]'));
+    for (let n = 0; n < 40; n++) {
+      if (await page.evaluate(() => document.activeElement.textContent.trim()) === name) return page.press('Enter');
+      await page.press('ArrowDown');
+    }
+    assert.fail(`no item ${name} in the menu`);
+  }
+
   // The share of guests paying with a coin, asked as the width of an image
   // is: a number out of its range keeps the question open; the run after it
   // says the share; a reload keeps it.
-  it('asks the share of guests paying with a coin, runs with it and keeps it across a reload', async () => {
-    const page = await ranPage('?seed=1', ['35', '100'], false);
-    await menuItem(page, 'Share of guests paying with a coin...');
-    assert.deepEqual(await question(page), { title: 'Share of guests paying with a coin...',
-      prompt: 'Guests who pay with a 500-yen coin, in percent (1 to 99):', entry: '50' });
-    for (const entry of ['0', '100']) {
-      await fill(page, entry);
-      await page.click('dialog.question[open] button[value="ok"]');
-      assert.equal(await page.evaluate(() => document.querySelector('dialog.question[open] input')?.validity.valid), false, entry);
-    }
-    await answer(page, '40');
-    await page.click(control('startButton'));
-    assert.match(await text(page, '#graph-description'), / 40% of guests pay with a coin\./);
-    await page.reload();
-    for (const entry of ['35', '100']) await answer(page, entry);
-    await page.click(control('startButton'));
-    assert.match(await text(page, '#graph-description'), / 40% of guests pay with a coin\./);
-    assert.deepEqual(await page.errors(), []);
-  });
+  for (const lang of ['en', 'ja']) {
+    it(`asks the share of guests paying with a coin, runs with it and keeps it across a reload (${lang})`, async () => {
+      const { say, query } = languages[lang];
+      const page = await ranPage(query, ['35', '100'], false);
+      if (lang === 'ja') await page.setViewport(375, 667);
+      await command(page, lang, 'Share of guests paying with a coin...');
+      assert.deepEqual(await question(page), { title: say('coinwell::graph::GraphMenu', 'Share of guests paying with a coin...'),
+        prompt: say('coinwell::graph::GraphMenu', 'Guests who pay with a 500-yen coin, in percent (%1 to %2):')
+          .replace('%1', '1').replace('%2', '99'), entry: '50' });
+      for (const entry of ['0', '100']) {
+        await fill(page, entry);
+        await page.click('dialog.question[open] button[value="ok"]');
+        assert.equal(await page.evaluate(() => document.querySelector('dialog.question[open] input')?.validity.valid), false, entry);
+      }
+      if (lang === 'en') {
+        await fill(page, '40');
+        await page.press('Enter');
+        await page.waitFor(() => !document.querySelector('dialog[open]'));
+      } else {
+        await answer(page, '40');
+      }
+      const said = say('coinwell::MainWindow', '%1% of guests pay with a coin.').replace('%1', '40');
+      await page.click(control('startButton'));
+      assert.ok((await text(page, '#graph-description')).includes(said), await text(page, '#graph-description'));
+      await page.reload();
+      for (const entry of ['35', '100']) await answer(page, entry);
+      await page.click(control('startButton'));
+      assert.ok((await text(page, '#graph-description')).includes(said), 'kept across a reload');
+      assert.deepEqual(await page.errors(), []);
+    });
+  }
 
   // The class's meetings in a box of lines: a wrong entry answered by its
   // message and asked again with what was typed; what reads is said, saved
-  // in the CSV's column of its own, and offered again as typed.
-  it('takes the class\'s meetings, answering a wrong entry by name, and saves them in the CSV', async () => {
-    const page = await ranPage('?seed=1', ['35', '100']);
-    const typeLines = async (text) => {
-      await page.waitFor(() => document.querySelector('dialog.question[open] textarea'));
-      await page.evaluate((t) => { document.querySelector('dialog.question[open] textarea').value = t; }, text);
-      await page.click('dialog.question[open] button[value="ok"]');
-    };
-    await menuItem(page, 'Enter the class\'s meetings...');
-    await typeLines('-3 -40 1');
-    assert.equal(await page.waitFor(() => document.querySelector('dialog.notice[open] #notice-text')?.textContent),
-      "'-40' is not possible with 35 guests: a shortage lies between -35 and 1");
-    await page.click('dialog.notice[open] button');
-    assert.equal(await page.waitFor(() => document.querySelector('dialog.question[open] textarea')?.value), '-3 -40 1');
-    await typeLines('-3 -4 1\nHTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT');
-    await page.waitFor(() => !document.querySelector('dialog[open]'));
-    assert.match(await text(page, '#graph-description'), /The class's meetings: 4, average shortage -9\.75\./);
-    const csv = await download(page, 'Save results as CSV...');
-    assert.ok(csv.text.split('\n')[0].endsWith(',class_count'), csv.text.split('\n')[0]);
-    assert.deepEqual(await page.errors(), []);
-  });
+  // in the CSV's column of its own, and offered again with what the
+  // meetings typed as tosses came to.
+  for (const lang of ['en', 'ja']) {
+    it(`takes the class's meetings, answering a wrong entry by name, and saves them in the CSV (${lang})`, async () => {
+      const { say, query } = languages[lang];
+      const page = await ranPage(query, ['35', '100']);
+      if (lang === 'ja') await page.setViewport(375, 667);
+      const box = 'dialog.question[open] textarea';
+      const typeLines = async (text) => {
+        await page.waitFor((box) => document.querySelector(box), box);
+        await page.evaluate((box, t) => { document.querySelector(box).value = t; }, box, text);
+        await page.click('dialog.question[open] button[value="ok"]');
+      };
+      await command(page, lang, 'Enter the class\'s meetings...');
+      await typeLines('-3 -40 1');
+      assert.equal(await page.waitFor(() => document.querySelector('dialog.notice[open] #notice-text')?.textContent),
+        say('coinwell::class', '\'%1\' is not possible with %2 guests: a shortage lies between %3 and 1')
+          .replace('%1', '-40').replace('%2', '35').replace('%3', '-35'));
+      await page.click('dialog.notice[open] button');
+      assert.equal(await page.waitFor((box) => document.querySelector(box)?.value, box), '-3 -40 1');
+      const tosses = 'HTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT'; // H and 34 T: -33
+      await typeLines(`-3 -4 1\n${tosses}`);
+      await page.waitFor(() => !document.querySelector('dialog[open]'));
+      const said = say('coinwell::class', 'The class\'s meetings: %1, average shortage %2').replace('%1', '4').replace('%2', '-9.75');
+      assert.ok((await text(page, '#graph-description')).includes(said), await text(page, '#graph-description'));
+      const csv = await download(page, say('coinwell::graph::GraphMenu', 'Save results as CSV...'));
+      assert.ok(csv.text.split('\n')[0].endsWith(',class_count'), csv.text.split('\n')[0]);
+      await command(page, lang, 'Enter the class\'s meetings...');
+      assert.equal(await page.waitFor((box) => document.querySelector(box)?.value, box), `-3 -4 1\n${tosses} (= -33)`);
+      assert.deepEqual(await page.errors(), []);
+    });
+  }
 
   // The tally sheet goes to the printer alone, for the guests given, in the
   // page's language; the graph's print is as it was after it.
