@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -369,6 +370,28 @@ TEST_F(MainWindowTest, TheClassMeetingsAreCheckedShownSavedAndForgottenAtInit)
     button("initButton")->click();
     button("startButton")->click();
     EXPECT_FALSE(graphDescription().contains("The class's meetings")) << "forgotten at Init";
+}
+
+// In Japanese, the share's question and a wrong meeting's message are the
+// catalogue's, with their numbers in place.
+TEST_F(MainWindowTest, TheShareAndTheClassMeetingsAreAskedAndAnsweredInJapanese)
+{
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(":/i18n/coinwell_ja.qm"));
+    QCoreApplication::installTranslator(&translator);
+    const std::unique_ptr<QTranslator, void (*)(QTranslator*)> removed(&translator, [](QTranslator* installed) {
+        QCoreApplication::removeTranslator(installed);
+    });
+    open({"35", "100"});
+    fakes.dialogs.widths.push_back(40);
+    item("coinShareAction")->trigger();
+    EXPECT_EQ(fakes.dialogs.integerPrompts, std::vector<QString>{"500円玉で払う客の割合（1 〜 99 パーセント）:"});
+    button("startButton")->click();
+    fakes.dialogs.lines = {"-3 -40"};
+    item("classMeetingsAction")->trigger();
+    ASSERT_EQ(fakes.dialogs.errors.size(), 1U);
+    EXPECT_TRUE(fakes.dialogs.errors[0].endsWith(": 「-40」は客35人ではありえません。不足枚数は-35から1の間です"))
+        << fakes.dialogs.errors[0].toStdString();
 }
 
 // The tally sheet prints on one page, before any run.

@@ -51,6 +51,7 @@ public:
     // printer prints to pdfPath.
     std::deque<std::pair<QString, int>> savePaths;
     std::deque<int> widths;
+    std::vector<QString> integerPrompts;
     std::deque<QString> lines;
     std::vector<QString> shownLines;
     std::vector<QString> errors;  // "title: text"
@@ -67,7 +68,11 @@ public:
         return next ? next->first : QString();
     }
 
-    std::optional<int> askInteger(const QString&, const QString&, int, int, int) override { return takeNext(widths); }
+    std::optional<int> askInteger(const QString& prompt, const QString&, int, int, int) override
+    {
+        integerPrompts.push_back(prompt);
+        return takeNext(widths);
+    }
     // Each text asked for is the next of `lines`, none (Cancel) when they
     // are used up; the text each question began with is kept.
     std::optional<QString> askLines(const QString&, const QString&, const QString& text) override
