@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -144,6 +145,24 @@ TEST(CoinShare, BiasedTossesKeepAColumnJustBelowItsShareAndTakeItsAliasFromThere
         EXPECT_EQ((words[byte / 8] >> (8 * (byte % 8))) & 0xFFU, expected[byte]) << "draw " << std::hex << draws[byte];
     }
     EXPECT_EQ(source.served, source.list.size());
+}
+
+// An experiment's shortage is the lowest of the balances the same draws
+// give guest by guest, whole words of guests or not, for every share.
+TEST(CoinShare, AnExperimentsShortageIsTheLowestBalanceOfItsMeetingGuestByGuest)
+{
+    for (const int percent : {1, 40, 50, 73, 99}) {
+        for (const int guests : {1, 7, 35, 64, 65, 999, 1000}) {
+            RandomGenerator forShortage(static_cast<std::uint64_t>(guests));
+            RandomGenerator forMeeting(static_cast<std::uint64_t>(guests));
+            FixedClock clock;
+            for (int experiment = 0; experiment < 50; ++experiment) {
+                const std::vector<int> balances = meetingBalances(guests, forMeeting, clock, percent);
+                ASSERT_EQ(runExperiment(guests, forShortage, clock, percent), *std::min_element(balances.begin(), balances.end()))
+                    << percent << " %, " << guests << " guests, experiment " << experiment;
+            }
+        }
+    }
 }
 
 // Seeded runs of each share follow its exact law; the share of guests who

@@ -1,9 +1,10 @@
 // Measures the browser edition, and asserts nothing: a cold load on
 // localhost to the first question, a Start click at 1000 guests x 1000
 // experiments from the click to the end of the frame that shows it, a
-// replay's frame at 1000 guests, the square-root law's exact curves and the
-// running average's 100,000 experiments of 1000 guests in the core, and the
-// site's size gzipped.
+// replay's frame at 1000 guests, the square-root law's exact curves, the
+// running average's 100,000 experiments of 1000 guests and a run of 1000 x
+// 1000 at 50 and 40 % paying with a coin in the core, and the site's size
+// gzipped.
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -138,7 +139,22 @@ const curves = await corePage.evaluate(async () => {
     frames.push(performance.now() - began);
     session.delete();
   }
-  return { first, again, running, frames };
+  // A run of 1000 x 1000, the fair coin's and with 40 % paying with a coin.
+  const coinShare = made.commands().find((row) => row.name === 'coinShare').command;
+  const runs = { 50: [], 40: [] };
+  for (const share of [50, 40]) {
+    const session = new made.Session('1');
+    session.setGuests(1000);
+    session.setExperiments(1000);
+    session.answer(coinShare, share);
+    for (let n = 0; n < 15; n++) {
+      const began = performance.now();
+      session.run();
+      runs[share].push(performance.now() - began);
+    }
+    session.delete();
+  }
+  return { first, again, running, frames, runs };
 });
 await alone.close();
 await core.close();
@@ -191,6 +207,8 @@ console.log(`square-root law: the exact curves and the view, first time ${spread
   `the view again ${spread(curves.again)}`);
 console.log(`running average: 100,000 experiments of 1000 guests and their points ${spread(curves.running)}; ` +
   `a frame's picture half way ${spread(curves.frames)}`);
+console.log(`a run of 1000 x 1000 in the core: the fair coin ${spread(curves.runs[50])}; ` +
+  `40 % paying with a coin ${spread(curves.runs[40])}`);
 if (slowed) {
   console.log(`${engine} with its CPU four times slower:`);
   console.log(`cold load to the first question: median ${median(slowed.loads).toFixed(1)} ms (${slowed.loads.map((t) => t.toFixed(0)).join(', ')})`);
