@@ -86,9 +86,13 @@ void ScaledLayout::place(std::span<const core::Placement> placements,
                          std::initializer_list<std::pair<std::string_view, QWidget*>> controls)
 {
     for (const core::Placement& placement : placements) {
-        QWidget* control = std::find_if(controls.begin(), controls.end(), [&](const auto& named) {
-                               return named.first == placement.name;
-                           })->second;
+        const auto named = std::find_if(controls.begin(), controls.end(),
+                                        [&](const auto& candidate) { return candidate.first == placement.name; });
+        Q_ASSERT_X(named != controls.end(), "ScaledLayout::place", "a placement with no control of its name");
+        if (named == controls.end()) {
+            continue;
+        }
+        QWidget* control = named->second;
         control->setObjectName(QLatin1String(placement.name.data(), static_cast<qsizetype>(placement.name.size())));
         if (!placement.text.source.empty()) {
             control->setProperty("text", translated(placement.text));
