@@ -53,12 +53,24 @@ export async function waitInPage(evaluate, fn, args) {
   }
 }
 
-// Waits until the element is there and has a box to be clicked or touched.
+// Waits until the element is there and a click at its middle reaches it, as
+// a user's would: the page laid out for a new window size, and a long menu
+// scrolled as a finger would scroll it to bring an item in (bookworm's
+// WebKitGTK driver does not scroll within a menu itself).
 export function shown(evaluate, selector) {
   return waitInPage(evaluate, (s) => {
     const element = document.querySelector(s);
     if (!element) return false;
     const box = element.getBoundingClientRect();
-    return box.width > 0 && box.height > 0;
+    if (box.width === 0 || box.height === 0) return false;
+    if (element.contains(document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2))) return true;
+    for (let list = element.parentElement; list; list = list.parentElement) {
+      if (list.scrollHeight > list.clientHeight && /auto|scroll/.test(getComputedStyle(list).overflowY)) {
+        const view = list.getBoundingClientRect();
+        list.scrollTop += box.top + box.height / 2 - (view.top + view.height / 2);
+        break;
+      }
+    }
+    return false;
   }, [selector]);
 }
