@@ -1,5 +1,6 @@
 #include "core/coins_ready.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace coinwell::core {
@@ -63,6 +64,21 @@ int coinsToHaveReady(const ShortageLaw& law, int percent)
         }
     }
     return law.guests();
+}
+
+std::optional<std::size_t> readyPercentIndex(int percent)
+{
+    const auto found = std::find(kReadyPercents.begin(), kReadyPercents.end(), percent);
+    return found == kReadyPercents.end() ? std::nullopt
+                                         : std::optional(static_cast<std::size_t>(found - kReadyPercents.begin()));
+}
+
+std::array<int, kReadyPercents.size()> coinsForReadyPercents(const ShortageCounts& counts)
+{
+    std::array<int, kReadyPercents.size()> coins{};
+    std::transform(kReadyPercents.begin(), kReadyPercents.end(), coins.begin(),
+                   [&](int percent) { return coinsToHaveReady(counts, percent); });
+    return coins;
 }
 
 }  // namespace coinwell::core

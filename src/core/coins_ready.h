@@ -4,6 +4,8 @@
 #include "core/shortage_law.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 
 namespace coinwell::core {
 
@@ -13,6 +15,8 @@ namespace coinwell::core {
 
 // The shares of meetings the reports answer for, in percent.
 inline constexpr std::array<int, 3> kReadyPercents{90, 95, 99};
+// Where `percent` stands in kReadyPercents; none for another share.
+std::optional<std::size_t> readyPercentIndex(int percent);
 
 // The share of a run's experiments whose shortage is at least `shortage`;
 // 0 for a run without experiments.
@@ -39,5 +43,7 @@ bool reachesPercent(double share, int percent);
 // experiments, exactly; a run without experiments needs none.
 int coinsToHaveReady(const ShortageCounts& counts, int percent);
 int coinsToHaveReady(const ShortageLaw& law, int percent);
+// A run's coins to have ready for each share of kReadyPercents, in order.
+std::array<int, kReadyPercents.size()> coinsForReadyPercents(const ShortageCounts& counts);
 
 }  // namespace coinwell::core

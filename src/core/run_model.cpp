@@ -68,7 +68,7 @@ void RunModel::showHistogram()
 void RunModel::restoreOption(Option option, int value)
 {
     const bool allowed =
-        option == Option::ReadyPercent ? std::find(kReadyPercents.begin(), kReadyPercents.end(), value) != kReadyPercents.end()
+        option == Option::ReadyPercent ? readyPercentIndex(value).has_value()
         : option == Option::CoinShare  ? value >= kCoinShareRange.lowest && value <= kCoinShareRange.highest
                                        : value == 0 || value == 1;
     if (allowed) {

@@ -23,13 +23,11 @@ void RunningTally::add(int shortage)
 RunningPoint RunningTally::point() const
 {
     RunningPoint point{experiments_, experiments_ > 0 ? static_cast<double>(sum_) / static_cast<double>(experiments_) : 0.0,
-                       0.0, {}};
+                       0.0, coinsForReadyPercents(counts_)};
     if (experiments_ > 1) {
         const auto n = static_cast<double>(experiments_);
         point.standardError = std::sqrt(squares_ / (n - 1.0) / n);
     }
-    std::transform(kReadyPercents.begin(), kReadyPercents.end(), point.coins.begin(),
-                   [&](int percent) { return coinsToHaveReady(counts_, percent); });
     return point;
 }
 
@@ -118,11 +116,8 @@ std::vector<std::int64_t> pointCounts(std::int64_t experiments)
     return counts;
 }
 
-std::size_t shareIndex(int percent)
-{
-    const auto found = std::find(kReadyPercents.begin(), kReadyPercents.end(), percent);
-    return found == kReadyPercents.end() ? 1 : static_cast<std::size_t>(found - kReadyPercents.begin());
-}
+// Another share than the reports' is read as 95 %'s.
+std::size_t shareIndex(int percent) { return readyPercentIndex(percent).value_or(1); }
 
 }  // namespace
 

@@ -30,7 +30,7 @@ std::vector<double> endPoints(int n)
 }  // namespace
 
 ShortageLaw::ShortageLaw(int guests, int coinPercent)
-    : guests_(guestsArriving(guests)), coinPercent_(std::clamp(coinPercent, 1, 99))
+    : guests_(guestsArriving(guests)), coinPercent_(std::clamp(coinPercent, kCoinShareRange.lowest, kCoinShareRange.highest))
 {
     probabilities_.assign(static_cast<std::size_t>(guests_) + 2, 0.0);
     if (coinPercent_ == kFairPercent) {

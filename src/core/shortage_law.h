@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings.h"
+
 #include <vector>
 
 namespace coinwell::core {
@@ -12,7 +14,7 @@ public:
     ShortageLaw() = default;
     // Guests are taken as 1 to 1000, as an experiment takes them, and the
     // share as 1 to 99 %.
-    explicit ShortageLaw(int guests, int coinPercent = 50);
+    explicit ShortageLaw(int guests, int coinPercent = kFairPercent);
 
     int guests() const { return guests_; }
     int coinPercent() const { return coinPercent_; }
@@ -28,7 +30,7 @@ private:
     void biased();
 
     int guests_ = 0;
-    int coinPercent_ = 50;
+    int coinPercent_ = kFairPercent;
     std::vector<double> probabilities_;  // shortage s at s + guests_
     double mean_ = 0.0;
 };

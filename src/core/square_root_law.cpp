@@ -33,23 +33,19 @@ double squareRootReference(int guests) { return std::sqrt(2.0 * guests / std::nu
 
 void RunHistory::add(const RunResult& result)
 {
-    Run run{result.settings.coinPercent, result.settings.guestCount, result.meanShortage(), {}};
-    std::transform(kReadyPercents.begin(), kReadyPercents.end(), run.coins.begin(),
-                   [&](int percent) { return coinsToHaveReady(result.counts, percent); });
-    runs_.push_back(run);
+    runs_.push_back({result.settings.coinPercent, result.settings.guestCount, result.meanShortage(),
+                     coinsForReadyPercents(result.counts)});
 }
 
 std::vector<RunPoint> RunHistory::points(int percent, int coinPercent) const
 {
     std::vector<RunPoint> points;
-    const auto chosen = std::find(kReadyPercents.begin(), kReadyPercents.end(), percent);
-    if (chosen != kReadyPercents.end()) {
-        const auto index = static_cast<std::size_t>(chosen - kReadyPercents.begin());
+    if (const std::optional<std::size_t> index = readyPercentIndex(percent)) {
         for (const Run& run : runs_) {
             if (run.coinPercent != coinPercent) {
                 continue;
             }
-            points.push_back({run.guests, run.averageShortage, run.coins[index]});
+            points.push_back({run.guests, run.averageShortage, run.coins[*index]});
         }
     }
     return points;
